@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tessel::descriptions {
+
+// A block's class code is the first field of the class identifier, less the picture box's,
+// divided by 8.
+enum class ClassCode : std::uint8_t {
+  kPictureBox = 0x00,
+  kLabel = 0x01,
+  kCommandButton = 0x04,
+  kWindow = 0x0D,
+  kImage = 0x18,
+};
+
+// How a property's value is laid out; the class table says which kind a code carries.
+enum class ValueKind : std::uint8_t {
+  kText,        // u16 length n, n bytes cp1252, one zero byte
+  kByte,        // u8; as a flag FF is true
+  kInteger,     // i16
+  kColour,      // u32 colour value
+  kGeometry,    // four i16: Left, Top, Width, Height
+  kClientRect,  // four i32: ClientLeft, ClientTop, ClientWidth, ClientHeight
+  kFont,        // font record
+  kPicture,     // u32 length, then a framed picture
+  kFourBytes,   // four bytes without structure
+};
+
+enum class WindowProperty : std::uint8_t {
+  kCaption = 0x01,
+  kBackColor = 0x03,
+  kSetting19 = 0x19,
+  kBorderStyle = 0x22,
+  kIcon = 0x23,
+  kLinkTopic = 0x24,
+  kFlag26 = 0x26,
+  kFlag27 = 0x27,
+  kFlag28 = 0x28,
+  kFlag32 = 0x32,
+  kClientRect = 0x35,
+  kMouseIcon = 0x3B,
+  kFlag3E = 0x3E,
+  kFlag44 = 0x44,
+  kStartUpPosition = 0x46,
+};
+
+enum class CommandButtonProperty : std::uint8_t {
+  kCaption = 0x01,
+  kGeometry = 0x04,
+  kSetting0A = 0x0A,
+  kTabIndex = 0x11,
+  kFlag13 = 0x13,
+  kFlag18 = 0x18,
+  kFont = 0x1D,
+  kToolTipText = 0x25,
+};
+
+enum class LabelProperty : std::uint8_t {
+  kCaption = 0x01,
+  kBackColor = 0x03,
+  kForeColor = 0x04,
+  kGeometry = 0x05,
+  kTabIndex = 0x12,
+  kSetting13 = 0x13,
+  kAlignment = 0x14,
+  kAutoSize = 0x18,
+  kFlag1F = 0x1F,
+  kFont = 0x25,
+  kFlag27 = 0x27,
+};
+
+enum class PictureBoxProperty : std::uint8_t {
+  kBackColor = 0x01,
+  kGeometry = 0x05,
+  kSetting09 = 0x09,
+  kTabIndex = 0x12,
+  kSetting1A = 0x1A,
+};
+
+enum class ImageProperty : std::uint8_t {
+  kPicture = 0x02,
+  kGeometry = 0x03,
+  kFlag07 = 0x07,
+  kFlag15 = 0x15,
+};
+
+struct PropertyInfo {
+  std::uint8_t code;
+  ValueKind kind;
+  std::string_view name;
+};
+
+// The property table of a class; nullopt for a code the class does not know.
+std::optional<PropertyInfo> FindProperty(ClassCode class_code, std::uint8_t code);
+
+// nullopt for a byte that is not one of the five class codes.
+std::optional<ClassCode> ToClassCode(std::uint8_t byte);
+
+std::string_view ClassName(ClassCode class_code);
+
+}  // namespace tessel::descriptions

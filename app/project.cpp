@@ -1,0 +1,21 @@
+#include "app/project.h"
+
+#include "about/info_fr.h"
+#include "app/wstart.h"
+#include "dice/die_windows.h"
+
+namespace tessel::app {
+
+const runtime::Project& TesselProject() {
+  static const runtime::Project project{
+      "Tessel",
+      "Tessel",
+      "Tessel98",
+      "",
+      0x0407,
+      &kWStartClass,
+      {&dice::kW6FormClass, &dice::kW20FormClass, &kWStartClass, &about::kInfoFRClass}};
+  return project;
+}
+
+}  // namespace tessel::app

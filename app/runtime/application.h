@@ -1,0 +1,71 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "app/runtime/backend.h"
+#include "app/runtime/form.h"
+#include "app/runtime/form_class.h"
+#include "app/runtime/global_object.h"
+#include "app/runtime/runtime_error.h"
+
+namespace tessel::runtime {
+
+// One run of a program: its shared instances, the dispatcher, and the rule that the program
+// ends when no window is loaded.
+class Application : public EventSink {
+ public:
+  Application(const Project& project, Backend& backend);
+  ~Application() override;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Loads and shows the start-up window, runs the event loop; the exit status.
+  int Run();
+
+  static Application& Current();
+
+  // The shared instance of a window class, created on first reference, never emptied.
+  Form& Instance(const FormClass& form_class);
+  GlobalObject& Global();
+
+  const Project& project() const { return project_; }
+  Backend& backend() { return backend_; }
+
+  // For tests: the instance of a window by class name, if it was ever referred to.
+  Form* FindInstance(std::string_view name);
+
+  void OnClick(WindowHandle window, int control_id) override;
+  void OnCloseBox(WindowHandle window) override;
+
+  // The frame around every handler the runtime calls: keeps the window alive, reports a
+  // runtime error to the user, and returns to the event loop.
+  void Dispatch(Form& form, Procedure procedure);
+  void Report(const RuntimeError& error);
+
+  // Called after a window was unloaded: ends the program once nothing is loaded.
+  void WindowUnloaded();
+  // Modal show: every other loaded window takes no input until this one is unloaded.
+  Status RunModal(Form& form);
+
+ private:
+  Form* FindLoaded(WindowHandle window);
+  bool AnyLoaded() const;
+
+  const Project& project_;
+  Backend& backend_;
+  std::map<std::string_view, std::shared_ptr<Form>> instances_;
+  std::optional<GlobalObject> global_;
+  Application* previous_;
+};
+
+// What program code calls: the shared instance by class, and the global object.
+Form& SharedInstance(const FormClass& form_class);
+GlobalObject& Global();
+
+// Calls a window's own procedure directly: its runtime error comes back as a failing status.
+Status Call(Form& me, Procedure procedure);
+
+}  // namespace tessel::runtime

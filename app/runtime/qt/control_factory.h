@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "app/runtime/window_spec.h"
+
+namespace tessel::runtime::qt {
+
+struct BuiltControls {
+  std::map<int, QWidget*> by_id;
+  QWidget* first_tab_stop = nullptr;
+  QWidget* default_button = nullptr;
+};
+
+// Creates the controls of a window on its client area, with their stored geometry, fonts,
+// colours and tab order. on_click receives the control id of a pressed button.
+BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
+                            const std::function<void(int)>& on_click);
+
+// Gives an AutoSize label the width of its text and the height of one line.
+void FitLabel(QWidget* label, const ControlSpec& spec);
+
+}  // namespace tessel::runtime::qt

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+
+namespace tessel::runtime::qt {
+
+// A top-level window that draws its own fixed tool-window frame: a thin border, a small title
+// bar with the caption and a close box. Outer size is always client size plus the frame, on
+// any window manager and on the offscreen platform alike.
+class ToolWindow : public QWidget {
+ public:
+  ToolWindow(const QString& caption, QSize client_size, QMargins frame);
+
+  QWidget* client() const { return client_; }
+  QRect TitleBarRect() const;
+  QRect CloseBoxRect() const;
+
+  std::function<void()> on_close_box;
+  // Enter presses the focused button, or the default button where there is one.
+  std::function<void()> on_enter;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void PaintBorder(QPainter& painter) const;
+  void PaintTitleBar(QPainter& painter) const;
+  void PaintCloseBox(QPainter& painter) const;
+
+  QWidget* client_;
+  QMargins frame_;
+  bool dragging_ = false;
+  bool close_box_down_ = false;
+  QPoint drag_offset_;
+};
+
+}  // namespace tessel::runtime::qt

@@ -1,0 +1,60 @@
+#include "app/runtime/services.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <random>
+
+namespace tessel::runtime {
+namespace {
+
+std::mt19937& Generator() {
+  static std::mt19937 generator{std::random_device{}()};
+  return generator;
+}
+
+std::optional<float>& FixedValue() {
+  static std::optional<float> value;
+  return value;
+}
+
+}  // namespace
+
+void Randomize() {
+  std::random_device entropy;
+  std::seed_seq seed{entropy(), entropy(), entropy(), entropy()};
+  Generator().seed(seed);
+}
+
+float NextRandomValue() {
+  if (FixedValue()) return *FixedValue();
+  // The top 24 bits give every single-precision multiple of 2^-24 in [0, 1) exactly once.
+  const std::uint32_t bits = Generator()() >> 8;
+  return static_cast<float>(bits) * 0x1p-24f;
+}
+
+double IntegerPart(double value) { return std::floor(value); }
+
+std::string ValueToText(float value) {
+  char text[32];
+  const bool whole = std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e9f;
+  const auto result = whole ? std::to_chars(text, text + sizeof text, static_cast<long>(value))
+                            : std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+ScopedRandomValue::ScopedRandomValue(float r)
+    : had_previous_(FixedValue().has_value()), previous_(FixedValue().value_or(0.0f)) {
+  FixedValue() = r;
+}
+
+ScopedRandomValue::~ScopedRandomValue() {
+  if (had_previous_) {
+    FixedValue() = previous_;
+  } else {
+    FixedValue().reset();
+  }
+}
+
+}  // namespace tessel::runtime

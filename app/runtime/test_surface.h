@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/runtime/backend.h"
+
+namespace tessel::runtime {
+
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// 0xAARRGGBB, rows from the top.
+struct Screenshot {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+enum class Key { kTab, kBacktab, kEnter, kSpace, kEscape };
+
+// What the toolkit really has, and real input into it, for the scenario tests.
+class TestSurface {
+ public:
+  virtual ~TestSurface() = default;
+
+  virtual PixelRect ScreenSize() = 0;
+  virtual PixelRect WindowFrame(WindowHandle window) = 0;  // outer rectangle on the screen
+  virtual PixelRect ClientArea(WindowHandle window) = 0;   // client rectangle on the screen
+  // Relative to the parent's client area.
+  virtual PixelRect ControlRect(WindowHandle window, int control_id) = 0;
+  virtual bool IsVisible(WindowHandle window) = 0;
+  virtual bool IsEnabled(WindowHandle window) = 0;
+  virtual bool IsActive(WindowHandle window) = 0;
+  virtual std::string WindowCaption(WindowHandle window) = 0;
+  virtual std::string ControlCaption(WindowHandle window, int control_id) = 0;
+  virtual std::string ToolTip(WindowHandle window, int control_id) = 0;
+  virtual int FocusedControl(WindowHandle window) = 0;  // 0 when none has the focus
+  virtual Screenshot Grab(WindowHandle window) = 0;     // the outer window, frame included
+
+  // Real input: a mouse press and release at the centre of the control.
+  virtual void Click(WindowHandle window, int control_id) = 0;
+  virtual void PressKey(WindowHandle window, Key key) = 0;  // to the window's focused control
+  virtual void PressCloseBox(WindowHandle window) = 0;
+  virtual void DragTitleBar(WindowHandle window, int dx, int dy) = 0;
+
+  // Open error message boxes, by their text; Dismiss presses OK on the front one.
+  virtual std::vector<std::string> MessageBoxes() = 0;
+  virtual void DismissMessageBox() = 0;
+};
+
+}  // namespace tessel::runtime

@@ -1,0 +1,31 @@
+# GoogleTest from Debian's source package, built with the project's own flags.
+enable_testing()
+include(GoogleTest)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+# tessel_add_test(NAME SOURCES... LIBS...): one test executable, registered case by case.
+function(tessel_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# tessel_add_fuzzer(NAME SOURCE LIBS... CORPUS dir): a libFuzzer target and a bounded run of it.
+function(tessel_add_fuzzer name)
+  cmake_parse_arguments(ARG "" "SOURCE;CORPUS" "LIBS" ${ARGN})
+  if(NOT TESSEL_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCE})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  set(work ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+                   sh -c "mkdir -p ${work} && exec $<TARGET_FILE:${name}> -max_total_time=15 -timeout=5 ${work} ${ARG_CORPUS}")
+endfunction()

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds twice (plain, and with ASan + UBSan and the fuzz targets),
+# and runs every test of both builds. The last line is CTest's summary of the plain build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+for preset in sanitize default; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+ctest --preset sanitize
+ctest --preset default

@@ -27,8 +27,4 @@ inline FontRecord Font(std::string face, std::uint32_t size, std::uint16_t weigh
   return FontRecord{1, 0, 0, weight, size, std::move(face)};
 }
 
-// The runtime's window class, the same in every description.
-inline constexpr Guid kWindowClassId{0x33AD4F3A, 0x6699, 0x11CF,
-                                     {0xB7, 0x0C, 0x00, 0xAA, 0x00, 0x60, 0xD3, 0x93}};
-
 }  // namespace tessel::descriptions

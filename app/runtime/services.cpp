@@ -30,7 +30,7 @@ void Randomize() {
 float NextRandomValue() {
   if (FixedValue()) return *FixedValue();
   // The top 24 bits give every single-precision multiple of 2^-24 in [0, 1) exactly once.
-  const std::uint32_t bits = Generator()() >> 8;
+  const auto bits = static_cast<std::uint32_t>(Generator()() >> 8);
   return static_cast<float>(bits) * 0x1p-24f;
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <ostream>
+
+#include "app/runtime/test_surface.h"
+
+namespace tessel::runtime {
+
+inline std::ostream& operator<<(std::ostream& out, const PixelRect& r) {
+  return out << "(" << r.x << ", " << r.y << ", " << r.width << " x " << r.height << ")";
+}
+
+}  // namespace tessel::runtime

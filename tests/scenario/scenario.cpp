@@ -1,0 +1,88 @@
+#include "tests/scenario/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include "app/project.h"
+#include "app/runtime/start.h"
+
+namespace tessel::testing {
+
+Scenario::Scenario()
+    : backend_(runtime::CreatePlatformBackend()),
+      faults_(std::make_unique<runtime::FaultInjectingBackend>(*backend_)),
+      application_(std::make_unique<runtime::Application>(app::TesselProject(), *faults_)) {}
+
+Scenario::~Scenario() {
+  application_.reset();
+  faults_.reset();
+  backend_.reset();
+}
+
+Scenario& Scenario::Then(std::function<void()> step) {
+  steps_.push_back(std::move(step));
+  return *this;
+}
+
+int Scenario::Run() {
+  faults_->Post([this] { RunStep(0); });
+  const int status = application_->Run();
+  return abandoned_ ? -1 : status;
+}
+
+void Scenario::RunStep(size_t index) {
+  if (index >= steps_.size()) {
+    abandoned_ = true;
+    faults_->Quit(-1);
+    return;
+  }
+  faults_->Post([this, index] { RunStep(index + 1); });
+  steps_[index]();
+}
+
+WindowHandle Scenario::Handle(std::string_view window) {
+  runtime::Form* form = application_->FindInstance(window);
+  return form && form->loaded() ? form->handle() : 0;
+}
+
+bool Scenario::Loaded(std::string_view window) { return Handle(window) != 0; }
+
+bool Scenario::Referenced(std::string_view window) {
+  return application_->FindInstance(window) != nullptr;
+}
+
+int Scenario::Id(std::string_view window, std::string_view control) {
+  runtime::Form* form = application_->FindInstance(window);
+  const int id = form ? form->ControlId(control) : 0;
+  EXPECT_NE(id, 0) << window << "." << control << " is not loaded";
+  return id;
+}
+
+void Scenario::Click(std::string_view window, std::string_view control) {
+  surface().Click(Handle(window), Id(window, control));
+}
+
+void Scenario::Press(std::string_view window, Key key) { surface().PressKey(Handle(window), key); }
+
+PixelRect Scenario::Frame(std::string_view window) {
+  return surface().WindowFrame(Handle(window));
+}
+
+PixelRect Scenario::ControlRect(std::string_view window, std::string_view control) {
+  return surface().ControlRect(Handle(window), Id(window, control));
+}
+
+std::string Scenario::Caption(std::string_view window, std::string_view control) {
+  return surface().ControlCaption(Handle(window), Id(window, control));
+}
+
+std::string Scenario::ToolTip(std::string_view window, std::string_view control) {
+  return surface().ToolTip(Handle(window), Id(window, control));
+}
+
+std::string Scenario::Focused(std::string_view window) {
+  runtime::Form* form = application_->FindInstance(window);
+  if (!form || !form->loaded()) return {};
+  return std::string(form->ControlName(surface().FocusedControl(form->handle())));
+}
+
+}  // namespace tessel::testing

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/runtime/application.h"
+#include "app/runtime/fault_injecting_backend.h"
+#include "app/runtime/test_surface.h"
+
+namespace tessel::testing {
+
+using runtime::Key;
+using runtime::PixelRect;
+using runtime::WindowHandle;
+
+// Runs the real program on this platform's backend and drives it step by step with real input.
+// Each step runs from the event loop once the previous step's input has been taken; a step that
+// opens a modal window or a message box lets the next step run inside it, as a user would.
+class Scenario {
+ public:
+  Scenario();
+  ~Scenario();
+
+  Scenario& Then(std::function<void()> step);
+  // Runs the program until it ends by itself; its exit status. If the steps run out while
+  // windows are still open, the run is abandoned and -1 returned.
+  int Run();
+
+  runtime::FaultInjectingBackend& faults() { return *faults_; }
+  runtime::TestSurface& surface() { return backend_->test_surface(); }
+  runtime::Application& application() { return *application_; }
+
+  // The loaded window of that class, or 0.
+  WindowHandle Handle(std::string_view window);
+  bool Loaded(std::string_view window);
+  bool Referenced(std::string_view window);  // its shared instance exists
+  int Id(std::string_view window, std::string_view control);
+
+  void Click(std::string_view window, std::string_view control);
+  void Press(std::string_view window, Key key);
+  PixelRect Frame(std::string_view window);
+  PixelRect ControlRect(std::string_view window, std::string_view control);
+  std::string Caption(std::string_view window, std::string_view control);
+  std::string ToolTip(std::string_view window, std::string_view control);
+  std::string Focused(std::string_view window);  // name of the control with the focus
+
+ private:
+  void RunStep(size_t index);
+
+  std::unique_ptr<runtime::Backend> backend_;
+  std::unique_ptr<runtime::FaultInjectingBackend> faults_;
+  std::unique_ptr<runtime::Application> application_;
+  std::vector<std::function<void()>> steps_;
+  bool abandoned_ = false;
+};
+
+}  // namespace tessel::testing

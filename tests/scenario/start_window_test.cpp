@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "tests/scenario/print.h"
+#include "tests/scenario/scenario.h"
+
+namespace tessel::testing {
+namespace {
+
+using runtime::Operation;
+
+TEST(StartWindow, OpensAloneAtItsPlaceWithItsButtonsInARow) {
+  Scenario s;
+  s.Then([&] {
+    const WindowHandle start = s.Handle("WStart");
+    ASSERT_NE(start, 0u);
+    EXPECT_EQ(s.surface().WindowCaption(start), "Tessel 98   V1.1   (29.05.1998)");
+    EXPECT_EQ(s.Frame("WStart"), (PixelRect{193, 315, 404, 49}));
+    EXPECT_EQ(s.surface().ClientArea(start), (PixelRect{196, 334, 398, 27}));
+    struct Row {
+      const char* name;
+      const char* caption;
+      PixelRect rect;
+    } const rows[] = {{"w6Select", "6er Tessel", {4, 4, 100, 21}},
+                      {"W20Select", "20er Tessel", {104, 4, 108, 21}},
+                      {"W20End", "Beenden", {212, 4, 100, 21}},
+                      {"InfoSelect", "Info ...", {332, 4, 64, 21}}};
+    for (const Row& row : rows) {
+      EXPECT_EQ(s.ControlRect("WStart", row.name), row.rect) << row.name;
+      EXPECT_EQ(s.Caption("WStart", row.name), row.caption);
+      EXPECT_EQ(s.ToolTip("WStart", row.name), "");
+    }
+    EXPECT_FALSE(s.Referenced("W6Form") || s.Referenced("W20Form") || s.Referenced("InfoFR"));
+  });
+  EXPECT_EQ(s.Run(), -1);
+}
+
+TEST(StartWindow, TabWalksTheButtonsLeftToRightAndWrapsAround) {
+  Scenario s;
+  std::vector<std::string> seen;
+  s.Then([&] {
+    seen.push_back(s.Focused("WStart"));
+    for (int i = 0; i < 4; ++i) {
+      s.Press("WStart", runtime::Key::kTab);
+      seen.push_back(s.Focused("WStart"));
+    }
+    s.Press("WStart", runtime::Key::kBacktab);
+    seen.push_back(s.Focused("WStart"));
+  });
+  s.Run();
+  EXPECT_EQ(seen, (std::vector<std::string>{"w6Select", "W20Select", "W20End", "InfoSelect",
+                                            "w6Select", "InfoSelect"}));
+}
+
+TEST(StartWindow, BeendenEndsTheProgramWithStatusZero) {
+  Scenario s;
+  s.Then([&] { s.Click("WStart", "W20End"); });
+  EXPECT_EQ(s.Run(), 0);
+  EXPECT_FALSE(s.Loaded("WStart"));
+}
+
+TEST(StartWindow, CloseBoxEndsTheProgramWithStatusZero) {
+  Scenario s;
+  s.Then([&] { s.surface().PressCloseBox(s.Handle("WStart")); });
+  EXPECT_EQ(s.Run(), 0);
+}
+
+TEST(StartWindow, SpaceAndEnterPressTheFocusedButton) {
+  Scenario s;
+  s.Then([&] { s.Press("WStart", runtime::Key::kSpace); })
+      .Then([&] {
+        EXPECT_TRUE(s.Loaded("W6Form"));
+        s.Click("W6Form", "End");
+        s.Press("WStart", runtime::Key::kTab);
+        s.Press("WStart", runtime::Key::kEnter);
+      })
+      .Then([&] { EXPECT_TRUE(s.Loaded("W20Form")); });
+  s.Run();
+}
+
+TEST(StartWindow, ClosingItWhileADieWindowIsOpenEndsTheProgramOnlyWithTheLastWindow) {
+  Scenario s;
+  bool still_running = false;
+  s.Then([&] { s.Click("WStart", "w6Select"); })
+      .Then([&] { s.Click("WStart", "W20End"); })
+      .Then([&] {
+        still_running = true;
+        EXPECT_FALSE(s.Loaded("WStart"));
+        EXPECT_TRUE(s.Loaded("W6Form"));
+        s.Click("W6Form", "End");
+      });
+  EXPECT_EQ(s.Run(), 0);
+  EXPECT_TRUE(still_running);
+}
+
+// A failing status in a handler is reported once, ends that handler, and the program goes on.
+struct FaultCase {
+  Operation operation;
+  const char* button;     // pressed to reach the operation; empty: the start window's Load
+  int nth;                // which call of the operation fails
+  const char* reported;   // text the message box must hold
+  bool start_stays;
+};
+
+class StartWindowFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(StartWindowFault, IsReportedOnceAndTheProgramGoesOn) {
+  const FaultCase& c = GetParam();
+  Scenario s;
+  s.faults().FailNth(c.operation, c.nth, runtime::kFailed);
+  std::vector<std::string> boxes;
+  s.Then([&] {
+       if (c.button[0]) s.Click("WStart", c.button);
+     })
+      .Then([&] {
+        boxes = s.surface().MessageBoxes();
+        s.surface().DismissMessageBox();
+      })
+      .Then([&] {
+        EXPECT_TRUE(s.surface().MessageBoxes().empty());
+        EXPECT_EQ(s.Loaded("WStart"), c.start_stays);
+      });
+  s.Run();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find(c.reported), std::string::npos) << boxes[0];
+  EXPECT_NE(boxes[0].find("80004005"), std::string::npos) << boxes[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, StartWindowFault,
+    // The start window's own show is the first ShowWindow; W6Form's is the second.
+    ::testing::Values(
+        FaultCase{Operation::kMoveWindow, "", 1, "'Move' des Objekts 'WStart'", true},
+        FaultCase{Operation::kShowWindow, "w6Select", 2, "'Show' des Objekts 'W6Form'", true},
+        FaultCase{Operation::kDestroyWindow, "W20End", 1, "'Unload' des Objekts 'Global'", true}));
+
+}  // namespace
+}  // namespace tessel::testing

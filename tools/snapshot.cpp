@@ -1,0 +1,88 @@
+// Renders the program's windows as they stand on the screen into one PNG, for the docs.
+//   snapshot OUT.png start|block|info
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/project.h"
+#include "app/runtime/application.h"
+#include "app/runtime/start.h"
+#include "app/runtime/test_surface.h"
+
+namespace {
+
+using tessel::runtime::Application;
+using tessel::runtime::PixelRect;
+using tessel::runtime::TestSurface;
+
+QImage ToQImage(const tessel::runtime::Screenshot& shot) {
+  QImage image(shot.width, shot.height, QImage::Format_ARGB32);
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) image.setPixel(x, y, shot.At(x, y));
+  }
+  return image;
+}
+
+void Press(Application& app, const char* window, const char* control) {
+  tessel::runtime::Form* form = app.FindInstance(window);
+  app.backend().test_surface().Click(form->handle(), form->ControlId(control));
+}
+
+// Every loaded window at its place, on a plain desktop grey, cropped to their bounding box.
+QImage Compose(Application& app, const std::vector<const char*>& windows) {
+  TestSurface& surface = app.backend().test_surface();
+  QRect bounds;
+  for (const char* name : windows) {
+    const PixelRect f = surface.WindowFrame(app.FindInstance(name)->handle());
+    bounds |= QRect(f.x, f.y, f.width, f.height);
+  }
+  bounds.adjust(-8, -8, 8, 8);
+  QImage canvas(bounds.size(), QImage::Format_ARGB32);
+  canvas.fill(QColor(0x00, 0x80, 0x80));
+  QPainter painter(&canvas);
+  for (const char* name : windows) {
+    const auto handle = app.FindInstance(name)->handle();
+    const PixelRect f = surface.WindowFrame(handle);
+    painter.drawImage(QPoint(f.x, f.y) - bounds.topLeft(), ToQImage(surface.Grab(handle)));
+  }
+  return canvas;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: snapshot OUT.png start|block|info\n");
+    return 2;
+  }
+  const std::string out = argv[1];
+  const std::string mode = argv[2];
+  const auto backend = tessel::runtime::CreatePlatformBackend();
+  Application app(tessel::app::TesselProject(), *backend);
+  bool saved = false;
+  backend->Post([&] {
+    if (mode == "block") {
+      Press(app, "WStart", "w6Select");
+      Press(app, "WStart", "W20Select");
+    }
+    if (mode == "info") {
+      // The modal window runs a loop of its own; take the picture from inside it.
+      backend->Post([&] {
+        saved = Compose(app, {"InfoFR"}).save(QString::fromStdString(out));
+        backend->Quit(0);
+      });
+      Press(app, "WStart", "InfoSelect");
+      return;
+    }
+    std::vector<const char*> windows{"WStart"};
+    if (mode == "block") windows = {"W6Form", "W20Form", "WStart"};
+    saved = Compose(app, windows).save(QString::fromStdString(out));
+    backend->Quit(0);
+  });
+  app.Run();
+  if (!saved) std::fprintf(stderr, "snapshot: could not write %s\n", out.c_str());
+  return saved ? 0 : 1;
+}

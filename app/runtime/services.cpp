@@ -6,12 +6,28 @@
 #include <optional>
 #include <random>
 
+#include "app/runtime/pcg32.h"
+
 namespace tessel::runtime {
 namespace {
 
-std::mt19937& Generator() {
-  static std::mt19937 generator{std::random_device{}()};
+Pcg32& Generator() {
+  static Pcg32 generator;
   return generator;
+}
+
+// The operating system's entropy, opened once: re-seeding happens before every roll.
+std::random_device& Entropy() {
+#if defined(__linux__)
+  static std::random_device device("/dev/urandom");
+#else
+  static std::random_device device;
+#endif
+  return device;
+}
+
+std::uint64_t EntropyWord(std::random_device& entropy) {
+  return (std::uint64_t{entropy()} << 32) | entropy();
 }
 
 std::optional<float>& FixedValue() {
@@ -22,15 +38,14 @@ std::optional<float>& FixedValue() {
 }  // namespace
 
 void Randomize() {
-  std::random_device entropy;
-  std::seed_seq seed{entropy(), entropy(), entropy(), entropy()};
-  Generator().seed(seed);
+  std::random_device& entropy = Entropy();
+  Generator().Seed(EntropyWord(entropy), EntropyWord(entropy));
 }
 
 float NextRandomValue() {
   if (FixedValue()) return *FixedValue();
   // The top 24 bits give every single-precision multiple of 2^-24 in [0, 1) exactly once.
-  const auto bits = static_cast<std::uint32_t>(Generator()() >> 8);
+  const std::uint32_t bits = Generator().Next() >> 8;
   return static_cast<float>(bits) * 0x1p-24f;
 }
 

@@ -6,6 +6,11 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   qt6-base-dev libgl-dev xvfb xauth x11-utils imagemagick
   fonts-comic-neue fonts-liberation2
+  # The Windows program: the 32-bit cross compiler, and Wine to run it and its tests. The X
+  # extensions are only recommended by Wine, but its window driver draws with them.
+  g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine
+  libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386 libxinerama1:i386
+  libxfixes3:i386 libxcomposite1:i386
 )
 
 missing=()
@@ -17,5 +22,9 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
+# Wine's 32-bit half comes from the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

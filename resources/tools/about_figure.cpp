@@ -446,9 +446,10 @@ std::vector<int> DistanceToPencil(const RgbImage& image) {
   const auto at = [&](int x, int y) -> int& {
     return distance[static_cast<std::size_t>(y * kAboutWidth + x)];
   };
+  // Only the figure draws dust to it, not the faint marks in the margins.
   for (int y = 0; y < kAboutHeight; ++y) {
     for (int x = 0; x < kAboutWidth; ++x) {
-      if (image.at(x, y) != kPaper) at(x, y) = 0;
+      if (InDustArea(x, y) && image.at(x, y) != kPaper) at(x, y) = 0;
     }
   }
   const auto relax = [&](int x, int y, int dx, int dy, int step) {

@@ -18,7 +18,7 @@ QImage OnCheckerboard(const QImage& picture) {
   QImage board(picture.size(), QImage::Format_ARGB32);
   for (int y = 0; y < board.height(); ++y) {
     for (int x = 0; x < board.width(); ++x) {
-      board.setPixel(x, y, (x + y) % 2 ? qRgb(0xE8, 0xE8, 0xE8) : qRgb(0xFF, 0xFF, 0xFF));
+      board.setPixel(x, y, (x + y) % 2 ? qRgb(0xD0, 0xD0, 0xD0) : qRgb(0xFF, 0xFF, 0xFF));
     }
   }
   QPainter painter(&board);

@@ -58,12 +58,11 @@ void CheckBitmapSize(std::span<const std::uint8_t> file, std::size_t file_at) {
 void CheckSignature(std::span<const std::uint8_t> file, std::size_t file_at) {
   std::optional<PictureKind> kind = KindOfPictureFile(file);
   if (!kind) {
-    throw DescriptionError(file_at,
-                           "picture file starting 00 00 01 00 (icon), 00 00 02 00 (cursor) or "
-                           "42 4D (bitmap)",
-                           file.empty()
-                               ? "an empty file"
-                               : HexBytes(file.first(std::min<std::size_t>(4, file.size()))));
+    std::string found = file.empty() ? "an empty file"
+                                     : HexBytes(file.first(std::min<std::size_t>(4, file.size())));
+    throw DescriptionError(
+        file_at, "picture file starting 00 00 01 00 (icon), 00 00 02 00 (cursor) or 42 4D (bitmap)",
+        found);
   }
   if (*kind == PictureKind::kBitmap) CheckBitmapSize(file, file_at);
 }

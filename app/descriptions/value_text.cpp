@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint32_t kSystemColourBase = 0x80000000;
 constexpr std::uint32_t kFontSizeUnitsPerPoint = 10000;
 
-// The platform's system colour indexes, by their documented roles.
+// The platform's system colours by their documented roles, from index 0.
 constexpr std::string_view kSystemColourNames[] = {
     "scroll bar",
     "desktop",

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -15,8 +16,9 @@ namespace {
 
 // ---------------------------------------------------------------------------------------------
 // Shapes. A pixel belongs to a shape when its centre does. Coordinates are pixels from the
-// top-left corner; the tests run in sixteenths of a pixel with integer arithmetic only, so the
-// drawing comes out the same whatever compiler or floating-point unit builds this tool.
+// top-left corner; whether a centre is inside is decided in sixteenths of a pixel with integer
+// arithmetic only, so the drawing comes out the same whatever compiler or floating-point unit
+// builds this tool.
 
 using Fix = std::int64_t;
 constexpr Fix kUnit = 16;
@@ -241,48 +243,32 @@ void DrawShadow(RgbImage& image) {
        Hatched({Hex(0xEFE0DF), Hex(0xE0DFD0), Hex(0xDFDFD0), Hex(0xD0CFC0)}, 11, -1));
 }
 
+// Trouser legs, corners clockwise from the top left.
+constexpr Point kLeftLeg[] = {{40, 103},   {54, 103},     {53, 121}, {52, 127},
+                              {48, 130.5}, {34.5, 130.5}, {34, 127}, {40, 123}};
+constexpr Point kRightLeg[] = {{60, 103},   {72, 103},   {73, 117},   {78, 122},
+                               {79.5, 127}, {77, 130.5}, {63, 130.5}, {61, 126}};
+
 void DrawLegs(RgbImage& image) {
   const Pencil denim = Hatched({Hex(0xCFD0DF), Hex(0xC0CFDF), Hex(0xB0BFCF), Hex(0xA0AFBF)}, 12);
-  Draw(image,
-       Polygon({{40, 103},
-                {54, 103},
-                {53, 121},
-                {52, 127},
-                {48, 130.5},
-                {34.5, 130.5},
-                {34, 127},
-                {40, 123}}),
-       denim);
-  Draw(image,
-       Polygon({{60, 103},
-                {72, 103},
-                {73, 117},
-                {78, 122},
-                {79.5, 127},
-                {77, 130.5},
-                {63, 130.5},
-                {61, 126}}),
-       denim);
+  Draw(image, Polygon(kLeftLeg), denim);
+  Draw(image, Polygon(kRightLeg), denim);
   // Where the feet begin.
   Fill(image, Stroke({36, 126}, {41, 124.5}, {46, 125}, 0.5), Ink);
   Fill(image, Stroke({70, 124.5}, {74, 124}, {77, 126}, 0.5), Ink);
 }
 
+constexpr Point kLeftSleeve[] = {{42, 80}, {31, 88}, {26.5, 95}, {37, 98.5}, {44, 90}};
+constexpr Point kRightSleeve[] = {{60, 80}, {75, 82.5}, {83, 85}, {81, 94}, {62, 91}};
+constexpr Point kTunic[] = {{38, 78.5},  {64, 78.5},  {69, 90},  {75, 104},
+                            {72, 107.5}, {32, 107.5}, {29, 104}, {34, 90}};
+
 void DrawTunic(RgbImage& image) {
   const Pencil lavender = Hatched({Hex(0xCFCFDF), Hex(0xC0C0CF), Hex(0xBFBFC0), Hex(0xB0B0BF)}, 13);
   // Sleeves first, so that the body's outline closes over their shoulder ends.
-  Draw(image, Polygon({{42, 80}, {31, 88}, {26.5, 95}, {37, 98.5}, {44, 90}}), lavender);
-  Draw(image, Polygon({{60, 80}, {75, 82.5}, {83, 85}, {81, 94}, {62, 91}}), lavender);
-  Draw(image,
-       Polygon({{38, 78.5},
-                {64, 78.5},
-                {69, 90},
-                {75, 104},
-                {72, 107.5},
-                {32, 107.5},
-                {29, 104},
-                {34, 90}}),
-       lavender);
+  Draw(image, Polygon(kLeftSleeve), lavender);
+  Draw(image, Polygon(kRightSleeve), lavender);
+  Draw(image, Polygon(kTunic), lavender);
   // Folds falling from the arms.
   const Pencil fold = Solid(Hex(0xA0A0B0));
   Fill(image, Stroke({38, 94}, {39, 100}, {37, 105}, 0.5), fold);
@@ -316,13 +302,15 @@ constexpr Point kHairCorners[] = {
 
 constexpr Point kCrown{52, 42};
 
-const Pencil kHair = Hatched(
-    {Hex(0xDFDF70), Hex(0xCFCF6F), Hex(0xC0C060), Hex(0xBFBF60), Hex(0xB0B05F), Hex(0x9F9F50)}, 16,
-    2);
+Pencil HairPencil() {
+  return Hatched(
+      {Hex(0xDFDF70), Hex(0xCFCF6F), Hex(0xC0C060), Hex(0xBFBF60), Hex(0xB0B05F), Hex(0x9F9F50)},
+      16, 2);
+}
 
 void DrawHair(RgbImage& image) {
   const Mask mass = Polygon(kHairCorners);
-  Draw(image, mass, kHair);
+  Draw(image, mass, HairPencil());
   // A stroke from the middle of the mop out into each spike.
   for (std::size_t i = 2; i < std::size(kHairCorners); i += 2) {
     const Point tip = kHairCorners[i];
@@ -356,23 +344,14 @@ void DrawEyesAndMouth(RgbImage& image) {
   Fill(image, Stroke({48, 73}, {50, 74.5}, {53, 73}, 0.5), Solid(Hex(0xB0A0A0)));
 }
 
-// Spikes of the fringe over the forehead; only their lower edges are drawn, against the face.
+// The fringe: a band across the forehead with spikes hanging over the face.
+constexpr Point kFringe[] = {{27, 44}, {73, 44}, {71, 54}, {66, 50}, {62, 56}, {57, 50.5},
+                             {53, 57}, {48, 51}, {43, 55}, {40, 50}, {34, 56}, {31, 50}};
+
+// Only the fringe's lower edge is drawn, where it lies against the face.
 void DrawFringe(RgbImage& image) {
   const Mask face = Face();
-  Draw(image,
-       Polygon({{27, 44},
-                {73, 44},
-                {71, 54},
-                {66, 50},
-                {62, 56},
-                {57, 50.5},
-                {53, 57},
-                {48, 51},
-                {43, 55},
-                {40, 50},
-                {34, 56},
-                {31, 50}}),
-       kHair, &face);
+  Draw(image, Polygon(kFringe), HairPencil(), &face);
 }
 
 // Locks that hang down beside the face, the inner right one across the right eye.
@@ -382,24 +361,15 @@ void DrawStrands(RgbImage& image) {
       Lock({68, 50}, 8, {73, 64}, {69, 76.5}),
       Lock({63.5, 53}, 5, {64, 62}, {61, 71.5}),
   };
-  for (const Mask& lock : locks) Draw(image, lock, kHair);
+  for (const Mask& lock : locks) Draw(image, lock, HairPencil());
 }
 
+// The tuft, tied at the crown and swept up to the right, with a small sprig to the left.
+constexpr Point kTuft[] = {{45, 27},   {41, 20}, {38, 13.5}, {46, 17}, {52, 12}, {62, 10},
+                           {84.5, 10}, {70, 15}, {80, 19},   {66, 21}, {58, 25}, {55, 27}};
+
 void DrawTuft(RgbImage& image) {
-  Draw(image,
-       Polygon({{45, 27},
-                {41, 20},
-                {38, 13.5},
-                {46, 17},
-                {52, 12},
-                {62, 10},
-                {84.5, 10},
-                {70, 15},
-                {80, 19},
-                {66, 21},
-                {58, 25},
-                {55, 27}}),
-       kHair);
+  Draw(image, Polygon(kTuft), HairPencil());
   Fill(image, Stroke({50, 22}, {62, 13}, {78, 11}, 0.5), Solid(Hex(0x8F8F50)));
   // The band that ties it at the crown.
   Draw(image, Ellipse({50, 26}, 6, 2.5), Solid(Hex(0x7F7F4F)));

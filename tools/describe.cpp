@@ -1,4 +1,5 @@
 // describe FILE: prints a window description as text, the way the golden files show it.
+// describe --window NAME: the same for one of the program's own windows; --all for all four.
 // A file that is not a valid description gives one line on stderr and exit status 1.
 
 #include <cerrno>
@@ -17,6 +18,7 @@
 
 #include "app/descriptions/dump.h"
 #include "app/descriptions/reader.h"
+#include "app/project.h"
 
 namespace {
 
@@ -70,14 +72,31 @@ int DescribeFile(const char* path) {
   return DescribeBytes(*bytes, path, std::cout, std::cerr);
 }
 
+// The program's own windows, in the order of its window table.
+int DescribeOwnWindows(std::string_view only) {
+  int status = kBadInput;
+  for (const tessel::runtime::FormClass* window : tessel::app::TesselProject().windows) {
+    if (!only.empty() && window->name != only) continue;
+    if (only.empty()) std::cout << "== " << window->name << "\n";
+    status = DescribeBytes(window->description(), window->name, std::cout, std::cerr);
+    if (status != 0) return status;
+  }
+  if (status != 0) std::cerr << "describe: no window named " << only << "\n";
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: describe FILE\n";
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  const bool one_window = argc == 3 && first == "--window";
+  if (!(argc == 2 || one_window)) {
+    std::cerr << "usage: describe FILE | describe --window NAME | describe --all\n";
     return kUsage;
   }
   try {
+    if (one_window) return DescribeOwnWindows(argv[2]);
+    if (first == "--all") return DescribeOwnWindows("");
     return DescribeFile(argv[1]);
   } catch (const std::exception& e) {
     std::cerr << "describe: " << argv[1] << ": " << e.what() << "\n";

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "app/runtime/backend.h"
 
@@ -16,6 +18,8 @@ class FaultInjectingBackend : public Backend {
 
   // The nth call from now (1 = the next one) of that operation fails with status.
   void FailNth(Operation operation, int nth, Status status = kFailed);
+  // Every window operation so far, in order, with the window it was for.
+  const std::vector<std::pair<Operation, WindowHandle>>& calls() const { return calls_; }
 
   void SetEventSink(EventSink* sink) override { inner_.SetEventSink(sink); }
   Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
@@ -39,11 +43,12 @@ class FaultInjectingBackend : public Backend {
     int countdown = 0;
     Status status = kFailed;
   };
-  // The status to fail this call with, or kOk to pass it through.
-  Status Injected(Operation operation);
+  // Logs the call; the status to fail it with, or kOk to pass it through.
+  Status Injected(Operation operation, WindowHandle window);
 
   Backend& inner_;
   std::map<Operation, Fault> faults_;
+  std::vector<std::pair<Operation, WindowHandle>> calls_;
 };
 
 }  // namespace tessel::runtime

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   qt6-base-dev libgl-dev xvfb xauth x11-utils imagemagick
-  fonts-comic-neue fonts-liberation2
+  fonts-comic-neue fonts-liberation2 fonts-dejavu-core
   # The Windows program: the 32-bit cross compiler, and Wine to run it and its tests. The X
   # extensions are only recommended by Wine, but its window driver draws with them.
   g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine

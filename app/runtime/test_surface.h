@@ -51,6 +51,9 @@ class TestSurface {
   virtual void PressCloseBox(WindowHandle window) = 0;
   virtual void DragTitleBar(WindowHandle window, int dx, int dy) = 0;
 
+  // Changes one of the system's colours (0x00RRGGBB), as a user's colour scheme would.
+  virtual void SetSystemColour(int index, std::uint32_t rgb) = 0;
+
   // Open error message boxes, by their text; Dismiss presses OK on the front one.
   virtual std::vector<std::string> MessageBoxes() = 0;
   virtual void DismissMessageBox() = 0;

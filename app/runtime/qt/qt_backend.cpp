@@ -351,6 +351,10 @@ void QtBackend::DragTitleBar(WindowHandle window, int dx, int dy) {
             Qt::NoButton);
 }
 
+void QtBackend::SetSystemColour(int index, std::uint32_t rgb) {
+  qt::SetSystemColour(static_cast<std::uint32_t>(index), QColor::fromRgb(rgb));
+}
+
 std::vector<std::string> QtBackend::MessageBoxes() {
   std::vector<std::string> texts;
   for (QWidget* widget : QApplication::topLevelWidgets()) {

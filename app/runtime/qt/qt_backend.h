@@ -52,6 +52,7 @@ class QtBackend : public Backend, public TestSurface {
   void PressKey(WindowHandle window, Key key) override;
   void PressCloseBox(WindowHandle window) override;
   void DragTitleBar(WindowHandle window, int dx, int dy) override;
+  void SetSystemColour(int index, std::uint32_t rgb) override;
   std::vector<std::string> MessageBoxes() override;
   void DismissMessageBox() override;
 

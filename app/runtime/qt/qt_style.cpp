@@ -11,7 +11,8 @@ namespace tessel::runtime::qt {
 void InstallFontSubstitutes() {
   QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
   QFont::insertSubstitution("Arial", "Liberation Sans");
-  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  // A line of 13 pixels at 8.25 pt, which the stored label heights count on.
+  QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
 }
 
 QFont ToQFont(const FontRecord& record) {
@@ -27,34 +28,42 @@ QFont ToQFont(const FontRecord& record) {
 
 namespace {
 
-QColor SystemColour(std::uint32_t index) {
-  const QPalette palette = QApplication::palette();
+// Where the platform's system colours live in a Qt palette.
+QPalette::ColorRole RoleOf(std::uint32_t index) {
   switch (index) {
     case 5:  // window background
-      return palette.color(QPalette::Base);
+      return QPalette::Base;
     case 8:  // window text
-      return palette.color(QPalette::Text);
+      return QPalette::Text;
     case 15:  // button face
-      return palette.color(QPalette::Button);
+      return QPalette::Button;
     case 18:  // button text
-      return palette.color(QPalette::ButtonText);
+      return QPalette::ButtonText;
     case 16:  // button shadow
-      return palette.color(QPalette::Dark);
+      return QPalette::Dark;
     case 20:  // button highlight
-      return palette.color(QPalette::Light);
+      return QPalette::Light;
     case 13:  // selection
-      return palette.color(QPalette::Highlight);
+      return QPalette::Highlight;
     case 14:
-      return palette.color(QPalette::HighlightedText);
+      return QPalette::HighlightedText;
     default:
-      return palette.color(QPalette::Window);
+      return QPalette::Window;
   }
 }
 
 }  // namespace
 
+void SetSystemColour(std::uint32_t index, QColor colour) {
+  QPalette palette = QApplication::palette();
+  palette.setColor(RoleOf(index), colour);
+  QApplication::setPalette(palette);
+}
+
 QColor ToQColor(Colour colour) {
-  if (colour.value & kSystemColourFlag) return SystemColour(colour.value & 0xFF);
+  if (colour.value & kSystemColourFlag) {
+    return QApplication::palette().color(RoleOf(colour.value & 0xFF));
+  }
   return QColor(static_cast<int>(colour.value & 0xFF), static_cast<int>((colour.value >> 8) & 0xFF),
                 static_cast<int>((colour.value >> 16) & 0xFF));
 }

@@ -19,6 +19,9 @@ QFont ToQFont(const FontRecord& record);
 // the user's colour scheme.
 QColor ToQColor(Colour colour);
 
+// Changes a system colour for the windows built from now on.
+void SetSystemColour(std::uint32_t index, QColor colour);
+
 // Icon, cursor or bitmap file bytes, decoded by Qt's image readers; null when they do not read.
 QPixmap DecodePicture(const std::vector<std::uint8_t>& file);
 

@@ -44,6 +44,8 @@ class TestSurface {
   virtual std::string ToolTip(WindowHandle window, int control_id) = 0;
   virtual int FocusedControl(WindowHandle window) = 0;  // 0 when none has the focus
   virtual Screenshot Grab(WindowHandle window) = 0;     // the outer window, frame included
+  // Whether the pointer over the window's client area and every control is the system arrow.
+  virtual bool ShowsArrowPointer(WindowHandle window) = 0;
 
   // Real input: a mouse press and release at the centre of the control.
   virtual void Click(WindowHandle window, int control_id) = 0;

@@ -158,6 +158,18 @@ TEST(DieWindows, FocusStartsOnTheCloseButtonSoSpaceCloses) {
   EXPECT_EQ(w6_focus, "End");
 }
 
+TEST(DieWindows, ShowTheSystemArrowNotTheirStoredPointer) {
+  Scenario s;
+  s.Then([&] {
+     s.Click("WStart", "w6Select");
+     s.Click("WStart", "W20Select");
+   }).Then([&] {
+    EXPECT_TRUE(s.surface().ShowsArrowPointer(s.Handle("W6Form")));
+    EXPECT_TRUE(s.surface().ShowsArrowPointer(s.Handle("W20Form")));
+  });
+  s.Run();
+}
+
 TEST(DieWindows, HintsSitOnTheButtonsWithTheirBlanks) {
   Scenario s;
   s.Then([&] {

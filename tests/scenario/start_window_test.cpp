@@ -131,7 +131,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{Operation::kMoveWindow, "", 1, "'Move' des Objekts 'WStart'", true},
         FaultCase{Operation::kShowWindow, "w6Select", 2, "'Show' des Objekts 'W6Form'", true},
-        FaultCase{Operation::kDestroyWindow, "W20End", 1, "'Unload' des Objekts 'Global'", true}));
+        FaultCase{Operation::kDestroyWindow, "W20End", 1, "'Unload' des Objekts 'Global'", true}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) {
+      return std::string(info.param.button[0] ? info.param.button : "Load");
+    });
 
 }  // namespace
 }  // namespace tessel::testing

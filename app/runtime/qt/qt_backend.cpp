@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/runtime/qt/qt_style.h"
@@ -305,6 +306,15 @@ Screenshot QtBackend::Grab(WindowHandle window) {
     shot.pixels.insert(shot.pixels.end(), row, row + image.width());
   }
   return shot;
+}
+
+bool QtBackend::ShowsArrowPointer(WindowHandle window) {
+  NativeWindow* native = Find(window);
+  if (!native) return false;
+  const auto arrow = [](const QWidget* w) { return w->cursor().shape() == Qt::ArrowCursor; };
+  if (!arrow(native->widget->client())) return false;
+  return std::all_of(native->controls.by_id.begin(), native->controls.by_id.end(),
+                     [&](const auto& entry) { return arrow(entry.second); });
 }
 
 // The press lands on whatever widget lies at the control's centre, as a real click would.

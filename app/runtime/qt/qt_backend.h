@@ -48,6 +48,7 @@ class QtBackend : public Backend, public TestSurface {
   std::string ToolTip(WindowHandle window, int control_id) override;
   int FocusedControl(WindowHandle window) override;
   Screenshot Grab(WindowHandle window) override;
+  bool ShowsArrowPointer(WindowHandle window) override;
   void Click(WindowHandle window, int control_id) override;
   void PressKey(WindowHandle window, Key key) override;
   void PressCloseBox(WindowHandle window) override;

@@ -132,8 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{Operation::kMoveWindow, "", 1, "'Move' des Objekts 'WStart'", true},
         FaultCase{Operation::kShowWindow, "w6Select", 2, "'Show' des Objekts 'W6Form'", true},
         FaultCase{Operation::kDestroyWindow, "W20End", 1, "'Unload' des Objekts 'Global'", true}),
-    [](const ::testing::TestParamInfo<FaultCase>& info) {
-      return std::string(info.param.button[0] ? info.param.button : "Load");
+    [](const ::testing::TestParamInfo<FaultCase>& param_info) {
+      return std::string(param_info.param.button[0] ? param_info.param.button : "Load");
     });
 
 }  // namespace

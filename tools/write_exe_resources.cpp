@@ -1,0 +1,75 @@
+// write_exe_resources DIR: writes the resources of Tessel98.exe into DIR as raw blobs, and
+// tessel98.rc, which embeds them for windres. The .rc only names files: every byte comes from
+// our own builders, since windres's VERSIONINFO counts string lengths in characters and leaves
+// out the fill that our version block counts.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "resources/pictures.h"
+#include "resources/win32/icon_resources.h"
+#include "resources/win32/tessel_version.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tessel::resources::kAppIconImageId;
+using tessel::resources::kVersionLanguage;
+
+// Numeric resource types, as windows.h numbers them.
+constexpr int kRtIcon = 3;
+constexpr int kRtGroupIcon = 14;
+constexpr int kRtVersion = 16;
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
+}
+
+void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  WriteFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+// The version block is German; the icons are language-neutral, and windres would otherwise
+// tag them with its default, US English.
+std::string ResourceScript() {
+  const int primary = kVersionLanguage & 0x3FF;
+  const int sub = kVersionLanguage >> 10;
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "LANGUAGE 0x%02X, 0x%02X\n"
+                "1 %d \"version.bin\"\n"
+                "LANGUAGE 0, 0\n"
+                "1 %d \"group.bin\"\n"
+                "%d %d \"icon.bin\"\n",
+                primary, sub, kRtVersion, kRtGroupIcon, kAppIconImageId, kRtIcon);
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: write_exe_resources DIR\n";
+    return 2;
+  }
+  try {
+    const fs::path dir = argv[1];
+    fs::create_directories(dir);
+    const auto icon =
+        tessel::resources::SplitIconFile(tessel::resources::StartIconFile(), kAppIconImageId);
+    WriteFile(dir / "version.bin", tessel::resources::TesselVersionBlock());
+    WriteFile(dir / "group.bin", icon.group);
+    WriteFile(dir / "icon.bin", icon.image);
+    WriteFile(dir / "tessel98.rc", ResourceScript());
+  } catch (const std::exception& e) {
+    std::cerr << "write_exe_resources: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}

@@ -12,7 +12,8 @@ using runtime::check;
 using runtime::Form;
 
 const std::vector<std::uint8_t>& DescriptionBytes() {
-  static const std::vector<std::uint8_t> bytes = descriptions::WriteDescription(InfoFRDescription());
+  static const std::vector<std::uint8_t> bytes =
+      descriptions::WriteDescription(InfoFRDescription());
   return bytes;
 }
 

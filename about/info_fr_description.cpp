@@ -1,5 +1,5 @@
-#include "app/descriptions/make.h"
 #include "about/info_fr.h"
+#include "app/descriptions/make.h"
 #include "resources/pictures.h"
 
 namespace tessel::about {
@@ -42,22 +42,22 @@ Block OkButton() {
 Block Panel() {
   const FontRecord maker = Font("Comic Sans MS", 157500, 400);
   const FontRecord title = Font("Comic Sans MS", 217500, 700);
-  return Block{2,
-               "About",
-               ClassCode::kPictureBox,
-               {
-                   Prop(P::kBackColor, Colour{0x80000005}),
-                   Prop(P::kGeometry, Geometry{120, 120, 3435, 1470}),
-                   Prop(P::kSetting09, Byte(0)),
-                   Prop(P::kTabIndex, Integer(1)),
-                   Prop(P::kSetting1A, Bytes(0x01, 0x00, 0x42, 0x00)),
-               },
-               {
-                   PanelLabel(3, "lblAbout1", "Kestro Productions", {525, 60, 2400, 435}, 4,
-                              &maker),
-                   PanelLabel(4, "lblAbout2", "presents", {1425, 540, 600, 195}, 3, nullptr),
-                   PanelLabel(5, "lblAbout3", "Tessel 98", {600, 690, 2235, 600}, 2, &title),
-               }};
+  return Block{
+      2,
+      "About",
+      ClassCode::kPictureBox,
+      {
+          Prop(P::kBackColor, Colour{0x80000005}),
+          Prop(P::kGeometry, Geometry{120, 120, 3435, 1470}),
+          Prop(P::kSetting09, Byte(0)),
+          Prop(P::kTabIndex, Integer(1)),
+          Prop(P::kSetting1A, Bytes(0x01, 0x00, 0x42, 0x00)),
+      },
+      {
+          PanelLabel(3, "lblAbout1", "Kestro Productions", {525, 60, 2400, 435}, 4, &maker),
+          PanelLabel(4, "lblAbout2", "presents", {1425, 540, 600, 195}, 3, nullptr),
+          PanelLabel(5, "lblAbout3", "Tessel 98", {600, 690, 2235, 600}, 2, &title),
+      }};
 }
 
 Block Picture() {
@@ -93,11 +93,10 @@ Description InfoFRDescription() {
                    Prop(W::kStartUpPosition, Byte(2)),
                },
                {OkButton(), Panel(), Picture()}};
-  return Description{
-      {0xC4D81F07, 0x5E22, 0x4B93, {0x86, 0xFA, 0x12, 0x6C, 0x3B, 0xE0, 0x97, 0x58}},
-      {0xC4D81F08, 0x5E22, 0x4B93, {0x86, 0xFA, 0x12, 0x6C, 0x3B, 0xE0, 0x97, 0x58}},
-      kWindowClassId,
-      std::move(window)};
+  return Description{{0xC4D81F07, 0x5E22, 0x4B93, {0x86, 0xFA, 0x12, 0x6C, 0x3B, 0xE0, 0x97, 0x58}},
+                     {0xC4D81F08, 0x5E22, 0x4B93, {0x86, 0xFA, 0x12, 0x6C, 0x3B, 0xE0, 0x97, 0x58}},
+                     kWindowClassId,
+                     std::move(window)};
 }
 
 }  // namespace tessel::about

@@ -50,15 +50,14 @@ Status W20End_Click(Form& me) {
 
 }  // namespace
 
-const runtime::FormClass kWStartClass{
-    "WStart",
-    &WStartDescriptionBytes,
-    {
-        {"Form", "Load", &Form_Load},
-        {"InfoSelect", "Click", &InfoSelect_Click},
-        {"w6Select", "Click", &w6Select_Click},
-        {"W20Select", "Click", &W20Select_Click},
-        {"W20End", "Click", &W20End_Click},
-    }};
+const runtime::FormClass kWStartClass{"WStart",
+                                      &WStartDescriptionBytes,
+                                      {
+                                          {"Form", "Load", &Form_Load},
+                                          {"InfoSelect", "Click", &InfoSelect_Click},
+                                          {"w6Select", "Click", &w6Select_Click},
+                                          {"W20Select", "Click", &W20Select_Click},
+                                          {"W20End", "Click", &W20End_Click},
+                                      }};
 
 }  // namespace tessel::app

@@ -8,8 +8,15 @@
 
 namespace tessel::runtime {
 
-enum class Operation { kCreateWindow, kMoveWindow, kShowWindow, kDestroyWindow, kSetCaption,
-                       kSetWindowEnabled, kCentreWindow };
+enum class Operation {
+  kCreateWindow,
+  kMoveWindow,
+  kShowWindow,
+  kDestroyWindow,
+  kSetCaption,
+  kSetWindowEnabled,
+  kCentreWindow
+};
 
 // Wraps a real backend and fails the Nth call of a chosen operation with a failing status.
 class FaultInjectingBackend : public Backend {

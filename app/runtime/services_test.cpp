@@ -57,8 +57,9 @@ TEST(ValueToText, WritesPlainDigitsWhateverTheLocale) {
   struct Case {
     float value;
     const char* text;
-  } const cases[] = {{1.0f, "1"}, {6.0f, "6"}, {20.0f, "20"}, {0.5f, "0.5"},
-                     {-3.0f, "-3"}, {1234567.0f, "1234567"}, {0.0f, "0"}};
+  } const cases[] = {{1.0f, "1"},   {6.0f, "6"},   {20.0f, "20"},
+                     {0.5f, "0.5"}, {-3.0f, "-3"}, {1234567.0f, "1234567"},
+                     {0.0f, "0"}};
   for (const Case& c : cases) EXPECT_EQ(ValueToText(c.value), c.text) << c.value;
   std::setlocale(LC_ALL, previous.c_str());
 }

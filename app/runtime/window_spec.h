@@ -36,19 +36,19 @@ struct ControlSpec {
   int parent_id = 0;  // 0 is the window's client area, otherwise a picture box
   std::string name;
   ControlKind kind = ControlKind::kLabel;
-  TwipRect geometry;            // from the parent's client area
-  std::string caption;          // UTF-8
+  TwipRect geometry;               // from the parent's client area
+  std::string caption;             // UTF-8
   std::optional<FontRecord> font;  // none: the window's default font
   Colour back_colour{kColourButtonFace};
   Colour fore_colour{kColourButtonText};
-  bool transparent = false;     // label leaves its background unpainted
+  bool transparent = false;  // label leaves its background unpainted
   Alignment alignment = Alignment::kLeft;
-  bool auto_size = false;       // label as wide as its text and one line high
-  bool framed = false;          // thin single-line frame (label) or sunken frame (picture box)
-  bool tab_stop = false;        // takes the focus by Tab
+  bool auto_size = false;  // label as wide as its text and one line high
+  bool framed = false;     // thin single-line frame (label) or sunken frame (picture box)
+  bool tab_stop = false;   // takes the focus by Tab
   int tab_index = 0;
-  bool default_button = false;  // Enter presses it wherever the focus is
-  std::string tool_tip;         // UTF-8, blanks kept
+  bool default_button = false;        // Enter presses it wherever the focus is
+  std::string tool_tip;               // UTF-8, blanks kept
   std::vector<std::uint8_t> picture;  // icon, cursor or bitmap file; shown at natural size
 };
 
@@ -58,7 +58,7 @@ struct WindowSpec {
   TwipRect client;      // left/top: the frame offsets; width/height: the client size
   Colour back_colour{kColourButtonFace};
   std::optional<FontRecord> font;
-  std::vector<std::uint8_t> icon;  // carried; a tool-window frame shows none
+  std::vector<std::uint8_t> icon;     // carried; a tool-window frame shows none
   std::vector<ControlSpec> controls;  // description order: a parent comes before its children
 };
 

@@ -126,12 +126,11 @@ TEST(AboutWindow, ShowsTheFigureClippedByTheClientAreaAndBehindThePanel) {
     int compared = 0, mismatches = 0;
     for (int cy = 0; cy < client.height; ++cy) {
       for (int cx = 228; cx < client.width; ++cx) {
-        const bool under_panel = cx < panel.x + panel.width && cy >= panel.y &&
-                                 cy < panel.y + panel.height;
+        const bool under_panel =
+            cx < panel.x + panel.width && cy >= panel.y && cy < panel.y + panel.height;
         if (under_panel) continue;
         ++compared;
-        const std::uint32_t on_screen =
-            shot.At(client.x - frame.x + cx, client.y - frame.y + cy);
+        const std::uint32_t on_screen = shot.At(client.x - frame.x + cx, client.y - frame.y + cy);
         if (on_screen != BitmapPixel(picture, cx - 228, cy + 8)) ++mismatches;
       }
     }
@@ -175,8 +174,8 @@ TEST(AboutWindow, PanelFollowsTheWindowColourWhileTheRestStaysWhite) {
     const auto at = [&](int cx, int cy) {
       return shot.At(client.x - frame.x + cx, client.y - frame.y + cy) & 0xFFFFFF;
     };
-    EXPECT_EQ(at(12, 100), kCream);   // panel, below its labels
-    EXPECT_EQ(at(120, 40), kCream);   // panel, between its first two lines
+    EXPECT_EQ(at(12, 100), kCream);      // panel, below its labels
+    EXPECT_EQ(at(120, 40), kCream);      // panel, between its first two lines
     EXPECT_EQ(at(150, 122), 0xFFFFFFu);  // window background right of OK
     EXPECT_EQ(at(3, 3), 0xFFFFFFu);      // window background left of the panel
     s.surface().SetSystemColour(5, 0xFFFFFF);

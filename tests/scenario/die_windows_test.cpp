@@ -99,20 +99,19 @@ TEST(DieWindows, ShowingAnOpenWindowAgainNeitherMovesNorRolls) {
   s.Then([&] {
      ScopedRandomValue r(0.0f);
      s.Click("WStart", "w6Select");
-   })
-      .Then([&] {
-        s.surface().DragTitleBar(s.Handle("W6Form"), 40, 25);
-        dragged = s.Frame("W6Form");
-        ScopedRandomValue r(0.9f);
-        s.Click("WStart", "w6Select");
-        face_after_second_press = s.Caption("W6Form", "W6Print");
-        EXPECT_EQ(s.Frame("W6Form"), dragged);
-        s.Click("W6Form", "End");
-        EXPECT_FALSE(s.Loaded("W6Form"));
-        s.Click("WStart", "w6Select");
-        EXPECT_EQ(s.Frame("W6Form"), (PixelRect{193, 133, 174, 182}));
-        EXPECT_EQ(s.Caption("W6Form", "W6Print"), "6");
-      });
+   }).Then([&] {
+    s.surface().DragTitleBar(s.Handle("W6Form"), 40, 25);
+    dragged = s.Frame("W6Form");
+    ScopedRandomValue r(0.9f);
+    s.Click("WStart", "w6Select");
+    face_after_second_press = s.Caption("W6Form", "W6Print");
+    EXPECT_EQ(s.Frame("W6Form"), dragged);
+    s.Click("W6Form", "End");
+    EXPECT_FALSE(s.Loaded("W6Form"));
+    s.Click("WStart", "w6Select");
+    EXPECT_EQ(s.Frame("W6Form"), (PixelRect{193, 133, 174, 182}));
+    EXPECT_EQ(s.Caption("W6Form", "W6Print"), "6");
+  });
   s.Run();
   EXPECT_EQ(dragged, (PixelRect{233, 158, 174, 182}));
   EXPECT_EQ(face_after_second_press, "1");
@@ -177,8 +176,7 @@ TEST(DieWindows, HintsSitOnTheButtonsWithTheirBlanks) {
      s.Click("WStart", "W20Select");
    }).Then([&] {
     EXPECT_EQ(s.ToolTip("W6Form", "End"), "Ahem, ist zum BEENDEN gedacht, steht doch da ... ");
-    EXPECT_EQ(s.ToolTip("W20Form", "End"),
-              "  Ahem,  ist zum BEENDEN gedacht, steht doch da ... ");
+    EXPECT_EQ(s.ToolTip("W20Form", "End"), "  Ahem,  ist zum BEENDEN gedacht, steht doch da ... ");
     EXPECT_EQ(s.ToolTip("W6Form", "Click"), "... nun mach' schon  ");
     EXPECT_EQ(s.ToolTip("W20Form", "Click"), "... nun mach' schon  ");
     for (const char* quiet : {"W6Print", "cLA", "Line"}) EXPECT_EQ(s.ToolTip("W6Form", quiet), "");
@@ -193,8 +191,8 @@ TEST(DieWindows, HintsSitOnTheButtonsWithTheirBlanks) {
 std::vector<TextBand> LinesIn(Scenario& s, const char* window, const char* control) {
   const WindowHandle handle = s.Handle(window);
   const runtime::Screenshot shot = s.surface().Grab(handle);
-  const PixelRect area = InWindow(s.Frame(window), s.surface().ClientArea(handle),
-                                  s.ControlRect(window, control));
+  const PixelRect area =
+      InWindow(s.Frame(window), s.surface().ClientArea(handle), s.ControlRect(window, control));
   return FindTextBands(shot, area, 3);
 }
 
@@ -250,8 +248,8 @@ TEST(DieWindows, StripsShowTheirPixelsAtNaturalSize) {
          {std::tuple{"W6Form", "Line", false}, std::tuple{"W20Form", "Image1", true}}) {
       const WindowHandle handle = s.Handle(window);
       const runtime::Screenshot shot = s.surface().Grab(handle);
-      const PixelRect area = InWindow(s.Frame(window), s.surface().ClientArea(handle),
-                                      s.ControlRect(window, strip));
+      const PixelRect area =
+          InWindow(s.Frame(window), s.surface().ClientArea(handle), s.ControlRect(window, strip));
       const auto table = StripTable(long_strip);
       EXPECT_EQ(area.width, static_cast<int>(table[0].size()));
       EXPECT_EQ(area.height, 7);
@@ -260,8 +258,7 @@ TEST(DieWindows, StripsShowTheirPixelsAtNaturalSize) {
         for (int x = 0; x < static_cast<int>(table[0].size()); ++x) {
           const resources::Rgb& want = table[static_cast<size_t>(y)][static_cast<size_t>(x)];
           const std::uint32_t got = shot.At(area.x + x, area.y + y);
-          const std::uint32_t expected =
-              0xFF000000u | want.red << 16 | want.green << 8 | want.blue;
+          const std::uint32_t expected = 0xFF000000u | want.red << 16 | want.green << 8 | want.blue;
           if (got != expected) ++mismatches;
         }
       }

@@ -63,9 +63,7 @@ void Scenario::Click(std::string_view window, std::string_view control) {
 
 void Scenario::Press(std::string_view window, Key key) { surface().PressKey(Handle(window), key); }
 
-PixelRect Scenario::Frame(std::string_view window) {
-  return surface().WindowFrame(Handle(window));
-}
+PixelRect Scenario::Frame(std::string_view window) { return surface().WindowFrame(Handle(window)); }
 
 PixelRect Scenario::ControlRect(std::string_view window, std::string_view control) {
   return surface().ControlRect(Handle(window), Id(window, control));

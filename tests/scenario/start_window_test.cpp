@@ -95,9 +95,9 @@ TEST(StartWindow, ClosingItWhileADieWindowIsOpenEndsTheProgramOnlyWithTheLastWin
 // A failing status in a handler is reported once, ends that handler, and the program goes on.
 struct FaultCase {
   Operation operation;
-  const char* button;     // pressed to reach the operation; empty: the start window's Load
-  int nth;                // which call of the operation fails
-  const char* reported;   // text the message box must hold
+  const char* button;    // pressed to reach the operation; empty: the start window's Load
+  int nth;               // which call of the operation fails
+  const char* reported;  // text the message box must hold
   bool start_stays;
 };
 
@@ -109,8 +109,8 @@ TEST_P(StartWindowFault, IsReportedOnceAndTheProgramGoesOn) {
   s.faults().FailNth(c.operation, c.nth, runtime::kFailed);
   std::vector<std::string> boxes;
   s.Then([&] {
-       if (c.button[0]) s.Click("WStart", c.button);
-     })
+     if (c.button[0]) s.Click("WStart", c.button);
+   })
       .Then([&] {
         boxes = s.surface().MessageBoxes();
         s.surface().DismissMessageBox();

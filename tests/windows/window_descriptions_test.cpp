@@ -58,8 +58,8 @@ TEST(WindowDescriptions, HaveTheirStoredLengthsAndControlCounts) {
     const char* window;
     size_t length;
     int controls;
-  } const rows[] = {{"W6Form", 2325, 5}, {"W20Form", 3500, 5}, {"WStart", 1255, 4},
-                    {"InfoFR", 51385, 6}};
+  } const rows[] = {
+      {"W6Form", 2325, 5}, {"W20Form", 3500, 5}, {"WStart", 1255, 4}, {"InfoFR", 51385, 6}};
   for (const Row& row : rows) {
     const Bytes& bytes = DescriptionOf(row.window);
     EXPECT_EQ(bytes.size(), row.length) << row.window;
@@ -95,7 +95,7 @@ TEST(WindowDescriptions, StartWindowButtonBlockIsTheWorkedExample) {
 TEST(WindowDescriptions, InformationWindowNestsItsLabelsInThePanel) {
   const Bytes& bytes = DescriptionOf("InfoFR");
   const std::vector<BlockAt> blocks = Blocks(bytes);
-  const std::vector<std::string> names{"InfoFR", "OK", "About", "lblAbout1",
+  const std::vector<std::string> names{"InfoFR",    "OK",        "About", "lblAbout1",
                                        "lblAbout2", "lblAbout3", "Bild"};
   const std::vector<std::uint8_t> after{0x01, 0x03, 0x01, 0x03, 0x03, 0x02, 0x02};
   ASSERT_EQ(blocks.size(), names.size());

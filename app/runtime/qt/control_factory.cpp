@@ -110,8 +110,8 @@ void FitLabel(QWidget* widget, const ControlSpec& spec) {
   const int height = metrics.height() + frame;
   QRect r = label->geometry();
   // A centred label keeps its centre line; others keep their left edge.
-  const int left = spec.alignment == Alignment::kCentre ? r.left() + (r.width() - width) / 2
-                                                        : r.left();
+  const int left =
+      spec.alignment == Alignment::kCentre ? r.left() + (r.width() - width) / 2 : r.left();
   label->setGeometry(left, r.top(), width, height);
 }
 

@@ -221,10 +221,9 @@ void QtBackend::RunModalLoop(WindowHandle window) {
 }
 
 void QtBackend::ShowErrorBox(std::string_view title, std::string_view text) {
-  QMessageBox box(QMessageBox::Critical,
-                  QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                  QMessageBox::Ok);
+  QMessageBox box(
+      QMessageBox::Critical, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);
   box.exec();
 }
 

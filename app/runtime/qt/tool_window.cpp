@@ -40,8 +40,9 @@ QRect ToolWindow::TitleBarRect() const {
 
 QRect ToolWindow::CloseBoxRect() const {
   const QRect title = TitleBarRect();
-  return QRect(title.right() - 1 - kCloseBoxWidth, title.top() + (title.height() - kCloseBoxHeight) / 2,
-               kCloseBoxWidth, kCloseBoxHeight);
+  return QRect(title.right() - 1 - kCloseBoxWidth,
+               title.top() + (title.height() - kCloseBoxHeight) / 2, kCloseBoxWidth,
+               kCloseBoxHeight);
 }
 
 void ToolWindow::paintEvent(QPaintEvent*) {

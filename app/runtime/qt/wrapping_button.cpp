@@ -14,8 +14,8 @@ void WrappingButton::paintEvent(QPaintEvent*) {
   painter.drawControl(QStyle::CE_PushButton, option);
   QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
   if (isDown()) area.translate(1, 1);
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::ButtonText));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
   painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 

@@ -2,7 +2,7 @@
 # run-under-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in a quiet
 # 32-bit prefix, created on first use with the font replacements our windows ask for.
 set -eu
-prefix=$1
+prefix=$(realpath -m "$1")
 shift
 
 export WINEPREFIX="$prefix"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds twice (plain, and with ASan + UBSan and the fuzz targets),
-# and runs every test of both builds. The last line is CTest's summary of the plain build.
+# Installs what is missing, builds three times (plain, with ASan + UBSan and the fuzz targets,
+# and Tessel98.exe cross-compiled for Windows), and runs every test of all three builds. The
+# last line is CTest's summary of the plain build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,10 +13,12 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-for preset in sanitize default; do
+for preset in sanitize win32 default; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
 
 ctest --preset sanitize
+# Wine draws the Windows program's windows on an X display of their own.
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32
 ctest --preset default

@@ -160,27 +160,39 @@ TEST(AboutWindow, LabelsAreCentredOnThePanelOneLineHigh) {
   s.Run();
 }
 
+// The colour at a point of the client area, as the window shows it.
+std::uint32_t ClientPixel(Scenario& s, const char* window, int cx, int cy) {
+  const WindowHandle handle = s.Handle(window);
+  const runtime::Screenshot shot = s.surface().Grab(handle);
+  const PixelRect client = s.surface().ClientArea(handle);
+  const PixelRect frame = s.Frame(window);
+  return shot.At(client.x - frame.x + cx, client.y - frame.y + cy) & 0xFFFFFF;
+}
+
 TEST(AboutWindow, PanelFollowsTheWindowColourWhileTheRestStaysWhite) {
   Scenario s;
   constexpr std::uint32_t kCream = 0xFFF0C0;
+  constexpr std::uint32_t kMint = 0xC0F0D0;
+  const auto expect_scheme = [&](std::uint32_t window_colour) {
+    EXPECT_EQ(ClientPixel(s, "InfoFR", 12, 100), window_colour);  // panel, below its labels
+    EXPECT_EQ(ClientPixel(s, "InfoFR", 120, 40), window_colour);  // between its first lines
+    EXPECT_EQ(ClientPixel(s, "InfoFR", 150, 122), 0xFFFFFFu);     // right of OK
+    EXPECT_EQ(ClientPixel(s, "InfoFR", 3, 3), 0xFFFFFFu);         // left of the panel
+  };
   s.Then([&] {
      s.surface().SetSystemColour(5, kCream);
      s.Click("WStart", "InfoSelect");
-   }).Then([&] {
-    const WindowHandle info = s.Handle("InfoFR");
-    const runtime::Screenshot shot = s.surface().Grab(info);
-    const PixelRect client = s.surface().ClientArea(info);
-    const PixelRect frame = s.Frame("InfoFR");
-    const auto at = [&](int cx, int cy) {
-      return shot.At(client.x - frame.x + cx, client.y - frame.y + cy) & 0xFFFFFF;
-    };
-    EXPECT_EQ(at(12, 100), kCream);      // panel, below its labels
-    EXPECT_EQ(at(120, 40), kCream);      // panel, between its first two lines
-    EXPECT_EQ(at(150, 122), 0xFFFFFFu);  // window background right of OK
-    EXPECT_EQ(at(3, 3), 0xFFFFFFu);      // window background left of the panel
-    s.surface().SetSystemColour(5, 0xFFFFFF);
-    s.Click("InfoFR", "OK");
-  });
+   })
+      .Then([&] {
+        expect_scheme(kCream);
+        // A change of scheme while the window is open shows at once.
+        s.surface().SetSystemColour(5, kMint);
+      })
+      .Then([&] {
+        expect_scheme(kMint);
+        s.surface().SetSystemColour(5, 0xFFFFFF);
+        s.Click("InfoFR", "OK");
+      });
   s.Run();
 }
 

@@ -15,14 +15,6 @@ QRect Pixels(const TwipRect& r) {
   return QRect(ToPixels(r.left), ToPixels(r.top), ToPixels(r.width), ToPixels(r.height));
 }
 
-void SetColours(QWidget* widget, const ControlSpec& spec, QPalette::ColorRole back_role) {
-  QPalette palette = widget->palette();
-  palette.setColor(back_role, ToQColor(spec.back_colour));
-  palette.setColor(QPalette::WindowText, ToQColor(spec.fore_colour));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(!spec.transparent);
-}
-
 Qt::Alignment ToQtAlignment(Alignment alignment) {
   switch (alignment) {
     case Alignment::kRight:
@@ -57,7 +49,6 @@ QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec, const QFont& font) 
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
   }
-  SetColours(label, spec, QPalette::Window);
   return label;
 }
 
@@ -73,7 +64,6 @@ QWidget* MakePictureBox(QWidget* parent, const ControlSpec& spec) {
   auto* box = new QFrame(parent);
   if (spec.framed) box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   box->setFocusPolicy(Qt::NoFocus);
-  SetColours(box, spec, QPalette::Window);
   return box;
 }
 
@@ -101,6 +91,15 @@ void SetTabOrder(const WindowSpec& spec, BuiltControls& built) {
 }
 
 }  // namespace
+
+void ApplyColours(QWidget* widget, const ControlSpec& spec) {
+  if (spec.kind != ControlKind::kLabel && spec.kind != ControlKind::kPictureBox) return;
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, ToQColor(spec.back_colour));
+  palette.setColor(QPalette::WindowText, ToQColor(spec.fore_colour));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(!spec.transparent);
+}
 
 void FitLabel(QWidget* widget, const ControlSpec& spec) {
   auto* label = static_cast<QLabel*>(widget);

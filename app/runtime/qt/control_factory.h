@@ -19,6 +19,10 @@ struct BuiltControls {
 BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
                             const std::function<void(int)>& on_click);
 
+// Background and text colours of a label or picture box; system colours are looked up again
+// each time, so calling it after a change of colour scheme follows the scheme.
+void ApplyColours(QWidget* widget, const ControlSpec& spec);
+
 // Gives an AutoSize label the width of its text and the height of one line.
 void FitLabel(QWidget* label, const ControlSpec& spec);
 

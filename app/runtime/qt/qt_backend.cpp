@@ -105,9 +105,6 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
   native.widget = {new ToolWindow(QString::fromStdString(spec.caption), client, FrameOf(spec)),
                    &DestroyLater};
   ToolWindow* widget = native.widget.get();
-  QPalette palette = widget->client()->palette();
-  palette.setColor(QPalette::Window, ToQColor(spec.back_colour));
-  widget->client()->setPalette(palette);
   widget->client()->setFont(ToQFont(spec.font.value_or(FontRecord{})));
   native.controls = BuildControls(widget->client(), spec, [this, handle](int id) {
     if (sink_) sink_->OnClick(handle, id);
@@ -116,8 +113,21 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
     if (sink_) sink_->OnCloseBox(handle);
   };
   widget->on_enter = [this, handle] { PressEnter(handle); };
+  ApplyColours(handle);
   *window = handle;
   return kOk;
+}
+
+void QtBackend::ApplyColours(WindowHandle window) {
+  NativeWindow* native = Find(window);
+  if (!native) return;
+  QWidget* client = native->widget->client();
+  QPalette palette = client->palette();
+  palette.setColor(QPalette::Window, ToQColor(native->spec.back_colour));
+  client->setPalette(palette);
+  for (const ControlSpec& c : native->spec.controls) {
+    qt::ApplyColours(native->controls.by_id.at(c.id), c);
+  }
 }
 
 void QtBackend::PressEnter(WindowHandle window) {
@@ -362,6 +372,8 @@ void QtBackend::DragTitleBar(WindowHandle window, int dx, int dy) {
 
 void QtBackend::SetSystemColour(int index, std::uint32_t rgb) {
   qt::SetSystemColour(static_cast<std::uint32_t>(index), QColor::fromRgb(rgb));
+  // Open windows follow the new scheme at once.
+  for (const auto& [handle, native] : windows_) ApplyColours(handle);
 }
 
 std::vector<std::string> QtBackend::MessageBoxes() {

@@ -68,6 +68,7 @@ class QtBackend : public Backend, public TestSurface {
   NativeWindow* Find(WindowHandle window);
   QWidget* FindControl(WindowHandle window, int control_id);
   void PressEnter(WindowHandle window);
+  void ApplyColours(WindowHandle window);
 
   std::unique_ptr<QApplication> owned_application_;
   EventSink* sink_ = nullptr;

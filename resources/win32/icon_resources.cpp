@@ -35,7 +35,8 @@ void Require(std::span<const std::uint8_t> file, std::size_t end, std::size_t at
 void ExpectWord(std::span<const std::uint8_t> file, std::size_t at, std::uint16_t want,
                 const char* what) {
   const std::uint16_t found = U16(file, at);
-  if (found != want) Fail(at, std::string(what) + " " + std::to_string(want), std::to_string(found));
+  if (found != want)
+    Fail(at, std::string(what) + " " + std::to_string(want), std::to_string(found));
 }
 
 }  // namespace

@@ -15,9 +15,12 @@ namespace {
 TEST(AppIconResources, StartIconSplitsIntoTheDocumentedGroupAndImage) {
   const std::vector<std::uint8_t> file = StartIconFile();
   const IconResources icon = SplitIconFile(file, 30001);
-  EXPECT_EQ(icon.group, (std::vector<std::uint8_t>{0, 0, 1, 0, 1, 0,                  //
-                                                   32, 32, 16, 0, 1, 0, 4, 0,         //
-                                                   0xE8, 0x02, 0, 0, 0x31, 0x75}));
+  // clang-format off
+  EXPECT_EQ(icon.group, (std::vector<std::uint8_t>{
+      0, 0, 1, 0, 1, 0,                  // reserved, type, count
+      32, 32, 16, 0, 1, 0, 4, 0,         // width, height, colours, reserved, planes, bit count
+      0xE8, 0x02, 0, 0, 0x31, 0x75}));   // 744 bytes, identifier 30001
+  // clang-format on
   ASSERT_EQ(file.size(), 766u);
   EXPECT_EQ(icon.image, std::vector<std::uint8_t>(file.begin() + 22, file.end()));
 }

@@ -16,8 +16,8 @@ void PadToFour(std::vector<std::uint8_t>& out) {
 
 std::uint16_t CheckedLength(std::size_t size, const std::u16string& key, const char* what) {
   if (size > std::numeric_limits<std::uint16_t>::max()) {
-    throw std::length_error("version node \"" + std::string(key.begin(), key.end()) + "\": " +
-                            what + " of " + std::to_string(size) + " bytes exceeds 65535");
+    throw std::length_error("version node \"" + std::string(key.begin(), key.end()) +
+                            "\": " + what + " of " + std::to_string(size) + " bytes exceeds 65535");
   }
   return static_cast<std::uint16_t>(size);
 }
@@ -27,8 +27,7 @@ std::uint16_t CheckedLength(std::size_t size, const std::u16string& key, const c
 VersionNode BinaryNode(std::u16string key, std::vector<std::uint8_t> value,
                        std::vector<VersionNode> children) {
   const std::uint16_t length = CheckedLength(value.size(), key, "value");
-  return {std::move(key), VersionValueType::kBinary, std::move(value), length,
-          std::move(children)};
+  return {std::move(key), VersionValueType::kBinary, std::move(value), length, std::move(children)};
 }
 
 VersionNode GroupNode(std::u16string key, VersionValueType type,

@@ -23,8 +23,7 @@ VersionNode BinaryNode(std::u16string key, std::vector<std::uint8_t> value,
                        std::vector<VersionNode> children = {});
 
 // A node with children only, no value.
-VersionNode GroupNode(std::u16string key, VersionValueType type,
-                      std::vector<VersionNode> children);
+VersionNode GroupNode(std::u16string key, VersionValueType type, std::vector<VersionNode> children);
 
 // A string-table entry: the text in UTF-16LE with its zero character; wValueLength counts its
 // bytes, zero character included.

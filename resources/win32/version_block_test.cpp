@@ -1,3 +1,5 @@
+#include "resources/win32/version_block.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "resources/win32/tessel_version.h"
-#include "resources/win32/version_block.h"
 
 namespace tessel::resources {
 namespace {
@@ -28,7 +29,8 @@ std::uint16_t U16(const std::vector<std::uint8_t>& b, std::size_t at) {
 
 std::size_t Align4(std::size_t n) { return (n + 3) & ~std::size_t{3}; }
 
-void Walk(const std::vector<std::uint8_t>& b, std::size_t at, int depth, std::vector<ReadNode>& out) {
+void Walk(const std::vector<std::uint8_t>& b, std::size_t at, int depth,
+          std::vector<ReadNode>& out) {
   ReadNode n{at, depth, "", U16(b, at), U16(b, at + 2), U16(b, at + 4), 0};
   std::size_t p = at + 6;
   for (std::uint16_t c; (c = U16(b, p)) != 0; p += 2) n.key += static_cast<char>(c);
@@ -67,6 +69,7 @@ TEST(TesselVersionBlock, NodesComeInStoredOrderWithTheirCounts) {
     const char* key;
     std::uint16_t type, value_length, length;
   };
+  // clang-format off
   const Row expected[] = {
       {0, 0, "VS_VERSION_INFO", 0, 52, 664},
       {92, 1, "VarFileInfo", 0, 0, 68},
@@ -81,6 +84,7 @@ TEST(TesselVersionBlock, NodesComeInStoredOrderWithTheirCounts) {
       {544, 3, "InternalName", 1, 18, 52},
       {596, 3, "OriginalFilename", 1, 26, 68},
   };
+  // clang-format on
   const std::vector<std::uint8_t> block = TesselVersionBlock();
   ASSERT_EQ(block.size(), 664u);
   const std::vector<ReadNode> nodes = ReadTree(block);
@@ -97,6 +101,7 @@ TEST(TesselVersionBlock, NodesComeInStoredOrderWithTheirCounts) {
 }
 
 TEST(TesselVersionBlock, FileVersionNodeIsByteForByteTheDocumentedOne) {
+  // clang-format off
   const std::vector<std::uint8_t> want = {
       44, 0, 10, 0, 1, 0,                                                  // header
       'F', 0, 'i', 0, 'l', 0, 'e', 0, 'V', 0, 'e', 0, 'r', 0, 's', 0,      // key ...
@@ -105,6 +110,7 @@ TEST(TesselVersionBlock, FileVersionNodeIsByteForByteTheDocumentedOne) {
       '1', 0, '.', 0, '0', 0, '0', 0, 0, 0,                                // value and zero
       0, 0,                                                                // fill
   };
+  // clang-format on
   const std::vector<std::uint8_t> block = TesselVersionBlock();
   ASSERT_GE(block.size(), 452u + want.size());
   EXPECT_EQ(std::vector<std::uint8_t>(block.begin() + 452, block.begin() + 452 + 44), want);
@@ -117,8 +123,14 @@ TEST(TesselVersionBlock, ValuesReadBackAsTheDocumentedTexts) {
 
   // The fixed information: signature, structure 1.0, file and product 1.0.0.0, no flags,
   // VOS__WINDOWS32, VFT_APP, no subtype, no date.
-  const std::uint32_t fixed[13] = {0xFEEF04BD, 0x00010000, 0x00010000, 0, 0x00010000, 0, 0, 0,
-                                   4,          1,          0,          0, 0};
+  // clang-format off
+  const std::uint32_t fixed[13] = {
+      0xFEEF04BD, 0x00010000,              // signature, structure version
+      0x00010000, 0, 0x00010000, 0,        // file and product version
+      0, 0, 4, 1, 0,                       // flags mask, flags, OS, type, subtype
+      0, 0,                                // date
+  };
+  // clang-format on
   for (std::size_t i = 0; i < 13; ++i) {
     const std::size_t at = nodes[0].value_offset + 4 * i;
     EXPECT_EQ(U16(block, at) | std::uint32_t{U16(block, at + 2)} << 16, fixed[i]) << "field " << i;
@@ -155,8 +167,8 @@ TEST(VersionNode, EncoderKeepsEveryNodeAMultipleOfFourAndRefusesOversizeNodes) {
   const std::vector<std::uint8_t> empty = EncodeVersionNode(TextNode(u"K", u""));
   EXPECT_EQ(empty, (std::vector<std::uint8_t>{16, 0, 2, 0, 1, 0, 'K', 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
-  const std::vector<std::uint8_t> odd = EncodeVersionNode(
-      GroupNode(u"P", VersionValueType::kBinary, {BinaryNode(u"V", {1, 2, 3})}));
+  const std::vector<std::uint8_t> odd =
+      EncodeVersionNode(GroupNode(u"P", VersionValueType::kBinary, {BinaryNode(u"V", {1, 2, 3})}));
   ASSERT_EQ(odd.size(), 12u + 16u);
   EXPECT_EQ(U16(odd, 0), 28);
   EXPECT_EQ(U16(odd, 12), 16);  // 6 + 4 + fill 2 + 3 + fill 1

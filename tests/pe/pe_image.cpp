@@ -62,7 +62,8 @@ constexpr std::uint32_t kSubdirectoryBit = 0x80000000;
 void ReadOptionalHeader(const Reader& r, std::size_t at, std::uint16_t size, Headers& h) {
   h.magic = r.U16(at, "optional header magic");
   if (h.magic != kPe32Magic) throw PeError(at, "PE32 magic 0x10B", Hex(h.magic));
-  if (size < 96) throw PeError(at - 4, "optional header of at least 96 bytes", std::to_string(size));
+  if (size < 96)
+    throw PeError(at - 4, "optional header of at least 96 bytes", std::to_string(size));
   h.major_os_version = r.U16(at + 40, "MajorOperatingSystemVersion");
   h.minor_os_version = r.U16(at + 42, "MinorOperatingSystemVersion");
   h.major_image_version = r.U16(at + 44, "MajorImageVersion");
@@ -163,12 +164,12 @@ std::vector<Resource> PeImage::Resources() const {
 
 // Levels: 0 type, 1 name, 2 language; below the language sits the data entry. Offsets of
 // directories and data entries count from the start of the resource section.
-void PeImage::ReadResourceLevel(std::uint32_t base, std::uint32_t offset, int level,
-                                Resource path, std::vector<Resource>& out) const {
+void PeImage::ReadResourceLevel(std::uint32_t base, std::uint32_t offset, int level, Resource path,
+                                std::vector<Resource>& out) const {
   const Reader r(file_);
   const std::size_t at = std::size_t{base} + offset;
-  const std::size_t entries = std::size_t{r.U16(at + 12, "NumberOfNamedEntries")} +
-                              r.U16(at + 14, "NumberOfIdEntries");
+  const std::size_t entries =
+      std::size_t{r.U16(at + 12, "NumberOfNamedEntries")} + r.U16(at + 14, "NumberOfIdEntries");
   for (std::size_t i = 0; i < entries; ++i) {
     const std::size_t entry = at + 16 + 8 * i;
     const std::uint32_t name = r.U32(entry, "resource entry name");

@@ -71,8 +71,8 @@ class PeImage {
 
  private:
   std::size_t FileOffsetOf(std::uint32_t rva, std::uint32_t size, const char* what) const;
-  void ReadResourceLevel(std::uint32_t base, std::uint32_t offset, int level,
-                         Resource path, std::vector<Resource>& out) const;
+  void ReadResourceLevel(std::uint32_t base, std::uint32_t offset, int level, Resource path,
+                         std::vector<Resource>& out) const;
 
   std::vector<std::uint8_t> file_;
   Headers headers_;

@@ -74,8 +74,8 @@ TEST(ImageChecksum, FoldsTheCarryAndSkipsItsOwnField) {
 // A statically linked program imports from Windows itself and nothing else, and nothing lies
 // beside it that it could need.
 TEST(Tessel98Imports, OnlyWindowsOwnDlls) {
-  const std::set<std::string> system = {"kernel32.dll", "user32.dll",   "gdi32.dll",
-                                        "comctl32.dll", "msvcrt.dll",   "advapi32.dll"};
+  const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll",
+                                        "comctl32.dll", "msvcrt.dll", "advapi32.dll"};
   const std::vector<std::string> dlls = Tessel98().ImportedDlls();
   EXPECT_NE(std::find_if(dlls.begin(), dlls.end(),
                          [](const std::string& d) { return Lower(d) == "kernel32.dll"; }),
@@ -109,8 +109,12 @@ TEST(Tessel98Resources, HoldExactlyVersionAndApplicationIcon) {
     if (r.type == 16) {
       EXPECT_EQ(r.data, resources::TesselVersionBlock());
     } else if (r.type == 14) {
-      EXPECT_EQ(r.data, (std::vector<std::uint8_t>{0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 4, 0,
-                                                   0xE8, 0x02, 0, 0, 0x31, 0x75}));
+      // clang-format off
+      EXPECT_EQ(r.data, (std::vector<std::uint8_t>{
+          0, 0, 1, 0, 1, 0,                  // reserved, type, count
+          32, 32, 16, 0, 1, 0, 4, 0,         // width, height, colours, reserved, planes, bits
+          0xE8, 0x02, 0, 0, 0x31, 0x75}));   // 744 bytes, identifier 30001
+      // clang-format on
     } else if (r.type == 3) {
       EXPECT_EQ(r.data, std::vector<std::uint8_t>(icon.begin() + 22, icon.end()));
     }

@@ -1,10 +1,9 @@
 // Asks Windows' own version API (Wine's, under test) what Tessel98.exe carries: the tests run
 // in the folder of Tessel98.exe. The expected texts are the program's documented ones, written
 // out here rather than taken from our builder.
-#include <windows.h>
-#include <imagehlp.h>
-
 #include <gtest/gtest.h>
+#include <imagehlp.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <string>
@@ -71,8 +70,7 @@ TEST(VersionProbe, SevenStringsThroughTheTranslationPair) {
   for (const Row& row : rows) {
     wchar_t* text = nullptr;
     const std::wstring path = table + row.key;
-    ASSERT_TRUE(VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&text),
-                               &length))
+    ASSERT_TRUE(VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &length))
         << std::string(path.begin(), path.end());
     // Up to the zero character, whatever unit the length comes back in.
     const std::wstring got(text);

@@ -173,8 +173,12 @@ void FitLabel(HWND label, const ControlSpec& spec) {
   const int width = text.cx + frame;
   const int height = metrics.tmHeight + frame;
   const RECT r = RectInParent(label);
-  const int left =
-      spec.alignment == Alignment::kCentre ? r.left + (r.right - r.left - width) / 2 : r.left;
+  // Stored centres sit half a pixel right of the true one where that falls on half a pixel,
+  // so a half pixel here rounds to the left.
+  const int spare = r.right - r.left - width;
+  const int left = spec.alignment == Alignment::kCentre
+                       ? r.left + (spare >= 0 ? spare / 2 : -((1 - spare) / 2))
+                       : r.left;
   SetWindowPos(label, nullptr, left, r.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

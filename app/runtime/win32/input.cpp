@@ -47,15 +47,16 @@ WORD VirtualKey(Key key) {
 
 }  // namespace
 
+void SendMove(POINT screen) { Send({MouseAt(screen, 0)}); }
+
 void SendClick(POINT screen) {
   Send({MouseAt(screen, 0), MouseAt(screen, MOUSEEVENTF_LEFTDOWN),
         MouseAt(screen, MOUSEEVENTF_LEFTUP)});
 }
 
-void SendDrag(POINT from, POINT to) {
-  Send({MouseAt(from, 0), MouseAt(from, MOUSEEVENTF_LEFTDOWN), MouseAt(to, 0),
-        MouseAt(to, MOUSEEVENTF_LEFTUP)});
-}
+void SendPress(POINT screen) { Send({MouseAt(screen, 0), MouseAt(screen, MOUSEEVENTF_LEFTDOWN)}); }
+
+void SendRelease(POINT screen) { Send({MouseAt(screen, 0), MouseAt(screen, MOUSEEVENTF_LEFTUP)}); }
 
 void SendKey(Key key) {
   const WORD virtual_key = VirtualKey(key);

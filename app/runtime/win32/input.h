@@ -7,8 +7,12 @@ namespace tessel::runtime::win32 {
 
 // Real input through SendInput: the system routes it as it would a user's, so a disabled or
 // covered window gets nothing. The messages are queued when these return.
+void SendMove(POINT screen);
 void SendClick(POINT screen);
-void SendDrag(POINT from, POINT to);
+// A drag is a press, then a release elsewhere. The system routes each input to a window when
+// it is queued, so the release must follow only once the window holds the mouse capture.
+void SendPress(POINT screen);
+void SendRelease(POINT screen);
 void SendKey(Key key);
 
 // A point of the window's frame where the system's hit test answers `area` (HTCLOSE,

@@ -1,6 +1,7 @@
 #include "app/runtime/win32/win32_backend.h"
 
 #include "app/runtime/win32/controls.h"
+#include "app/runtime/win32/input.h"
 #include "app/runtime/win32/text.h"
 #include "app/runtime/win32/units.h"
 
@@ -9,6 +10,7 @@ namespace {
 
 constexpr wchar_t kTaskWindowClass[] = L"TesselTasks";
 constexpr UINT kRunTask = WM_APP + 1;
+constexpr UINT kFinishDrag = WM_APP + 2;
 
 int ScreenDotsPerInch() {
   HDC screen = GetDC(nullptr);
@@ -256,6 +258,8 @@ void Win32Backend::RunNextTask() {
 
 void Win32Backend::OnMoveLoop(bool running) {
   in_move_loop_ = running;
+  // A test's drag lets go from inside the loop, once the window holds the mouse capture.
+  if (running && drag_end_) PostMessageW(task_window_, kFinishDrag, 0, 0);
   if (running) return;
   for (; held_tasks_ > 0; --held_tasks_) PostMessageW(task_window_, kRunTask, 0, 0);
 }
@@ -265,6 +269,11 @@ LRESULT CALLBACK Win32Backend::TaskWindowProc(HWND hwnd, UINT message, WPARAM wp
   auto* backend = reinterpret_cast<Win32Backend*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == kRunTask && backend) {
     backend->RunNextTask();
+    return 0;
+  }
+  if (message == kFinishDrag && backend && backend->drag_end_) {
+    SendRelease(*backend->drag_end_);
+    backend->drag_end_.reset();
     return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);

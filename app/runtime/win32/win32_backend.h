@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/runtime/backend.h"
 #include "app/runtime/test_surface.h"
@@ -48,6 +49,7 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   std::string ToolTip(WindowHandle window, int control_id) override;
   int FocusedControl(WindowHandle window) override;
   Screenshot Grab(WindowHandle window) override;
+  bool ShowsArrowPointer(WindowHandle window) override;
   void Click(WindowHandle window, int control_id) override;
   void PressKey(WindowHandle window, Key key) override;
   void PressCloseBox(WindowHandle window) override;
@@ -71,6 +73,8 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   void Route(MSG& message);
   // Takes the input that SendInput queued, ahead of the posted messages already waiting.
   void PumpInput();
+  // Moves the pointer there for real and reads back the cursor the window system put up.
+  HCURSOR PointerAt(POINT screen);
   void RunNextTask();
   static LRESULT CALLBACK TaskWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
@@ -81,6 +85,7 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   HWND task_window_ = nullptr;
   std::deque<std::function<void()>> tasks_;
   bool in_move_loop_ = false;
+  std::optional<POINT> drag_end_;  // where DragTitleBar lets go once the move loop runs
   int held_tasks_ = 0;
   bool quit_requested_ = false;
   int exit_code_ = 0;

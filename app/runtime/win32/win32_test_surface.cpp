@@ -164,6 +164,31 @@ Screenshot Win32Backend::Grab(WindowHandle window) {
   return shot;
 }
 
+HCURSOR Win32Backend::PointerAt(POINT screen) {
+  SendMove(screen);
+  PumpInput();
+  return GetCursor();
+}
+
+// Over a free point of the client area and over the centre of every control.
+bool Win32Backend::ShowsArrowPointer(WindowHandle window) {
+  FormWindow* form = Find(window);
+  if (!form) return false;
+  const HCURSOR arrow = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  POINT free_point{1, 1};
+  if (ChildWindowFromPointEx(form->hwnd, free_point, CWP_SKIPINVISIBLE) != form->hwnd) return false;
+  ClientToScreen(form->hwnd, &free_point);
+  if (PointerAt(free_point) != arrow) return false;
+  for (const auto& [id, control] : form->controls) {
+    RECT r;
+    GetWindowRect(control, &r);
+    if (PointerAt(POINT{(r.left + r.right - 1) / 2, (r.top + r.bottom - 1) / 2}) != arrow) {
+      return false;
+    }
+  }
+  return true;
+}
+
 void Win32Backend::PumpInput() {
   MSG message;
   while (!quit_requested_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
@@ -209,8 +234,14 @@ void Win32Backend::DragTitleBar(WindowHandle window, int dx, int dy) {
       !FindFramePoint(hwnd, HTCAPTION, (r.left + r.right) / 2 - 20, &grip)) {
     return;
   }
-  SendDrag(grip, POINT{grip.x + dx, grip.y + dy});
-  PumpInput();
+  drag_end_ = POINT{grip.x + dx, grip.y + dy};
+  SendPress(grip);
+  PumpInput();  // the press starts the system's move loop, which takes the release
+  if (drag_end_) {
+    SendRelease(*drag_end_);  // no move loop started: the button still comes up
+    drag_end_.reset();
+    PumpInput();
+  }
 }
 
 // The system colours are the session's: every window of every program follows the change.

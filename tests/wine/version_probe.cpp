@@ -1,9 +1,11 @@
 // Asks Windows' own version API (Wine's, under test) what Tessel98.exe carries: the tests run
 // in the folder of Tessel98.exe. The expected texts are the program's documented ones, written
 // out here rather than taken from our builder.
-#include <gtest/gtest.h>
-#include <imagehlp.h>
 #include <windows.h>
+// imagehlp.h needs the types of windows.h before it.
+#include <imagehlp.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>

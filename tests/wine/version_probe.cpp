@@ -2,6 +2,7 @@
 // in the folder of Tessel98.exe. The expected texts are the program's documented ones, written
 // out here rather than taken from our builder.
 #include <windows.h>
+
 // imagehlp.h needs the types of windows.h before it.
 #include <imagehlp.h>
 

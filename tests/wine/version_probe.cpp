@@ -1,10 +1,10 @@
 // Asks Windows' own version API (Wine's, under test) what Tessel98.exe carries: the tests run
 // in the folder of Tessel98.exe. The expected texts are the program's documented ones, written
 // out here rather than taken from our builder.
+// clang-format off: imagehlp.h needs the types of windows.h before it.
 #include <windows.h>
-
-// imagehlp.h needs the types of windows.h before it.
 #include <imagehlp.h>
+// clang-format on
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // Asks Windows' own version API (Wine's, under test) what Tessel98.exe carries: the tests run
 // in the folder of Tessel98.exe. The expected texts are the program's documented ones, written
 // out here rather than taken from our builder.
-// clang-format off: imagehlp.h needs the types of windows.h before it.
+// imagehlp.h needs the types of windows.h before it.
+// clang-format off
 #include <windows.h>
 #include <imagehlp.h>
 // clang-format on

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   qt6-base-dev libgl-dev xvfb xauth x11-utils imagemagick
-  fonts-comic-neue fonts-liberation2 fonts-dejavu-core
+  fonts-comic-neue fonts-liberation2 fonts-dejavu-core locales
   # The Windows program: the 32-bit cross compiler, and Wine to run it and its tests. The X
   # extensions are only recommended by Wine, but its window driver draws with them.
   g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine
@@ -13,14 +13,24 @@ packages=(
   libxfixes3:i386 libxcomposite1:i386
 )
 
+# A German locale, for the tests that make sure no text of ours changes with the locale.
+install_german_locale() {
+  locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
+  $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+}
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  install_german_locale
+  exit 0
+fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
 # Wine's 32-bit half comes from the i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -28,3 +38,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+install_german_locale

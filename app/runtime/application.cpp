@@ -2,7 +2,8 @@
 
 #include <cassert>
 #include <exception>
-#include <iostream>
+
+#include "app/runtime/diagnostics.h"
 
 namespace tessel::runtime {
 namespace {
@@ -104,13 +105,13 @@ void Application::Dispatch(Form& form, Procedure procedure) {
   } catch (const std::bad_alloc&) {
     Report(RuntimeError(kOutOfMemory, form.ObjectName(), form.InterfaceName(), "Ereignis"));
   } catch (const std::exception& error) {
-    std::cerr << form.ObjectName() << ": " << error.what() << '\n';
+    LogLine(form.ObjectName() + ": " + error.what());
     Report(RuntimeError(kFailed, form.ObjectName(), form.InterfaceName(), "Ereignis"));
   }
 }
 
 void Application::Report(const RuntimeError& error) {
-  std::cerr << project_.name << ": " << error.what() << '\n';
+  LogLine(std::string(project_.name) + ": " + error.what());
   backend_.ShowErrorBox(project_.name, error.UserMessage());
 }
 

@@ -1,10 +1,10 @@
 #include "app/runtime/form.h"
 
 #include <cmath>
-#include <iostream>
 
 #include "app/descriptions/description_error.h"
 #include "app/runtime/application.h"
+#include "app/runtime/diagnostics.h"
 #include "app/runtime/window_builder.h"
 
 namespace tessel::runtime {
@@ -57,7 +57,7 @@ Status Form::Load() {
   try {
     built = BuildWindow(form_class_.description());
   } catch (const descriptions::DescriptionError& error) {
-    std::cerr << form_class_.name << ": " << error.what() << '\n';
+    LogLine(ObjectName() + ": " + error.what());
     return kLoadFailed;
   }
   Backend& backend = application_.backend();

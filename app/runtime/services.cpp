@@ -1,10 +1,13 @@
 #include "app/runtime/services.h"
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <random>
+#include <string_view>
 
 #include "app/runtime/pcg32.h"
 
@@ -54,9 +57,18 @@ double IntegerPart(double value) { return std::floor(value); }
 std::string ValueToText(float value) {
   char text[32];
   const bool whole = std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e9f;
-  const auto result = whole ? std::to_chars(text, text + sizeof text, static_cast<long>(value))
-                            : std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
+  if (whole) {
+    const auto result = std::to_chars(text, text + sizeof text, static_cast<long>(value));
+    return std::string(text, result.ptr);
+  }
+  // Seven significant digits, as much as a single holds. printf writes the locale's decimal
+  // point, so it is put back to a full stop here: the text must not change with the locale.
+  std::snprintf(text, sizeof text, "%.7g", static_cast<double>(value));
+  const std::string_view point = std::localeconv()->decimal_point;
+  const std::string_view written = text;
+  const size_t at = written.find(point);
+  if (point == "." || at == std::string_view::npos) return std::string(written);
+  return std::string(written.substr(0, at)) + "." + std::string(written.substr(at + point.size()));
 }
 
 ScopedRandomValue::ScopedRandomValue(float r)

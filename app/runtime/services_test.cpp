@@ -53,7 +53,14 @@ TEST(IntegerPart, IsTheLargestWholeNumberNotAbove) {
 TEST(ValueToText, WritesPlainDigitsWhateverTheLocale) {
   const char* saved = std::setlocale(LC_ALL, nullptr);
   const std::string previous = saved ? saved : "C";
-  std::setlocale(LC_ALL, "de_DE.UTF-8");
+  // A German locale, whose decimal separator is a comma: by its POSIX name (the test command
+  // installs it) or by its Windows name.
+  bool german = false;
+  for (const char* name : {"de_DE.UTF-8", "German_Germany.1252"}) {
+    german = german || std::setlocale(LC_ALL, name) != nullptr;
+  }
+  ASSERT_TRUE(german);
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
   struct Case {
     float value;
     const char* text;

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need; only what is missing.
+#   install-deps.sh          everything: native build, tests, the Windows cross build and Wine
+#   install-deps.sh native   only what building and running tessel itself needs
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev googletest
-  qt6-base-dev libgl-dev xvfb xauth x11-utils imagemagick
-  fonts-comic-neue fonts-liberation2 fonts-dejavu-core locales
+  cmake ninja-build g++ googletest qt6-base-dev libgl-dev
+  fonts-comic-neue fonts-liberation2 fonts-dejavu-core
+)
+[ "${1:-all}" = native ] || packages+=(
+  clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick locales
   # The Windows program: the 32-bit cross compiler, and Wine to run it and its tests. The X
   # extensions are only recommended by Wine, but its window driver draws with them.
   g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine
@@ -27,7 +31,7 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ]; then
-  install_german_locale
+  [ "${1:-all}" = native ] || install_german_locale
   exit 0
 fi
 
@@ -38,4 +42,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-install_german_locale
+[ "${1:-all}" = native ] || install_german_locale

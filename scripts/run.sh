@@ -8,7 +8,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 
-./scripts/install-deps.sh
+./scripts/install-deps.sh native
 cmake --preset default >/dev/null
 cmake --build --preset default --target tessel >/dev/null
 # Window positions only hold on X11; a Wayland session runs us through XWayland.

@@ -27,7 +27,8 @@ HMENU ChildId(const ControlSpec& spec) {
 
 std::wstring WindowText(HWND hwnd) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -42,8 +43,8 @@ SIZE TextExtent(HFONT font, const std::wstring& text, TEXTMETRICW* metrics) {
   return size;
 }
 
-HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
-               DWORD ex_style, const ControlSpec& spec, HWND parent, RECT r) {
+HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style, DWORD ex_style,
+               const ControlSpec& spec, HWND parent, RECT r) {
   return CreateWindowExW(ex_style, window_class, text.c_str(), kChild | style, r.left, r.top,
                          r.right - r.left, r.bottom - r.top, parent, ChildId(spec),
                          GetModuleHandleW(nullptr), nullptr);
@@ -127,7 +128,8 @@ void Restack(const FormWindow& form, int parent_id) {
   std::vector<std::pair<std::tuple<int, int>, HWND>> order;
   for (size_t i = 0; i < form.spec.controls.size(); ++i) {
     const ControlSpec& c = form.spec.controls[i];
-    if (c.parent_id == parent_id) order.emplace_back(StackKey(c, static_cast<int>(i)), form.Control(c.id));
+    if (c.parent_id == parent_id)
+      order.emplace_back(StackKey(c, static_cast<int>(i)), form.Control(c.id));
   }
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -99,8 +99,7 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
       case WM_ERASEBKGND:
         return Erase(*form, hwnd, reinterpret_cast<HDC>(wparam));
       case WM_CTLCOLORSTATIC:
-        return StaticColours(*form, reinterpret_cast<HDC>(wparam),
-                             reinterpret_cast<HWND>(lparam));
+        return StaticColours(*form, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
       case WM_COMMAND:
         return SendMessageW(form->hwnd, message, wparam, lparam);
       case WM_NCDESTROY:

@@ -33,11 +33,11 @@ HFONT GdiStore::Font(const FontRecord& record) {
     if (known == record) return font;
   }
   const std::wstring face = WidenCp1252(record.face);
-  HFONT font = CreateFontW(FontHeight(record.size, dots_per_inch_), 0, 0, 0, record.weight,
-                           (record.attributes & kItalic) != 0, (record.attributes & kUnderline) != 0,
-                           (record.attributes & kStrikeOut) != 0, static_cast<BYTE>(record.charset),
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  HFONT font = CreateFontW(
+      FontHeight(record.size, dots_per_inch_), 0, 0, 0, record.weight,
+      (record.attributes & kItalic) != 0, (record.attributes & kUnderline) != 0,
+      (record.attributes & kStrikeOut) != 0, static_cast<BYTE>(record.charset), OUT_DEFAULT_PRECIS,
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
   fonts_.emplace_back(record, font);
   return font;
 }

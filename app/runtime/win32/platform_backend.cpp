@@ -3,8 +3,6 @@
 
 namespace tessel::runtime {
 
-std::unique_ptr<Backend> CreatePlatformBackend() {
-  return std::make_unique<win32::Win32Backend>();
-}
+std::unique_ptr<Backend> CreatePlatformBackend() { return std::make_unique<win32::Win32Backend>(); }
 
 }  // namespace tessel::runtime

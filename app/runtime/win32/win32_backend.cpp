@@ -64,8 +64,8 @@ Win32Backend::Win32Backend() : dots_per_inch_(ScreenDotsPerInch()) {
   InitCommonControlsOnce();
   RegisterWindowClasses();
   RegisterTaskWindowClass(&Win32Backend::TaskWindowProc);
-  task_window_ = CreateWindowExW(0, kTaskWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+  task_window_ = CreateWindowExW(0, kTaskWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(task_window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -17,7 +17,8 @@ PixelRect ToPixelRect(const RECT& r) { return {r.left, r.top, r.right - r.left, 
 
 std::string TextOf(HWND hwnd) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
   return Narrow(text);
 }
 
@@ -219,7 +220,8 @@ void Win32Backend::PressCloseBox(WindowHandle window) {
   HWND hwnd = FindHwnd(window);
   RECT r;
   POINT close_box;
-  if (!hwnd || !GetWindowRect(hwnd, &r) || !FindFramePoint(hwnd, HTCLOSE, r.right - 1, &close_box)) {
+  if (!hwnd || !GetWindowRect(hwnd, &r) ||
+      !FindFramePoint(hwnd, HTCLOSE, r.right - 1, &close_box)) {
     return;
   }
   SendClick(close_box);

@@ -151,7 +151,8 @@ void AddToolTip(HWND tool_tips, HWND control, const std::string& text) {
   std::wstring wide = Widen(text);
   TOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // Transparent: a click on a showing tip falls through to the control under it.
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = wide.data();
@@ -194,6 +195,10 @@ void BuildControls(FormWindow& form, int dots_per_inch) {
     if (!control) continue;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     form.controls[c.id] = control;
+    if (c.default_button) {
+      // Enter presses it while the focus is on no other push button.
+      SendMessageW(form.hwnd, DM_SETDEFID, kFirstChildId + c.id, 0);
+    }
     if (c.auto_size && c.kind == ControlKind::kLabel) FitLabel(control, c);
     if (!c.tool_tip.empty()) {
       if (!form.tool_tips) form.tool_tips = MakeToolTips(form.hwnd);

@@ -75,6 +75,7 @@ Win32Backend::~Win32Backend() {
     ::DestroyWindow(form->hwnd);
   }
   windows_.clear();
+  for (const auto& [index, colour] : replaced_colours_) SetSysColors(1, &index, &colour);
   SetWindowLongPtrW(task_window_, GWLP_USERDATA, 0);
   ::DestroyWindow(task_window_);
   DiscardQuitMessages();

@@ -87,6 +87,8 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   bool in_move_loop_ = false;
   std::optional<POINT> drag_end_;  // where DragTitleBar lets go once the move loop runs
   int held_tasks_ = 0;
+  // System colours are the whole session's; a test's change goes with its backend.
+  std::map<int, COLORREF> replaced_colours_;
   bool quit_requested_ = false;
   int exit_code_ = 0;
 };

@@ -246,8 +246,10 @@ void Win32Backend::DragTitleBar(WindowHandle window, int dx, int dy) {
   }
 }
 
-// The system colours are the session's: every window of every program follows the change.
+// The system colours are the session's: every window of every program follows the change,
+// until the backend goes and puts the old colours back.
 void Win32Backend::SetSystemColour(int index, std::uint32_t rgb) {
+  replaced_colours_.try_emplace(index, GetSysColor(index));
   const COLORREF colour = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
   SetSysColors(1, &index, &colour);
 }

@@ -67,6 +67,7 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   HWND FindHwnd(WindowHandle window);
   HWND FindControl(WindowHandle window, int control_id);
   bool IsForm(HWND hwnd) const;
+  void ReturnActivation(const FormWindow& gone);
 
   // One message from the queue through the dialog manager; false once the thread must quit.
   bool PumpOne();
@@ -84,6 +85,7 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   WindowHandle next_handle_ = 1;
   HWND task_window_ = nullptr;
   std::deque<std::function<void()>> tasks_;
+  HWND return_activation_to_ = nullptr;  // once the runtime enables it again
   bool in_move_loop_ = false;
   std::optional<POINT> drag_end_;  // where DragTitleBar lets go once the move loop runs
   int held_tasks_ = 0;

@@ -78,6 +78,25 @@ TEST(Win32Backend, QuitEndsNestedLoopsAndLeavesNoQuitBehind) {
   EXPECT_EQ(backend.RunEventLoop(), 5);
 }
 
+// A program that quits while its error box is up must not hang in the box's own loop.
+TEST(Win32Backend, QuitEndsAnOpenMessageBox) {
+  Win32Backend backend;
+  std::vector<std::string> open_boxes;
+  backend.Post([&] {
+    backend.Post([&] {
+      open_boxes = backend.MessageBoxes();
+      backend.Quit(7);
+    });
+    backend.ShowErrorBox("Tessel",
+                         "Laufzeitfehler: \xC3\xBC"
+                         "bergelaufen");
+  });
+  EXPECT_EQ(backend.RunEventLoop(), 7);
+  EXPECT_EQ(open_boxes, std::vector<std::string>{"Laufzeitfehler: \xC3\xBC"
+                                                 "bergelaufen"});
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
 // The system's own move loop takes the drag; the window ends up moved by the pointer's path.
 TEST(Win32Backend, DraggingTheTitleBarMovesTheWindowByThePointersPath) {
   Win32Backend backend;

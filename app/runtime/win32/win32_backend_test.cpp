@@ -80,6 +80,7 @@ TEST(Win32Backend, QuitEndsNestedLoopsAndLeavesNoQuitBehind) {
 
 // A program that quits while its error box is up must not hang in the box's own loop.
 TEST(Win32Backend, QuitEndsAnOpenMessageBox) {
+  const std::string text = "Laufzeitfehler: \u00FCbergelaufen";
   Win32Backend backend;
   std::vector<std::string> open_boxes;
   backend.Post([&] {
@@ -87,13 +88,10 @@ TEST(Win32Backend, QuitEndsAnOpenMessageBox) {
       open_boxes = backend.MessageBoxes();
       backend.Quit(7);
     });
-    backend.ShowErrorBox("Tessel",
-                         "Laufzeitfehler: \xC3\xBC"
-                         "bergelaufen");
+    backend.ShowErrorBox("Tessel", text);
   });
   EXPECT_EQ(backend.RunEventLoop(), 7);
-  EXPECT_EQ(open_boxes, std::vector<std::string>{"Laufzeitfehler: \xC3\xBC"
-                                                 "bergelaufen"});
+  EXPECT_EQ(open_boxes, std::vector<std::string>{text});
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 

@@ -1,6 +1,6 @@
 #!/bin/sh
 # run-under-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in a quiet
-# 32-bit prefix, created on first use with the font replacements our windows ask for.
+# 32-bit prefix, created on first use with the settings in prefix-settings.reg.
 set -eu
 prefix=$(realpath -m "$1")
 shift
@@ -14,16 +14,23 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$(dirname "$prefix")"
 # Tests run in parallel; only the first one creates the prefix, the others wait for it.
+# A change of the settings makes a new prefix.
+ready="$prefix/.tessel-ready-$(md5sum < "$here/prefix-settings.reg" | cut -c1-12)"
 exec 9>"$prefix.lock"
 flock 9
-if [ ! -f "$prefix/.tessel-ready" ]; then
+if [ ! -f "$ready" ]; then
   rm -rf "$prefix"
   wineboot -i >/dev/null 2>&1
-  (cd "$here" && wine regedit /S font-replacements.reg) >/dev/null 2>&1
+  (cd "$here" && wine regedit /S prefix-settings.reg) >/dev/null 2>&1
   wineserver -w
-  touch "$prefix/.tessel-ready"
+  touch "$ready"
 fi
 flock -u 9
 exec 9>&-
 
+# Tests start one program after another. A server and services that outlive each of them by
+# half a minute spare every start the seconds of bringing Wine up again; they are started here
+# with no standard streams of the caller, which would otherwise wait for them to go.
+wineserver -p30 </dev/null >/dev/null 2>&1 || true  # fails when one runs already
+wineboot </dev/null >/dev/null 2>&1 || true
 exec wine "$@"

@@ -1,8 +1,8 @@
 #include "app/runtime/win32/picture.h"
 
 #include <cstring>
-#include <iostream>
 
+#include "app/runtime/diagnostics.h"
 #include "app/runtime/win32/picture_layout.h"
 
 namespace tessel::runtime::win32 {
@@ -43,7 +43,7 @@ Picture DecodePicture(const std::vector<std::uint8_t>& file) {
   if (file.empty()) return {};
   const PictureLayout layout = LocatePicture(file);
   if (!layout.ok()) {
-    std::cerr << "picture does not read: " << layout.error << '\n';
+    LogLine("picture does not read: " + layout.error);
     return {};
   }
   Picture picture;

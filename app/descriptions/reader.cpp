@@ -7,24 +7,14 @@
 
 #include "app/descriptions/byte_cursor.h"
 #include "app/descriptions/hex.h"
+#include "app/descriptions/layout.h"
 #include "app/descriptions/value_reader.h"
 
 namespace tessel::descriptions {
 
 namespace {
 
-constexpr std::array<std::uint8_t, 4> kSignature{0xFF, 0xCC, 0x31, 0x00};
-constexpr std::size_t kControlCountAt = 4;
-constexpr std::size_t kClassIdAt = 37;
-constexpr std::size_t kReservedBytes = 36;
-constexpr std::size_t kRestLengthAt = 89;
-constexpr std::uint8_t kEndOfProperties = 0xFF;
-
-// Structure bytes between blocks.
-constexpr std::uint8_t kChildrenFollow = 0x01;
-constexpr std::uint8_t kListEnds = 0x02;
-constexpr std::uint8_t kSiblingFollows = 0x03;
-constexpr std::uint8_t kEnd = 0x04;
+using namespace layout;
 
 struct Header {
   int control_count = 0;

@@ -5,21 +5,14 @@
 #include <string>
 
 #include "app/descriptions/byte_writer.h"
+#include "app/descriptions/layout.h"
 #include "app/descriptions/value_writer.h"
 
 namespace tessel::descriptions {
 
 namespace {
 
-constexpr std::uint8_t kSignature[] = {0xFF, 0xCC, 0x31, 0x00};
-constexpr std::size_t kReservedBytes = 36;
-constexpr std::size_t kRestLengthAt = 89;
-constexpr std::uint8_t kEndOfProperties = 0xFF;
-
-constexpr std::uint8_t kChildrenFollow = 0x01;
-constexpr std::uint8_t kListEnds = 0x02;
-constexpr std::uint8_t kSiblingFollows = 0x03;
-constexpr std::uint8_t kEnd = 0x04;
+using namespace layout;
 
 // Fills a length field once the bytes it counts, from `from` to the end, are written.
 void PatchLength(ByteWriter& writer, std::size_t at, std::size_t from, const std::string& what) {

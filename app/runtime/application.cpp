@@ -112,7 +112,10 @@ void Application::Dispatch(Form& form, Procedure procedure) {
 
 void Application::Report(const RuntimeError& error) {
   LogLine(std::string(project_.name) + ": " + error.what());
-  backend_.ShowErrorBox(project_.name, error.UserMessage());
+  std::string text = error.UserMessage();
+  if (!failure_detail_.empty()) text += "\n\n" + failure_detail_;
+  failure_detail_.clear();
+  backend_.ShowErrorBox(project_.name, text);
 }
 
 void Application::WindowUnloaded() {

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/runtime/backend.h"
@@ -45,6 +46,9 @@ class Application : public EventSink {
   void Dispatch(Form& form, Procedure procedure);
   void Report(const RuntimeError& error);
 
+  // Why the last operation failed, in words, for the next error report to add.
+  void SetFailureDetail(std::string detail) { failure_detail_ = std::move(detail); }
+
   // Called after a window was unloaded: ends the program once nothing is loaded.
   void WindowUnloaded();
   // Modal show: every other loaded window takes no input until this one is unloaded.
@@ -58,6 +62,7 @@ class Application : public EventSink {
   Backend& backend_;
   std::map<std::string_view, std::shared_ptr<Form>> instances_;
   std::optional<GlobalObject> global_;
+  std::string failure_detail_;
   Application* previous_;
 };
 

@@ -1,13 +1,29 @@
 #include "app/runtime/form.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/descriptions/description_error.h"
 #include "app/runtime/application.h"
-#include "app/runtime/diagnostics.h"
 #include "app/runtime/window_builder.h"
 
 namespace tessel::runtime {
+
+namespace {
+
+// The first control a handler is bound to that the window does not have; empty when all are.
+std::string_view UnboundControl(const FormClass& form_class, const WindowSpec& spec) {
+  for (const Binding& binding : form_class.procedures) {
+    if (binding.control == "Form") continue;
+    const bool present =
+        std::any_of(spec.controls.begin(), spec.controls.end(),
+                    [&](const ControlSpec& c) { return c.name == binding.control; });
+    if (!present) return binding.control;
+  }
+  return {};
+}
+
+}  // namespace
 
 Form::Form(Application& application, const FormClass& form_class)
     : application_(application), form_class_(form_class) {}
@@ -57,7 +73,13 @@ Status Form::Load() {
   try {
     built = BuildWindow(form_class_.description());
   } catch (const descriptions::DescriptionError& error) {
-    LogLine(ObjectName() + ": " + error.what());
+    application_.SetFailureDetail("Die Fensterbeschreibung von '" + ObjectName() +
+                                  "' ist fehlerhaft: " + error.what());
+    return kLoadFailed;
+  }
+  if (const std::string_view missing = UnboundControl(form_class_, built.spec); !missing.empty()) {
+    application_.SetFailureDetail("Das Fenster '" + ObjectName() + "' hat kein Steuerelement '" +
+                                  std::string(missing) + "'.");
     return kLoadFailed;
   }
   Backend& backend = application_.backend();

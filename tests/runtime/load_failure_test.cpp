@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/runtime/application.h"
+#include "app/runtime/start.h"
+#include "app/runtime/test_surface.h"
+#include "app/wstart_description.h"
+
+namespace tessel::runtime {
+namespace {
+
+Status DoNothing(Form&) { return kOk; }
+
+const std::vector<std::uint8_t>& Truncated() {
+  static const std::vector<std::uint8_t> bytes(app::WStartDescriptionBytes().begin(),
+                                               app::WStartDescriptionBytes().begin() + 500);
+  return bytes;
+}
+
+// A start window that cannot load is reported, and the program ends with a failing status
+// instead of running on without a window.
+struct Case {
+  const char* name;
+  FormClass form_class;
+  const char* detail;  // what the message must say of the cause
+};
+
+class StartWindowThatCannotLoad : public ::testing::TestWithParam<Case> {};
+
+TEST_P(StartWindowThatCannotLoad, IsReportedAndEndsTheProgramWithStatusOne) {
+  const FormClass& form_class = GetParam().form_class;
+  const Project project{"Tessel", "Tessel", "Tessel98", "", 0x0407, &form_class, {&form_class}};
+  const auto backend = CreatePlatformBackend();
+  Application application(project, *backend);
+  std::vector<std::string> boxes;
+  backend->Post([&] {
+    boxes = backend->test_surface().MessageBoxes();
+    backend->test_surface().DismissMessageBox();
+  });
+  EXPECT_EQ(application.Run(), 1);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find("'Start'"), std::string::npos) << boxes[0];
+  EXPECT_NE(boxes[0].find(GetParam().detail), std::string::npos) << boxes[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, StartWindowThatCannotLoad,
+    ::testing::Values(
+        Case{"HandlerForAMissingControl",
+             {"WStart", &app::WStartDescriptionBytes, {{"NoSuchButton", "Click", &DoNothing}}},
+             "kein Steuerelement 'NoSuchButton'"},
+        Case{
+            "TruncatedDescription", {"WStart", &Truncated, {}}, "offset 89: expected rest length"}),
+    [](const ::testing::TestParamInfo<Case>& param_info) { return param_info.param.name; });
+
+}  // namespace
+}  // namespace tessel::runtime

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,14 @@ QImage Compose(Application& app, const std::vector<const char*>& windows) {
   return canvas;
 }
 
+// Runs task after the event loop has gone round a few times, so that activation and painting
+// have caught up with the clicks.
+void AfterEventsSettle(tessel::runtime::Backend& backend, int rounds, std::function<void()> task) {
+  if (rounds == 0) return task();
+  backend.Post(
+      [&backend, rounds, task = std::move(task)] { AfterEventsSettle(backend, rounds - 1, task); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,17 +79,19 @@ int main(int argc, char** argv) {
     }
     if (mode == "info") {
       // The modal window runs a loop of its own; take the picture from inside it.
-      backend->Post([&] {
+      AfterEventsSettle(*backend, 3, [&] {
         saved = Compose(app, {"InfoFR"}).save(QString::fromStdString(out));
         backend->Quit(0);
       });
       Press(app, "WStart", "InfoSelect");
       return;
     }
-    std::vector<const char*> windows{"WStart"};
-    if (mode == "block") windows = {"W6Form", "W20Form", "WStart"};
-    saved = Compose(app, windows).save(QString::fromStdString(out));
-    backend->Quit(0);
+    AfterEventsSettle(*backend, 3, [&] {
+      std::vector<const char*> windows{"WStart"};
+      if (mode == "block") windows = {"W6Form", "W20Form", "WStart"};
+      saved = Compose(app, windows).save(QString::fromStdString(out));
+      backend->Quit(0);
+    });
   });
   app.Run();
   if (!saved) std::fprintf(stderr, "snapshot: could not write %s\n", out.c_str());

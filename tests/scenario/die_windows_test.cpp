@@ -224,7 +224,7 @@ TEST(DieWindows, RollButtonBreaksIntoTwoCentredLinesAndTwentyStandsOnOne) {
   s.Run();
 }
 
-// The strip as the design's table has it, rows from the top.
+// The strip as its pixel table has it, rows from the top.
 std::vector<std::vector<resources::Rgb>> StripTable(bool long_strip) {
   std::vector<std::vector<resources::Rgb>> rows;
   for (int y = 0; y < resources::kStripHeight; ++y) {

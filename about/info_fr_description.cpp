@@ -1,5 +1,6 @@
 #include "about/info_fr.h"
 #include "app/descriptions/make.h"
+#include "app/runtime/window_spec.h"
 #include "resources/pictures.h"
 
 namespace tessel::about {
@@ -15,7 +16,7 @@ Block PanelLabel(std::uint8_t id, std::string name, std::string caption, Geometr
                  std::int16_t tab_index, const FontRecord* font) {
   std::vector<Property> p{
       Prop(L::kCaption, Text(std::move(caption))),
-      Prop(L::kBackColor, Colour{0x80000005}),
+      Prop(L::kBackColor, Colour{runtime::kColourWindow}),
       Prop(L::kGeometry, geometry),
       Prop(L::kTabIndex, Integer(tab_index)),
       Prop(L::kAlignment, Byte(2)),
@@ -47,7 +48,7 @@ Block Panel() {
       "About",
       ClassCode::kPictureBox,
       {
-          Prop(P::kBackColor, Colour{0x80000005}),
+          Prop(P::kBackColor, Colour{runtime::kColourWindow}),
           Prop(P::kGeometry, Geometry{120, 120, 3435, 1470}),
           Prop(P::kSetting09, Byte(0)),
           Prop(P::kTabIndex, Integer(1)),

@@ -1,4 +1,5 @@
 #include "app/descriptions/make.h"
+#include "app/runtime/window_spec.h"
 #include "dice/die_window_data.h"
 #include "resources/pictures.h"
 
@@ -49,8 +50,8 @@ Block Strip(const DieWindowData& d) {
 Block CreditLabel(const DieWindowData& d) {
   std::vector<Property> p{Prop(L::kCaption, Text(" by Kestro Productions"))};
   if (d.credit_in_window_colours) {
-    p.push_back(Prop(L::kBackColor, Colour{0x80000005}));
-    p.push_back(Prop(L::kForeColor, Colour{0x80000008}));
+    p.push_back(Prop(L::kBackColor, Colour{runtime::kColourWindow}));
+    p.push_back(Prop(L::kForeColor, Colour{runtime::kColourWindowText}));
   }
   p.push_back(Prop(L::kGeometry, Geometry{d.credit_left, 2160, d.credit_width, 210}));
   AddTabIndex(p, L::kTabIndex, d.credit_tab_index);

@@ -16,11 +16,7 @@ namespace tessel::descriptions {
 namespace {
 
 using testing::Bytes;
-
-std::uint32_t U32At(const Bytes& bytes, std::size_t at) {
-  return bytes.at(at) | bytes.at(at + 1) << 8 | bytes.at(at + 2) << 16 |
-         static_cast<std::uint32_t>(bytes.at(at + 3)) << 24;
-}
+using testing::U32At;
 
 void AddU32(Bytes& bytes, std::size_t at, int delta) {
   std::uint32_t value = U32At(bytes, at) + static_cast<std::uint32_t>(delta);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -8,6 +9,12 @@
 namespace tessel::descriptions::testing {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// The little-endian u32 at `at`; throws std::out_of_range past the end.
+inline std::uint32_t U32At(const Bytes& bytes, std::size_t at) {
+  return bytes.at(at) | bytes.at(at + 1) << 8 | bytes.at(at + 2) << 16 |
+         static_cast<std::uint32_t>(bytes.at(at + 3)) << 24;
+}
 
 // A 4-bit icon (type 1) or cursor (type 2) file of one side x side image, laid out as the
 // platform's icon file format describes it.

@@ -12,11 +12,7 @@ namespace tessel::descriptions {
 namespace {
 
 using testing::Bytes;
-
-std::uint32_t U32At(const Bytes& bytes, std::size_t at) {
-  return bytes.at(at) | bytes.at(at + 1) << 8 | bytes.at(at + 2) << 16 |
-         static_cast<std::uint32_t>(bytes.at(at + 3)) << 24;
-}
+using testing::U32At;
 
 struct OutlineEntry {
   std::string name;

@@ -50,7 +50,12 @@ class FaultInjectingBackend : public Backend {
     int countdown = 0;
     Status status = kFailed;
   };
-  // Logs the call; the status to fail it with, or kOk to pass it through.
+  // Logs the call, then fails it if its turn has come, or passes it on to the real backend.
+  template <typename Call>
+  Status Forward(Operation operation, WindowHandle window, Call call) {
+    const Status status = Injected(operation, window);
+    return Failed(status) ? status : call();
+  }
   Status Injected(Operation operation, WindowHandle window);
 
   Backend& inner_;

@@ -20,6 +20,12 @@ using runtime::ScopedRandomValue;
 
 int Face(const std::string& caption) { return std::atoi(caption.c_str()); }
 
+// "6er Tessel", then "20er Tessel", on the start window.
+void OpenBothDice(Scenario& s) {
+  s.Click("WStart", "w6Select");
+  s.Click("WStart", "W20Select");
+}
+
 TEST(DieWindows, OpenSideBySideOnTopOfTheStartWindowAsOneBlock) {
   Scenario s;
   s.Then([&] { s.Click("WStart", "w6Select"); })
@@ -72,8 +78,7 @@ TEST(DieWindows, RollTheFixedDrawIntoTheirOwnLabelOnly) {
   };
   s.Then([&] {
      ScopedRandomValue r(0.0f);
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
+     OpenBothDice(s);
      record();
    })
       .Then([&] {
@@ -119,10 +124,7 @@ TEST(DieWindows, ShowingAnOpenWindowAgainNeitherMovesNorRolls) {
 
 TEST(DieWindows, TheProgramEndsWithTheLastWindowWhateverTheOrder) {
   Scenario s;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
+  s.Then([&] { OpenBothDice(s); })
       .Then([&] { s.Click("WStart", "W20End"); })
       .Then([&] {
         EXPECT_TRUE(s.Loaded("W6Form") && s.Loaded("W20Form"));
@@ -138,10 +140,7 @@ TEST(DieWindows, TheProgramEndsWithTheLastWindowWhateverTheOrder) {
 TEST(DieWindows, FocusStartsOnTheCloseButtonSoSpaceCloses) {
   Scenario s;
   std::string w6_focus, w20_focus;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
+  s.Then([&] { OpenBothDice(s); })
       .Then([&] {
         w6_focus = s.Focused("W6Form");
         w20_focus = s.Focused("W20Form");
@@ -159,10 +158,7 @@ TEST(DieWindows, FocusStartsOnTheCloseButtonSoSpaceCloses) {
 
 TEST(DieWindows, ShowTheSystemArrowNotTheirStoredPointer) {
   Scenario s;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   }).Then([&] {
+  s.Then([&] { OpenBothDice(s); }).Then([&] {
     EXPECT_TRUE(s.surface().ShowsArrowPointer(s.Handle("W6Form")));
     EXPECT_TRUE(s.surface().ShowsArrowPointer(s.Handle("W20Form")));
   });
@@ -171,10 +167,7 @@ TEST(DieWindows, ShowTheSystemArrowNotTheirStoredPointer) {
 
 TEST(DieWindows, HintsSitOnTheButtonsWithTheirBlanks) {
   Scenario s;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   }).Then([&] {
+  s.Then([&] { OpenBothDice(s); }).Then([&] {
     EXPECT_EQ(s.ToolTip("W6Form", "End"), "Ahem, ist zum BEENDEN gedacht, steht doch da ... ");
     EXPECT_EQ(s.ToolTip("W20Form", "End"), "  Ahem,  ist zum BEENDEN gedacht, steht doch da ... ");
     EXPECT_EQ(s.ToolTip("W6Form", "Click"), "... nun mach' schon  ");
@@ -240,10 +233,7 @@ std::vector<std::vector<resources::Rgb>> StripTable(bool long_strip) {
 
 TEST(DieWindows, StripsShowTheirPixelsAtNaturalSize) {
   Scenario s;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   }).Then([&] {
+  s.Then([&] { OpenBothDice(s); }).Then([&] {
     for (const auto& [window, strip, long_strip] :
          {std::tuple{"W6Form", "Line", false}, std::tuple{"W20Form", "Image1", true}}) {
       const WindowHandle handle = s.Handle(window);

@@ -29,6 +29,14 @@ std::vector<BYTE> VersionInfo() {
   return info;
 }
 
+// The value VerQueryValueW finds at path, and its length; nullptr when there is none.
+template <typename T>
+T* Query(std::vector<BYTE>& info, const std::wstring& path, UINT* length) {
+  void* value = nullptr;
+  return VerQueryValueW(info.data(), path.c_str(), &value, length) ? static_cast<T*>(value)
+                                                                   : nullptr;
+}
+
 // The table key a lookup builds from the translation pair, as every reader of version blocks
 // does: language and code page as 8 hex digits.
 std::wstring TableFor(WORD language, WORD code_page) {
@@ -40,10 +48,9 @@ std::wstring TableFor(WORD language, WORD code_page) {
 TEST(VersionProbe, TranslationIsGermanWithUnicodeTable) {
   std::vector<BYTE> info = VersionInfo();
   ASSERT_FALSE(info.empty());
-  WORD* pair = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
-                             reinterpret_cast<void**>(&pair), &length));
+  const WORD* pair = Query<WORD>(info, L"\\VarFileInfo\\Translation", &length);
+  ASSERT_NE(pair, nullptr);
   ASSERT_EQ(length, 4u);
   EXPECT_EQ(pair[0], 0x0407);
   EXPECT_EQ(pair[1], 0x04B0);
@@ -66,16 +73,14 @@ TEST(VersionProbe, SevenStringsThroughTheTranslationPair) {
   };
   std::vector<BYTE> info = VersionInfo();
   ASSERT_FALSE(info.empty());
-  WORD* pair = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
-                             reinterpret_cast<void**>(&pair), &length));
+  const WORD* pair = Query<WORD>(info, L"\\VarFileInfo\\Translation", &length);
+  ASSERT_NE(pair, nullptr);
   const std::wstring table = L"\\StringFileInfo\\" + TableFor(pair[0], pair[1]) + L"\\";
   for (const Row& row : rows) {
-    wchar_t* text = nullptr;
     const std::wstring path = table + row.key;
-    ASSERT_TRUE(VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &length))
-        << std::string(path.begin(), path.end());
+    const wchar_t* text = Query<wchar_t>(info, path, &length);
+    ASSERT_NE(text, nullptr) << std::string(path.begin(), path.end());
     // Up to the zero character, whatever unit the length comes back in.
     const std::wstring got(text);
     std::printf("%ls = \"%ls\"\n", row.key, got.c_str());
@@ -86,9 +91,9 @@ TEST(VersionProbe, SevenStringsThroughTheTranslationPair) {
 TEST(VersionProbe, FixedInfoIsApplicationVersion1000) {
   std::vector<BYTE> info = VersionInfo();
   ASSERT_FALSE(info.empty());
-  VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  const VS_FIXEDFILEINFO* fixed = Query<VS_FIXEDFILEINFO>(info, L"\\", &length);
+  ASSERT_NE(fixed, nullptr);
   ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
   EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
   EXPECT_EQ(fixed->dwStrucVersion, 0x00010000u);

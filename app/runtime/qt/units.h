@@ -11,8 +11,6 @@ inline int ToPixels(int twips) {
   return static_cast<int>(std::lround(twips * static_cast<double>(kDotsPerInch) / 1440.0));
 }
 
-inline int ToTwips(int pixels) { return pixels * 1440 / kDotsPerInch; }
-
 // Font sizes are stored in 1/10000 point; 9.75 pt is 13 pixels.
 inline int PointsToPixels(unsigned size) {
   return static_cast<int>(std::lround(size / 10000.0 * kDotsPerInch / 72.0));

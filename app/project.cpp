@@ -3,6 +3,7 @@
 #include "about/info_fr.h"
 #include "app/wstart.h"
 #include "dice/die_windows.h"
+#include "resources/pictures.h"
 
 namespace tessel::app {
 
@@ -14,7 +15,8 @@ const runtime::Project& TesselProject() {
       "",
       0x0407,
       &kWStartClass,
-      {&dice::kW6FormClass, &dice::kW20FormClass, &kWStartClass, &about::kInfoFRClass}};
+      {&dice::kW6FormClass, &dice::kW20FormClass, &kWStartClass, &about::kInfoFRClass},
+      &resources::StartIconFile};
   return project;
 }
 

@@ -1,5 +1,6 @@
 #include "app/runtime/application.h"
 
+#include <algorithm>
 #include <cassert>
 #include <exception>
 
@@ -85,15 +86,21 @@ void Application::OnClick(WindowHandle window, int control_id) {
   }
 }
 
-// The close box unloads the window; no handler of the program runs for it.
+// The close box unloads the window; no handler of the program runs for it. A window that a
+// modal window keeps from taking input refuses the request, as it refuses a click.
 void Application::OnCloseBox(WindowHandle window) {
   Form* form = FindLoaded(window);
-  if (!form) return;
+  if (!form || IsBlocked(*form)) return;
   try {
     check(Global().Unload(*form), Global(), "Unload");
   } catch (const RuntimeError& error) {
     Report(error);
   }
+}
+
+bool Application::IsBlocked(const Form& form) const {
+  return std::any_of(blocked_.begin(), blocked_.end(),
+                     [&](const std::shared_ptr<Form>& f) { return f.get() == &form; });
 }
 
 void Application::Dispatch(Form& form, Procedure procedure) {
@@ -122,21 +129,26 @@ void Application::WindowUnloaded() {
   if (!AnyLoaded()) backend_.Quit(0);
 }
 
-Status Application::RunModal(Form& form) {
-  std::vector<std::shared_ptr<Form>> disabled;
+Status Application::RunModal(Form& form, Form& owner) {
+  const size_t outer = blocked_.size();
+  const auto unblock = [&] {
+    for (size_t i = blocked_.size(); i > outer; --i) {
+      Form& other = *blocked_[i - 1];
+      if (other.loaded()) backend_.SetWindowEnabled(other.handle(), true);
+    }
+    blocked_.resize(outer);
+  };
   for (auto& [name, other] : instances_) {
-    if (other.get() == &form || !other->loaded()) continue;
+    if (other.get() == &form || !other->loaded() || IsBlocked(*other)) continue;
     if (const Status status = backend_.SetWindowEnabled(other->handle(), false); Failed(status)) {
-      for (auto& again : disabled) backend_.SetWindowEnabled(again->handle(), true);
+      unblock();
       return status;
     }
-    disabled.push_back(other);
+    blocked_.push_back(other);
   }
-  if (form.loaded()) backend_.RunModalLoop(form.handle());
-  for (auto& other : disabled) {
-    if (other->loaded()) backend_.SetWindowEnabled(other->handle(), true);
-  }
-  return kOk;
+  const Status status = backend_.ShowModal(form.handle(), owner.handle());
+  unblock();
+  return status;
 }
 
 Form& SharedInstance(const FormClass& form_class) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/runtime/backend.h"
 #include "app/runtime/form.h"
@@ -51,18 +52,22 @@ class Application : public EventSink {
 
   // Called after a window was unloaded: ends the program once nothing is loaded.
   void WindowUnloaded();
-  // Modal show: every other loaded window takes no input until this one is unloaded.
-  Status RunModal(Form& form);
+  // Modal show, owned by `owner`: every other loaded window takes no input until this one is
+  // unloaded.
+  Status RunModal(Form& form, Form& owner);
 
  private:
   Form* FindLoaded(WindowHandle window);
   bool AnyLoaded() const;
+  bool IsBlocked(const Form& form) const;
 
   const Project& project_;
   Backend& backend_;
   std::map<std::string_view, std::shared_ptr<Form>> instances_;
   std::optional<GlobalObject> global_;
   std::string failure_detail_;
+  // The windows a modal window keeps from taking input, innermost modal phase last.
+  std::vector<std::shared_ptr<Form>> blocked_;
   Application* previous_;
 };
 

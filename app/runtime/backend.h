@@ -18,6 +18,8 @@ class EventSink {
  public:
   virtual ~EventSink() = default;
   virtual void OnClick(WindowHandle window, int control_id) = 0;
+  // The close box, or the window system's request to close the window (Alt+F4, a window
+  // manager's or task bar's close).
   virtual void OnCloseBox(WindowHandle window) = 0;
 };
 
@@ -34,14 +36,18 @@ class Backend {
   virtual Status CentreWindow(WindowHandle window) = 0;  // on the screen, not on an owner
   // Visible and in front; the first tab stop takes the focus when it first shows.
   virtual Status ShowWindow(WindowHandle window) = 0;
+  // Shows the window as ShowWindow does, owned by `owner` (it stays in front of it) and modal
+  // for the whole program, as the window system is told too; returns once the window is
+  // destroyed or the program quits.
+  virtual Status ShowModal(WindowHandle window, WindowHandle owner) = 0;
+  // A disabled window refuses input but keeps its look.
   virtual Status SetWindowEnabled(WindowHandle window, bool enabled) = 0;
   virtual Status DestroyWindow(WindowHandle window) = 0;
   virtual Status SetCaption(WindowHandle window, int control_id, std::string_view text) = 0;
 
-  // The main loop runs until Quit; a modal loop until its window is destroyed.
+  // The main loop runs until Quit.
   virtual int RunEventLoop() = 0;
   virtual void Quit(int exit_code) = 0;
-  virtual void RunModalLoop(WindowHandle window) = 0;
   // A modal message box with one OK button; returns when the user closes it.
   virtual void ShowErrorBox(std::string_view title, std::string_view text) = 0;
   // Runs the task from the event loop, after what is already queued.

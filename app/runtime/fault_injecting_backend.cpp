@@ -30,6 +30,10 @@ Status FaultInjectingBackend::ShowWindow(WindowHandle window) {
   return Forward(Operation::kShowWindow, window, [&] { return inner_.ShowWindow(window); });
 }
 
+Status FaultInjectingBackend::ShowModal(WindowHandle window, WindowHandle owner) {
+  return Forward(Operation::kShowModal, window, [&] { return inner_.ShowModal(window, owner); });
+}
+
 Status FaultInjectingBackend::SetWindowEnabled(WindowHandle window, bool enabled) {
   return Forward(Operation::kSetWindowEnabled, window,
                  [&] { return inner_.SetWindowEnabled(window, enabled); });

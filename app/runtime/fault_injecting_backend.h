@@ -12,6 +12,7 @@ enum class Operation {
   kCreateWindow,
   kMoveWindow,
   kShowWindow,
+  kShowModal,
   kDestroyWindow,
   kSetCaption,
   kSetWindowEnabled,
@@ -33,12 +34,12 @@ class FaultInjectingBackend : public Backend {
   Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
+  Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text) override;
   int RunEventLoop() override { return inner_.RunEventLoop(); }
   void Quit(int exit_code) override { inner_.Quit(exit_code); }
-  void RunModalLoop(WindowHandle window) override { inner_.RunModalLoop(window); }
   void ShowErrorBox(std::string_view title, std::string_view text) override {
     inner_.ShowErrorBox(title, text);
   }

@@ -42,9 +42,12 @@ Status Form::Show() {
 
 Status Form::Show(std::int32_t modal, Form& owner) {
   if (modal == 0) return Show();
-  if (modal != 1 || !owner.loaded()) return kInvalidArgument;
-  if (const Status status = Show(); Failed(status)) return status;
-  return application_.RunModal(*this);
+  if (modal != 1 || !owner.loaded() || &owner == this) return kInvalidArgument;
+  if (!loaded()) {
+    if (const Status status = Load(); Failed(status)) return status;
+    if (!loaded()) return kOk;  // its Load handler unloaded it again
+  }
+  return application_.RunModal(*this, owner);
 }
 
 Label& Form::GetLabel(std::string_view name) {
@@ -81,6 +84,9 @@ Status Form::Load() {
     application_.SetFailureDetail("Das Fenster '" + ObjectName() + "' hat kein Steuerelement '" +
                                   std::string(missing) + "'.");
     return kLoadFailed;
+  }
+  if (built.spec.icon.empty() && application_.project().icon) {
+    built.spec.icon = application_.project().icon();
   }
   Backend& backend = application_.backend();
   if (const Status status = backend.CreateWindow(built.spec, &handle_); Failed(status)) {

@@ -19,7 +19,12 @@ Scenario::~Scenario() {
 }
 
 Scenario& Scenario::Then(std::function<void()> step) {
-  steps_.push_back(std::move(step));
+  steps_.push_back({std::move(step), nullptr, 0});
+  return *this;
+}
+
+Scenario& Scenario::ThenWaitFor(std::function<bool()> ready, int timeout_ms) {
+  steps_.push_back({nullptr, std::move(ready), timeout_ms});
   return *this;
 }
 
@@ -35,8 +40,24 @@ void Scenario::RunStep(size_t index) {
     faults_->Quit(-1);
     return;
   }
+  if (steps_[index].ready) {
+    Wait(index, 0);
+    return;
+  }
   faults_->Post([this, index] { RunStep(index + 1); });
-  steps_[index]();
+  steps_[index].action();
+}
+
+void Scenario::Wait(size_t index, int waited_ms) {
+  constexpr int kPollMs = 20;
+  const Step& step = steps_[index];
+  const bool ready = step.ready();
+  if (!ready && waited_ms < step.timeout_ms) {
+    surface().After(kPollMs, [this, index, waited_ms] { Wait(index, waited_ms + kPollMs); });
+    return;
+  }
+  EXPECT_TRUE(ready) << "step " << index << " waited " << waited_ms << " ms in vain";
+  faults_->Post([this, index] { RunStep(index + 1); });
 }
 
 WindowHandle Scenario::Handle(std::string_view window) {

@@ -25,6 +25,9 @@ class Scenario {
   ~Scenario();
 
   Scenario& Then(std::function<void()> step);
+  // Goes on once `ready` holds, looking every 20 ms from the event loop, for what the window
+  // system does in its own time; after `timeout_ms` the wait fails the test and goes on.
+  Scenario& ThenWaitFor(std::function<bool()> ready, int timeout_ms = 5000);
   // Runs the program until it ends by itself; its exit status. If the steps run out while
   // windows are still open, the run is abandoned and -1 returned.
   int Run();
@@ -48,12 +51,18 @@ class Scenario {
   std::string Focused(std::string_view window);  // name of the control with the focus
 
  private:
+  struct Step {
+    std::function<void()> action;
+    std::function<bool()> ready;  // set for a wait
+    int timeout_ms = 0;
+  };
   void RunStep(size_t index);
+  void Wait(size_t index, int waited_ms);
 
   std::unique_ptr<runtime::Backend> backend_;
   std::unique_ptr<runtime::FaultInjectingBackend> faults_;
   std::unique_ptr<runtime::Application> application_;
-  std::vector<std::function<void()>> steps_;
+  std::vector<Step> steps_;
   bool abandoned_ = false;
 };
 

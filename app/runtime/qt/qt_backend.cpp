@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -10,6 +12,8 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QToolTip>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 
@@ -58,6 +62,8 @@ int QtKey(Key key) {
       return Qt::Key_Space;
     case Key::kEscape:
       return Qt::Key_Escape;
+    case Key::kAltF4:
+      return Qt::Key_F4;
   }
   return 0;
 }
@@ -77,6 +83,7 @@ QtBackend::QtBackend() {
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QApplication::setDesktopSettingsAware(false);
   InstallFontSubstitutes();
+  blocker_ = std::make_unique<InputBlocker>();
 }
 
 QtBackend::~QtBackend() {
@@ -105,6 +112,7 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
   native.widget = {new ToolWindow(QString::fromStdString(spec.caption), client, FrameOf(spec)),
                    &DestroyLater};
   ToolWindow* widget = native.widget.get();
+  if (!spec.icon.empty()) widget->setWindowIcon(QIcon(DecodePicture(spec.icon)));
   widget->client()->setFont(ToQFont(spec.font.value_or(FontRecord{})));
   native.controls = BuildControls(widget->client(), spec, [this, handle](int id) {
     if (sink_) sink_->OnClick(handle, id);
@@ -173,16 +181,35 @@ Status QtBackend::ShowWindow(WindowHandle window) {
   return kOk;
 }
 
+// Qt's own modality tells the window manager (WM_TRANSIENT_FOR the owner, a modal state) and
+// hands the activation back to the modal window whenever a blocked one gets it, on any window
+// manager and on none. Both take effect when the window is mapped, so it is shown afresh.
+Status QtBackend::ShowModal(WindowHandle window, WindowHandle owner) {
+  NativeWindow* native = Find(window);
+  NativeWindow* owning = Find(owner);
+  if (!native || !owning || native == owning) return kInvalidArgument;
+  ToolWindow* widget = native->widget.get();
+  widget->hide();
+  widget->setWindowModality(Qt::ApplicationModal);
+  widget->winId();
+  owning->widget->winId();
+  widget->windowHandle()->setTransientParent(owning->widget->windowHandle());
+  if (const Status status = ShowWindow(window); Failed(status)) return status;
+  RunModalLoop(window);
+  return kOk;
+}
+
 Status QtBackend::SetWindowEnabled(WindowHandle window, bool enabled) {
   NativeWindow* native = Find(window);
   if (!native) return kInvalidArgument;
-  native->widget->setEnabled(enabled);
+  blocker_->SetBlocked(native->widget.get(), !enabled);
   return kOk;
 }
 
 Status QtBackend::DestroyWindow(WindowHandle window) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return kInvalidArgument;
+  blocker_->SetBlocked(it->second.widget.get(), false);
   windows_.erase(it);
   if (const auto loop = modal_loops_.find(window); loop != modal_loops_.end()) {
     loop->second->exit(0);
@@ -241,6 +268,15 @@ void QtBackend::Post(std::function<void()> task) {
   QTimer::singleShot(0, QApplication::instance(), std::move(task));
 }
 
+void QtBackend::After(int milliseconds, std::function<void()> task) {
+  QTimer::singleShot(milliseconds, &timers_, std::move(task));
+}
+
+std::uint64_t QtBackend::NativeId(WindowHandle window) {
+  NativeWindow* native = Find(window);
+  return native ? static_cast<std::uint64_t>(native->widget->winId()) : 0;
+}
+
 PixelRect QtBackend::ScreenSize() {
   return ToPixelRect(QGuiApplication::primaryScreen()->geometry());
 }
@@ -269,7 +305,7 @@ bool QtBackend::IsVisible(WindowHandle window) {
 
 bool QtBackend::IsEnabled(WindowHandle window) {
   NativeWindow* native = Find(window);
-  return native && native->widget->isEnabled();
+  return native && !blocker_->IsBlocked(native->widget.get());
 }
 
 bool QtBackend::IsActive(WindowHandle window) {
@@ -292,6 +328,10 @@ std::string QtBackend::ControlCaption(WindowHandle window, int control_id) {
 std::string QtBackend::ToolTip(WindowHandle window, int control_id) {
   QWidget* control = FindControl(window, control_id);
   return control ? control->toolTip().toStdString() : std::string();
+}
+
+std::string QtBackend::ShownToolTip() {
+  return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
 }
 
 int QtBackend::FocusedControl(WindowHandle window) {
@@ -343,16 +383,33 @@ void QtBackend::PressKey(WindowHandle window, Key key) {
   QWidget* target = native->widget->focusWidget();
   if (!target) target = native->widget.get();
   const QString text = key == Key::kSpace ? QStringLiteral(" ") : QString();
-  QKeyEvent press(QEvent::KeyPress, QtKey(key), Qt::NoModifier, text);
+  const Qt::KeyboardModifiers modifiers = key == Key::kAltF4 ? Qt::AltModifier : Qt::NoModifier;
+  QKeyEvent press(QEvent::KeyPress, QtKey(key), modifiers, text);
   QApplication::sendEvent(target, &press);
   if (!Find(window)) return;
-  QKeyEvent release(QEvent::KeyRelease, QtKey(key), Qt::NoModifier, text);
+  QKeyEvent release(QEvent::KeyRelease, QtKey(key), modifiers, text);
   QApplication::sendEvent(target, &release);
 }
 
 void QtBackend::PressCloseBox(WindowHandle window) {
   NativeWindow* native = Find(window);
   if (native) SendClick(native->widget.get(), native->widget->CloseBoxRect().center());
+}
+
+// The way every platform plugin reports a window manager's close request.
+void QtBackend::RequestClose(WindowHandle window) {
+  NativeWindow* native = Find(window);
+  if (native && native->widget->windowHandle()) native->widget->windowHandle()->close();
+}
+
+// Moving the platform's pointer makes the platform report the motion, as it does a user's.
+void QtBackend::Hover(WindowHandle window, int control_id) {
+  QWidget* control = FindControl(window, control_id);
+  if (!control) return;
+  // From a point next to the centre, so that the pointer moves even when it rests there already.
+  const QPoint centre = control->mapToGlobal(control->rect().center());
+  QCursor::setPos(centre + QPoint(1, 1));
+  QCursor::setPos(centre);
 }
 
 void QtBackend::DragTitleBar(WindowHandle window, int dx, int dy) {

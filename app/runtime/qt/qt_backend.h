@@ -8,6 +8,7 @@
 
 #include "app/runtime/backend.h"
 #include "app/runtime/qt/control_factory.h"
+#include "app/runtime/qt/input_blocker.h"
 #include "app/runtime/qt/tool_window.h"
 #include "app/runtime/test_surface.h"
 
@@ -26,16 +27,18 @@ class QtBackend : public Backend, public TestSurface {
   Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
+  Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text) override;
   int RunEventLoop() override;
   void Quit(int exit_code) override;
-  void RunModalLoop(WindowHandle window) override;
   void ShowErrorBox(std::string_view title, std::string_view text) override;
   void Post(std::function<void()> task) override;
   TestSurface& test_surface() override { return *this; }
 
+  void After(int milliseconds, std::function<void()> task) override;
+  std::uint64_t NativeId(WindowHandle window) override;
   PixelRect ScreenSize() override;
   PixelRect WindowFrame(WindowHandle window) override;
   PixelRect ClientArea(WindowHandle window) override;
@@ -46,12 +49,15 @@ class QtBackend : public Backend, public TestSurface {
   std::string WindowCaption(WindowHandle window) override;
   std::string ControlCaption(WindowHandle window, int control_id) override;
   std::string ToolTip(WindowHandle window, int control_id) override;
+  std::string ShownToolTip() override;
   int FocusedControl(WindowHandle window) override;
   Screenshot Grab(WindowHandle window) override;
   bool ShowsArrowPointer(WindowHandle window) override;
   void Click(WindowHandle window, int control_id) override;
   void PressKey(WindowHandle window, Key key) override;
   void PressCloseBox(WindowHandle window) override;
+  void RequestClose(WindowHandle window) override;
+  void Hover(WindowHandle window, int control_id) override;
   void DragTitleBar(WindowHandle window, int dx, int dy) override;
   void SetSystemColour(int index, std::uint32_t rgb) override;
   std::vector<std::string> MessageBoxes() override;
@@ -66,16 +72,19 @@ class QtBackend : public Backend, public TestSurface {
   };
 
   NativeWindow* Find(WindowHandle window);
+  void RunModalLoop(WindowHandle window);
   QWidget* FindControl(WindowHandle window, int control_id);
   void PressEnter(WindowHandle window);
   void ApplyColours(WindowHandle window);
 
   std::unique_ptr<QApplication> owned_application_;
+  std::unique_ptr<InputBlocker> blocker_;
   EventSink* sink_ = nullptr;
   std::map<WindowHandle, NativeWindow> windows_;
   WindowHandle next_handle_ = 1;
   std::vector<QEventLoop*> loops_;
   std::map<WindowHandle, QEventLoop*> modal_loops_;
+  QObject timers_;  // what After waits for goes with the backend
   bool quit_requested_ = false;
   int exit_code_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "app/runtime/qt/tool_window.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -24,6 +25,8 @@ ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame
       frame_(frame) {
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose, false);
+  // Hints show over every window of the program, not only over the active one.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   setFixedSize(client_size.grownBy(frame));
   client_->setGeometry(QRect(QPoint(frame.left(), frame.top()), client_size));
   client_->setAutoFillBackground(true);
@@ -73,7 +76,7 @@ void ToolWindow::PaintBorder(QPainter& painter) const {
 
 void ToolWindow::PaintTitleBar(QPainter& painter) const {
   const QRect title = TitleBarRect();
-  const bool active = isActiveWindow() && isEnabled();
+  const bool active = isActiveWindow();
   QLinearGradient gradient(title.topLeft(), title.topRight());
   gradient.setColorAt(0, active ? QColor(0x00, 0x00, 0x80) : QColor(0x80, 0x80, 0x80));
   gradient.setColorAt(1, active ? QColor(0x10, 0x84, 0xD0) : QColor(0xB0, 0xB0, 0xB0));
@@ -96,7 +99,7 @@ void ToolWindow::PaintCloseBox(QPainter& painter) const {
   painter.drawLine(box.topRight(), box.bottomRight());
   const int shift = close_box_down_ ? 1 : 0;
   const QPoint c = box.center() + QPoint(shift, shift);
-  painter.setPen(QPen(isEnabled() ? kDarkShadow : kShadow, 1));
+  painter.setPen(QPen(kDarkShadow, 1));
   for (int d = 0; d <= 1; ++d) {
     painter.drawLine(c + QPoint(-3 + d, -2), c + QPoint(1 + d, 2));
     painter.drawLine(c + QPoint(-3 + d, 2), c + QPoint(1 + d, -2));
@@ -134,11 +137,21 @@ void ToolWindow::keyPressEvent(QKeyEvent* event) {
     on_enter();
     return;
   }
+  // Where no window manager takes Alt+F4, the window answers it itself, as it does elsewhere.
+  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier && on_close_box) {
+    on_close_box();
+    return;
+  }
   QWidget::keyPressEvent(event);
 }
 
+void ToolWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (on_close_box) on_close_box();
+}
+
 void ToolWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange || event->type() == QEvent::EnabledChange) {
+  if (event->type() == QEvent::ActivationChange) {
     update();
   }
   QWidget::changeEvent(event);

@@ -18,6 +18,8 @@ class ToolWindow : public QWidget {
   QRect TitleBarRect() const;
   QRect CloseBoxRect() const;
 
+  // The close box was pressed, or the window system asked the window to close (Alt+F4, a
+  // window manager's or task bar's close). The window itself stays until the runtime unloads it.
   std::function<void()> on_close_box;
   // Enter presses the focused button, or the default button where there is one.
   std::function<void()> on_enter;
@@ -29,6 +31,7 @@ class ToolWindow : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void PaintBorder(QPainter& painter) const;

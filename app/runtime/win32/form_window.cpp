@@ -1,5 +1,6 @@
 #include "app/runtime/win32/form_window.h"
 
+#include "app/runtime/win32/picture.h"
 #include "app/runtime/win32/text.h"
 #include "app/runtime/win32/units.h"
 
@@ -153,6 +154,20 @@ void RegisterWindowClasses() {
   (void)registered;
 }
 
+namespace {
+
+// For the task switcher and the window list; a tool window's title bar shows no icon.
+void SetIcon(FormWindow& form) {
+  const Picture icon = DecodePicture(form.spec.icon);
+  if (icon.bitmap) DeleteObject(icon.bitmap);  // a bitmap is no window icon
+  if (!icon.icon) return;
+  form.gdi.Keep(icon.icon);
+  SendMessageW(form.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.icon));
+  SendMessageW(form.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.icon));
+}
+
+}  // namespace
+
 HWND CreateFormWindow(FormWindow& form, int dots_per_inch) {
   RECT outer{0, 0, ToPixels(form.spec.client.width, dots_per_inch),
              ToPixels(form.spec.client.height, dots_per_inch)};
@@ -161,6 +176,7 @@ HWND CreateFormWindow(FormWindow& form, int dots_per_inch) {
   form.hwnd = CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, 0, 0,
                               outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                               GetModuleHandleW(nullptr), &form);
+  if (form.hwnd) SetIcon(form);
   return form.hwnd;
 }
 

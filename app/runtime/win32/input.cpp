@@ -41,6 +41,8 @@ WORD VirtualKey(Key key) {
       return VK_SPACE;
     case Key::kEscape:
       return VK_ESCAPE;
+    case Key::kAltF4:
+      return VK_F4;
   }
   return 0;
 }
@@ -60,9 +62,10 @@ void SendRelease(POINT screen) { Send({MouseAt(screen, 0), MouseAt(screen, MOUSE
 
 void SendKey(Key key) {
   const WORD virtual_key = VirtualKey(key);
-  if (key == Key::kBacktab) {
-    Send({KeyInput(VK_SHIFT, false), KeyInput(virtual_key, false), KeyInput(virtual_key, true),
-          KeyInput(VK_SHIFT, true)});
+  if (key == Key::kBacktab || key == Key::kAltF4) {
+    const WORD modifier = key == Key::kBacktab ? VK_SHIFT : VK_MENU;
+    Send({KeyInput(modifier, false), KeyInput(virtual_key, false), KeyInput(virtual_key, true),
+          KeyInput(modifier, true)});
   } else {
     Send({KeyInput(virtual_key, false), KeyInput(virtual_key, true)});
   }

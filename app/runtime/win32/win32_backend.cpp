@@ -156,6 +156,18 @@ Status Win32Backend::ShowWindow(WindowHandle window) {
   return kOk;
 }
 
+// The owner keeps an owned window in front of it; the runtime has disabled the program's other
+// windows, so this one alone takes input until it goes.
+Status Win32Backend::ShowModal(WindowHandle window, WindowHandle owner) {
+  HWND hwnd = FindHwnd(window);
+  HWND owner_hwnd = FindHwnd(owner);
+  if (!hwnd || !owner_hwnd || hwnd == owner_hwnd) return kInvalidArgument;
+  SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_hwnd));
+  if (const Status status = ShowWindow(window); Failed(status)) return status;
+  RunModalLoop(window);
+  return kOk;
+}
+
 Status Win32Backend::SetWindowEnabled(WindowHandle window, bool enabled) {
   HWND hwnd = FindHwnd(window);
   if (!hwnd) return kInvalidArgument;
@@ -290,6 +302,15 @@ LRESULT CALLBACK Win32Backend::TaskWindowProc(HWND hwnd, UINT message, WPARAM wp
   auto* backend = reinterpret_cast<Win32Backend*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == kRunTask && backend) {
     backend->RunNextTask();
+    return 0;
+  }
+  if (message == WM_TIMER && backend) {
+    KillTimer(hwnd, wparam);
+    const auto it = backend->timed_tasks_.find(wparam);
+    if (it == backend->timed_tasks_.end()) return 0;
+    const std::function<void()> task = std::move(it->second);
+    backend->timed_tasks_.erase(it);
+    task();
     return 0;
   }
   if (message == kFinishDrag && backend && backend->drag_end_) {

@@ -27,16 +27,18 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
+  Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text) override;
   int RunEventLoop() override;
   void Quit(int exit_code) override;
-  void RunModalLoop(WindowHandle window) override;
   void ShowErrorBox(std::string_view title, std::string_view text) override;
   void Post(std::function<void()> task) override;
   TestSurface& test_surface() override { return *this; }
 
+  void After(int milliseconds, std::function<void()> task) override;
+  std::uint64_t NativeId(WindowHandle window) override;
   PixelRect ScreenSize() override;
   PixelRect WindowFrame(WindowHandle window) override;
   PixelRect ClientArea(WindowHandle window) override;
@@ -47,12 +49,15 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   std::string WindowCaption(WindowHandle window) override;
   std::string ControlCaption(WindowHandle window, int control_id) override;
   std::string ToolTip(WindowHandle window, int control_id) override;
+  std::string ShownToolTip() override;
   int FocusedControl(WindowHandle window) override;
   Screenshot Grab(WindowHandle window) override;
   bool ShowsArrowPointer(WindowHandle window) override;
   void Click(WindowHandle window, int control_id) override;
   void PressKey(WindowHandle window, Key key) override;
   void PressCloseBox(WindowHandle window) override;
+  void RequestClose(WindowHandle window) override;
+  void Hover(WindowHandle window, int control_id) override;
   void DragTitleBar(WindowHandle window, int dx, int dy) override;
   void SetSystemColour(int index, std::uint32_t rgb) override;
   std::vector<std::string> MessageBoxes() override;
@@ -64,6 +69,7 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   void OnMoveLoop(bool running) override;
 
   FormWindow* Find(WindowHandle window);
+  void RunModalLoop(WindowHandle window);
   HWND FindHwnd(WindowHandle window);
   HWND FindControl(WindowHandle window, int control_id);
   bool IsForm(HWND hwnd) const;
@@ -85,6 +91,8 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   WindowHandle next_handle_ = 1;
   HWND task_window_ = nullptr;
   std::deque<std::function<void()>> tasks_;
+  std::map<UINT_PTR, std::function<void()>> timed_tasks_;  // by timer id
+  UINT_PTR next_timer_ = 1;
   HWND return_activation_to_ = nullptr;  // once the runtime enables it again
   bool in_move_loop_ = false;
   std::optional<POINT> drag_end_;  // where DragTitleBar lets go once the move loop runs

@@ -64,10 +64,12 @@ void CALLBACK QuitWithFive(HWND, UINT, UINT_PTR timer, DWORD) {
 // end the next loop as soon as its queue runs dry.
 TEST(Win32Backend, QuitEndsNestedLoopsAndLeavesNoQuitBehind) {
   Win32Backend backend;
-  const WindowHandle window = Open(backend, "modal");
+  const WindowHandle owner = Open(backend, "owner");
+  WindowHandle window = 0;
+  ASSERT_EQ(backend.CreateWindow(SmallWindow("modal"), &window), kOk);
   bool modal_loop_ended = false;
   backend.Post([&] {
-    backend.RunModalLoop(window);
+    backend.ShowModal(window, owner);
     modal_loop_ended = true;
   });
   backend.Post([&] { backend.Quit(3); });
@@ -115,10 +117,14 @@ TEST(Win32Backend, CloseBoxReportsAndLeavesTheWindowToTheRuntime) {
   backend.PressCloseBox(window);
   EXPECT_EQ(recorder.close_boxes, std::vector<WindowHandle>{window});
   EXPECT_TRUE(backend.IsVisible(window));
+  // What other programs send reports the same way.
+  SendMessageW(reinterpret_cast<HWND>(backend.NativeId(window)), WM_CLOSE, 0, 0);
+  EXPECT_EQ(recorder.close_boxes, (std::vector<WindowHandle>{window, window}));
+  EXPECT_TRUE(backend.IsVisible(window));
   backend.SetWindowEnabled(window, false);
   backend.PressCloseBox(window);
   backend.Click(window, 1);
-  EXPECT_EQ(recorder.close_boxes.size(), 1u);
+  EXPECT_EQ(recorder.close_boxes.size(), 2u);
   EXPECT_TRUE(recorder.clicks.empty());
   backend.SetWindowEnabled(window, true);
   backend.Click(window, 1);

@@ -53,6 +53,16 @@ std::string MessageBoxText(HWND box) {
 
 }  // namespace
 
+void Win32Backend::After(int milliseconds, std::function<void()> task) {
+  const UINT_PTR id = next_timer_++;
+  timed_tasks_[id] = std::move(task);
+  SetTimer(task_window_, id, static_cast<UINT>(milliseconds), nullptr);
+}
+
+std::uint64_t Win32Backend::NativeId(WindowHandle window) {
+  return reinterpret_cast<std::uintptr_t>(FindHwnd(window));
+}
+
 PixelRect Win32Backend::ScreenSize() {
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
@@ -120,6 +130,20 @@ std::string Win32Backend::ToolTip(WindowHandle window, int control_id) {
   SendMessageW(form->tool_tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
   text.resize(std::wcslen(text.c_str()));
   return Narrow(text);
+}
+
+// The tool tip control of the window it shows over tells which of its tools it shows.
+std::string Win32Backend::ShownToolTip() {
+  for (const auto& [handle, form] : windows_) {
+    if (!form->tool_tips || !IsWindowVisible(form->tool_tips)) continue;
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    if (!SendMessageW(form->tool_tips, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
+      continue;
+    }
+    return ToolTip(handle, form->IdOf(reinterpret_cast<HWND>(tool.uId)));
+  }
+  return {};
 }
 
 // An inactive window's focus is the control that gets it back when the window is activated.
@@ -225,6 +249,23 @@ void Win32Backend::PressCloseBox(WindowHandle window) {
     return;
   }
   SendClick(close_box);
+  PumpInput();
+}
+
+// What a task bar's close and Wine's answer to a window manager's close request send.
+void Win32Backend::RequestClose(WindowHandle window) {
+  if (HWND hwnd = FindHwnd(window)) PostMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void Win32Backend::Hover(WindowHandle window, int control_id) {
+  HWND control = FindControl(window, control_id);
+  if (!control) return;
+  RECT r;
+  GetWindowRect(control, &r);
+  // From a point next to the centre, so that the pointer moves even when it rests there already.
+  const POINT centre{(r.left + r.right - 1) / 2, (r.top + r.bottom - 1) / 2};
+  SendMove(POINT{centre.x + 1, centre.y + 1});
+  SendMove(centre);
   PumpInput();
 }
 

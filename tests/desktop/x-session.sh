@@ -1,0 +1,69 @@
+#!/bin/sh
+# x-session.sh [--screen WxHxD] [--wm NAME] COMMAND [ARGS...]: runs the command on an X server
+# of its own, bare or with the window manager NAME (openbox, xfwm4, metacity) managing its
+# windows, as on a user's desktop. The server picks a free display itself, so any number of
+# these run side by side. The exit status is the command's.
+set -eu
+screen=1024x768x24
+wm=none
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --screen) screen=$2; shift 2 ;;
+    --wm) wm=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
+
+work=$(mktemp -d)
+server=""
+manager=""
+finish() {
+  [ -n "$manager" ] && kill "$manager" 2>/dev/null && wait "$manager" 2>/dev/null
+  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+  rm -rf "$work"
+}
+trap finish EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
+
+# The server writes its display number once it takes connections.
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
+server=$!
+waited=0
+until [ -s "$work/display" ]; do
+  waited=$((waited + 1))
+  if [ $waited -gt 200 ] || ! kill -0 "$server" 2>/dev/null; then
+    echo "x-session.sh: the X server did not start:" >&2
+    cat "$work/server.log" >&2
+    exit 1
+  fi
+  sleep 0.05
+done
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+
+# Each window manager on its own: no session, no compositor, none of the user's settings.
+XDG_CONFIG_HOME=$work/config
+export XDG_CONFIG_HOME
+case "$wm" in
+  none) ;;
+  openbox) openbox --sm-disable >/dev/null 2>&1 & manager=$! ;;
+  xfwm4) xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 & manager=$! ;;
+  metacity) metacity --sm-disable --no-composite >/dev/null 2>&1 & manager=$! ;;
+  *) echo "x-session.sh: unknown window manager '$wm'" >&2; exit 2 ;;
+esac
+
+# A window manager announces itself on the root window once it manages windows.
+waited=0
+while [ -n "$manager" ] && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+  waited=$((waited + 1))
+  if [ $waited -gt 200 ] || ! kill -0 "$manager" 2>/dev/null; then
+    echo "x-session.sh: $wm did not start" >&2
+    exit 1
+  fi
+  sleep 0.05
+done
+
+status=0
+"$@" || status=$?
+exit $status

@@ -27,7 +27,8 @@ trap 'exit 143' TERM
 trap 'exit 130' INT
 
 # The server writes its display number once it takes connections.
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
+# -noreset: a server that resets whenever its last client goes refuses the next one meanwhile.
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>"$work/server.log" &
 server=$!
 waited=0
 until [ -s "$work/display" ]; do
@@ -41,6 +42,17 @@ until [ -s "$work/display" ]; do
 done
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
+# Taking connections, as a client sees it.
+waited=0
+until xprop -root >/dev/null 2>&1; do
+  waited=$((waited + 1))
+  if [ $waited -gt 200 ] || ! kill -0 "$server" 2>/dev/null; then
+    echo "x-session.sh: the X server on $DISPLAY takes no connections:" >&2
+    cat "$work/server.log" >&2
+    exit 1
+  fi
+  sleep 0.05
+done
 
 # Each window manager on its own: no session, no compositor, none of the user's settings.
 XDG_CONFIG_HOME=$work/config
@@ -66,4 +78,8 @@ done
 
 status=0
 "$@" || status=$?
+if [ $status -ne 0 ] && [ -s "$work/server.log" ]; then
+  echo "x-session.sh: the X server on $DISPLAY said:" >&2
+  cat "$work/server.log" >&2
+fi
 exit $status

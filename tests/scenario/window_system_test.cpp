@@ -6,7 +6,10 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -97,6 +100,20 @@ TEST_P(CloseRequest, OnTheInformationWindowEndsTheModalPhase) {
 INSTANTIATE_TEST_SUITE_P(Ways, CloseRequest,
                          ::testing::Values(CloseWay::kWindowManager, CloseWay::kAltF4), WayName);
 
+// Holds once the window has been active for a fifth of a second: a window manager may hand the
+// activation on to a window it has only just mapped.
+std::function<bool()> SteadilyActive(Scenario& s, const char* window) {
+  auto since = std::make_shared<std::optional<std::chrono::steady_clock::time_point>>();
+  return [&s, window, since] {
+    if (!s.surface().IsActive(s.Handle(window))) {
+      since->reset();
+      return false;
+    }
+    if (!*since) *since = std::chrono::steady_clock::now();
+    return std::chrono::steady_clock::now() - **since > std::chrono::milliseconds(200);
+  };
+}
+
 // While the information window is open, the others refuse a close request as they refuse a click.
 TEST(ModalPhase, OtherWindowsRefuseCloseRequests) {
   Scenario s;
@@ -125,7 +142,7 @@ TEST(ModalPhase, KeepsTheKeyboardWhateverElseIsClicked) {
      s.Click("WStart", "W20Select");
    })
       .Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor([&] { return s.surface().IsActive(s.Handle("InfoFR")); })
+      .ThenWaitFor(SteadilyActive(s, "InfoFR"))
       .Then([&] {
         for (const char* window : {"WStart", "W6Form", "W20Form"}) {
           s.surface().DragTitleBar(s.Handle(window), 5, 5);
@@ -194,18 +211,18 @@ TEST(ModalPhase, BlockedWindowsKeepTheirLook) {
      s.Click("WStart", "W20Select");
      s.Click("WStart", "w6Select");
    })
-      .ThenWaitFor([&] { return s.surface().IsActive(s.Handle("W6Form")); })
+      .ThenWaitFor(SteadilyActive(s, "W6Form"))
       .Then([&] {
         shoot(before, "WStart");
         shoot(before, "W20Form");
         s.Click("WStart", "W20Select");  // in front again, and active
       })
-      .ThenWaitFor([&] { return s.surface().IsActive(s.Handle("W20Form")); })
+      .ThenWaitFor(SteadilyActive(s, "W20Form"))
       .Then([&] {
         shoot(before, "W6Form");
         s.Click("WStart", "InfoSelect");
       })
-      .ThenWaitFor([&] { return s.surface().IsActive(s.Handle("InfoFR")); })
+      .ThenWaitFor(SteadilyActive(s, "InfoFR"))
       .Then([&] {
         for (const char* window : {"WStart", "W6Form", "W20Form"}) shoot(during, window);
         s.Click("InfoFR", "OK");
@@ -233,14 +250,14 @@ TEST(Hints, ShowOverInactiveWindowsButNotOverBlockedOnes) {
      s.Click("WStart", "w6Select");
      s.Click("WStart", "W20Select");
    })
-      .ThenWaitFor([&] { return s.surface().IsActive(s.Handle("W20Form")); })
+      .ThenWaitFor(SteadilyActive(s, "W20Form"))
       .Then([&] {
         w6_inactive = !s.surface().IsActive(s.Handle("W6Form"));
         s.surface().Hover(s.Handle("W6Form"), s.Id("W6Form", "Click"));
       })
       .ThenWaitFor([&] { return s.surface().ShownToolTip() == "... nun mach' schon  "; })
       .Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor([&] { return s.surface().IsActive(s.Handle("InfoFR")); })
+      .ThenWaitFor(SteadilyActive(s, "InfoFR"))
       .Then([&] {
         s.surface().Hover(s.Handle("W20Form"), s.Id("W20Form", "End"));
         hover_started = Now();

@@ -50,6 +50,14 @@ void ClickControl(Scenario& s, const char* window, const char* control) {
   X().Click(client.x + r.x + r.width / 2, client.y + r.y + r.height / 2);
 }
 
+// A real click on a start-window button that opens the window, and the wait until the window
+// manager has made it the active window.
+Scenario& Open(Scenario& s, const char* button, const char* window) {
+  return s.ThenWaitFor([&s] { return X().Viewable(Id(s, "WStart")); })
+      .Then([&s, button] { ClickControl(s, "WStart", button); })
+      .ThenWaitFor([&s, window] { return Active(s, window); });
+}
+
 auto Now() { return std::chrono::steady_clock::now(); }
 
 // Time for the window manager and the program to answer input that has no visible effect.
@@ -64,15 +72,13 @@ Scenario& Settle(Scenario& s, std::chrono::steady_clock::time_point& since) {
 TEST_F(Desktop, DeleteRequestUnloadsEachWindow) {
   Scenario s;
   bool start_takes_input = false;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
+  Open(s, "w6Select", "W6Form");
+  Open(s, "W20Select", "W20Form")
       .Then([&] { X().SendDeleteWindow(Id(s, "W6Form")); })
       .ThenWaitFor([&] { return !s.Loaded("W6Form"); })
       .Then([&] { X().SendDeleteWindow(Id(s, "W20Form")); })
-      .ThenWaitFor([&] { return !s.Loaded("W20Form"); })
-      .Then([&] { s.Click("WStart", "InfoSelect"); })
+      .ThenWaitFor([&] { return !s.Loaded("W20Form"); });
+  Open(s, "InfoSelect", "InfoFR")
       .Then([&] { X().SendDeleteWindow(Id(s, "InfoFR")); })
       .ThenWaitFor([&] { return !s.Loaded("InfoFR"); })
       .Then([&] {
@@ -88,11 +94,8 @@ TEST_F(Desktop, DeleteRequestUnloadsEachWindow) {
 // the keys, through the window itself where none does.
 TEST_F(Desktop, AltF4ClosesTheActiveWindow) {
   Scenario s;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
-      .ThenWaitFor([&] { return Active(s, "W20Form"); })
+  Open(s, "w6Select", "W6Form");
+  Open(s, "W20Select", "W20Form")
       .Then([&] { ClickTitleBar(s, "W6Form"); })
       .ThenWaitFor([&] { return Active(s, "W6Form"); })
       .Then([&] {
@@ -133,16 +136,9 @@ TEST_F(Desktop, ModalWindowStaysInFrontWithTheKeyboard) {
   const auto faces = [&] {
     return s.Caption("W6Form", "W6Print") + "/" + s.Caption("W20Form", "W20Print");
   };
-  s.Then([&] {
-    s.Click("WStart", "w6Select");
-    s.Click("WStart", "W20Select");
-  });
-  s.Then([&] {
-    faces_before = faces();
-    s.Click("WStart", "InfoSelect");
-  });
-  s.ThenWaitFor([&] { return s.surface().IsActive(s.Handle("InfoFR")); });
-  s.Then([&] {
+  Open(s, "w6Select", "W6Form");
+  Open(s, "W20Select", "W20Form").Then([&] { faces_before = faces(); });
+  Open(s, "InfoSelect", "InfoFR").Then([&] {
     for (const char* window : {"WStart", "W6Form", "W20Form"}) ClickTitleBar(s, window);
     ClickControl(s, "W6Form", "Click");
     ClickControl(s, "W20Form", "Click");
@@ -178,11 +174,8 @@ TEST_F(Desktop, ModalWindowStaysInFrontWithTheKeyboard) {
 // The pointer comes to rest on the roll button of the inactive window; its hint shows.
 TEST_F(Desktop, HintShowsUnderTheRealPointerOverAnInactiveWindow) {
   Scenario s;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
-      .ThenWaitFor([&] { return Active(s, "W20Form"); })
+  Open(s, "w6Select", "W6Form");
+  Open(s, "W20Select", "W20Form")
       .Then([&] {
         const PixelRect client = s.surface().ClientArea(s.Handle("W6Form"));
         const PixelRect button = s.ControlRect("W6Form", "Click");
@@ -206,15 +199,13 @@ TEST_F(Desktop, ServerKnowsOwnerModalityAndIcon) {
   XWindowId owner = 0, start = 0;
   std::vector<std::string> state;
   std::vector<std::uint32_t> icon;
-  s.Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor([&] { return s.surface().IsVisible(s.Handle("InfoFR")); })
-      .Then([&] {
-        owner = X().TransientFor(Id(s, "InfoFR"));
-        start = Id(s, "WStart");
-        state = X().NetWmState(Id(s, "InfoFR"));
-        icon = X().NetWmIcon(start);
-        s.Click("InfoFR", "OK");
-      });
+  Open(s, "InfoSelect", "InfoFR").Then([&] {
+    owner = X().TransientFor(Id(s, "InfoFR"));
+    start = Id(s, "WStart");
+    state = X().NetWmState(Id(s, "InfoFR"));
+    icon = X().NetWmIcon(start);
+    s.Click("InfoFR", "OK");
+  });
   s.Run();
   EXPECT_EQ(owner, start);
   EXPECT_NE(std::find(state.begin(), state.end(), "_NET_WM_STATE_MODAL"), state.end());

@@ -1,8 +1,9 @@
 #!/bin/sh
 # x-session.sh [--screen WxHxD] [--wm NAME] COMMAND [ARGS...]: runs the command on an X server
-# of its own, bare or with the window manager NAME (openbox, xfwm4, metacity) managing its
-# windows, as on a user's desktop. The server picks a free display itself, so any number of
-# these run side by side. The exit status is the command's.
+# of its own, bare or with the window manager NAME (openbox, xfwm4, metacity, mutter) managing
+# its windows, as on a user's desktop. The server picks a free display itself, so any number of
+# these run side by side. The exit status is the command's. xfwm4, metacity and mutter want a
+# D-Bus session: run them under dbus-run-session.
 set -eu
 screen=1024x768x24
 wm=none
@@ -62,6 +63,7 @@ case "$wm" in
   openbox) openbox --sm-disable >/dev/null 2>&1 & manager=$! ;;
   xfwm4) xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 & manager=$! ;;
   metacity) metacity --sm-disable --no-composite >/dev/null 2>&1 & manager=$! ;;
+  mutter) mutter --x11 --replace --sm-disable >/dev/null 2>&1 & manager=$! ;;
   *) echo "x-session.sh: unknown window manager '$wm'" >&2; exit 2 ;;
 esac
 

@@ -87,6 +87,12 @@ void XDisplay::SendDeleteWindow(XWindowId window) {
   XSync(display_, False);
 }
 
+bool XDisplay::Viewable(XWindowId window) {
+  XWindowAttributes attributes{};
+  return XGetWindowAttributes(display_, window, &attributes) &&
+         attributes.map_state == IsViewable;
+}
+
 XWindowId XDisplay::TransientFor(XWindowId window) {
   Window owner = None;
   if (!XGetTransientForHint(display_, window, &owner)) return 0;

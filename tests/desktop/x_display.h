@@ -32,6 +32,8 @@ class XDisplay {
   // What a window manager sends a window it wants to close.
   void SendDeleteWindow(XWindowId window);
 
+  // Mapped, and so on the screen, as far as the server is concerned.
+  bool Viewable(XWindowId window);
   XWindowId TransientFor(XWindowId window);
   std::vector<std::string> NetWmState(XWindowId window);  // atom names
   // _NET_WM_ICON as stored: width, height, then width x height ARGB pixels, for each size.

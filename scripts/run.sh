@@ -13,4 +13,4 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target tessel >/dev/null
 # Window positions only hold on X11; a Wayland session runs us through XWayland.
 [ -n "${WAYLAND_DISPLAY:-}" ] && export QT_QPA_PLATFORM=xcb
-exec build/default/app/tessel
+exec build/default/program/tessel

@@ -12,7 +12,7 @@ if [ -z "${TESSEL_SCREENSHOT_DISPLAY:-}" ]; then
 fi
 
 prefix=$PWD/build/win32/wineprefix
-tests/wine/run-under-wine.sh "$prefix" build/win32/app/Tessel98.exe &
+tests/wine/run-under-wine.sh "$prefix" build/win32/program/Tessel98.exe &
 trap 'WINEPREFIX=$prefix wineserver -k' EXIT
 sleep 6
 # The start window stands with its client area at (196, 334); "6er Tessel" and "20er Tessel"

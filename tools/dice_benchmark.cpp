@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <string>
 
-#include "app/project.h"
-#include "app/runtime/application.h"
-#include "app/runtime/services.h"
-#include "app/runtime/start.h"
-#include "app/runtime/test_surface.h"
-#include "dice/roll.h"
+#include "program/project.h"
+#include "runtime/core/application.h"
+#include "runtime/core/services.h"
+#include "runtime/core/start.h"
+#include "runtime/core/test_surface.h"
+#include "program/dice/roll.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/project.h"
-#include "app/runtime/application.h"
-#include "app/runtime/start.h"
-#include "app/runtime/test_surface.h"
+#include "program/project.h"
+#include "runtime/core/application.h"
+#include "runtime/core/start.h"
+#include "runtime/core/test_surface.h"
 
 namespace {
 

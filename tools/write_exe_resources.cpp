@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "resources/pictures.h"
-#include "resources/win32/icon_resources.h"
-#include "resources/win32/tessel_version.h"
+#include "program/resources/pictures.h"
+#include "program/resources/win32/icon_resources.h"
+#include "program/resources/win32/tessel_version.h"
 
 namespace {
 

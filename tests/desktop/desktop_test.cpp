@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/picture_tables.h"
-#include "resources/qt_picture_reader.h"
+#include "program/resources/picture_tables.h"
+#include "tests/support/qt_picture_reader.h"
 #include "tests/desktop/x_display.h"
 #include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"

@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "app/descriptions/dump.h"
-#include "app/descriptions/reader.h"
-#include "app/descriptions/writer.h"
+#include "runtime/descriptions/dump.h"
+#include "runtime/descriptions/reader.h"
+#include "runtime/descriptions/writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   namespace d = tessel::descriptions;

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <span>
 
-#include "app/descriptions/byte_cursor.h"
-#include "app/descriptions/byte_writer.h"
-#include "app/descriptions/description_error.h"
-#include "app/descriptions/picture_value.h"
+#include "runtime/descriptions/byte_cursor.h"
+#include "runtime/descriptions/byte_writer.h"
+#include "runtime/descriptions/description_error.h"
+#include "runtime/descriptions/picture_value.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   namespace d = tessel::descriptions;

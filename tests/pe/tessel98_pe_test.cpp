@@ -11,8 +11,8 @@
 #include <set>
 #include <tuple>
 
-#include "resources/pictures.h"
-#include "resources/win32/tessel_version.h"
+#include "program/resources/pictures.h"
+#include "program/resources/win32/tessel_version.h"
 #include "tests/pe/pe_image.h"
 
 namespace tessel::pe {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/runtime/application.h"
-#include "app/runtime/start.h"
-#include "app/runtime/test_surface.h"
-#include "app/wstart_description.h"
+#include "runtime/core/application.h"
+#include "runtime/core/start.h"
+#include "runtime/core/test_surface.h"
+#include "program/start/wstart_description.h"
 
 namespace tessel::runtime {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "resources/pictures.h"
+#include "program/resources/pictures.h"
 #include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
 

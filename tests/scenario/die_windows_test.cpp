@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "app/runtime/services.h"
-#include "resources/bitmap_file.h"
-#include "resources/picture_tables.h"
+#include "runtime/core/services.h"
+#include "program/resources/bitmap_file.h"
+#include "program/resources/picture_tables.h"
 #include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
 #include "tests/scenario/text_bands.h"

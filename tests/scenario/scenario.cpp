@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/project.h"
-#include "app/runtime/start.h"
+#include "program/project.h"
+#include "runtime/core/start.h"
 
 namespace tessel::testing {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/runtime/application.h"
-#include "app/runtime/fault_injecting_backend.h"
-#include "app/runtime/test_surface.h"
+#include "runtime/core/application.h"
+#include "tests/support/fault_injecting_backend.h"
+#include "runtime/core/test_surface.h"
 
 namespace tessel::testing {
 

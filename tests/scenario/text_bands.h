@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/runtime/test_surface.h"
+#include "runtime/core/test_surface.h"
 
 namespace tessel::testing {
 

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/runtime/services.h"
+#include "runtime/core/services.h"
 #include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
 

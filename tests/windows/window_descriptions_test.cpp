@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/descriptions/reader.h"
-#include "app/descriptions/writer.h"
-#include "app/project.h"
-#include "resources/pictures.h"
+#include "runtime/descriptions/reader.h"
+#include "runtime/descriptions/writer.h"
+#include "program/project.h"
+#include "program/resources/pictures.h"
 
 namespace tessel {
 namespace {

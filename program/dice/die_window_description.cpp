@@ -1,0 +1,122 @@
+#include "runtime/descriptions/make.h"
+#include "runtime/core/window_spec.h"
+#include "program/dice/die_window_data.h"
+#include "program/resources/pictures.h"
+
+namespace tessel::dice {
+namespace {
+
+using namespace descriptions;
+using B = CommandButtonProperty;
+using L = LabelProperty;
+using I = ImageProperty;
+using W = WindowProperty;
+
+// Controls that keep the default TabIndex 0 do not store it.
+void AddTabIndex(std::vector<Property>& properties, auto code, std::int16_t tab_index) {
+  if (tab_index != 0) properties.push_back(Prop(code, Integer(tab_index)));
+}
+
+Block Control(std::string_view name, ClassCode class_code, std::vector<Property> properties) {
+  return Block{0, std::string(name), class_code, std::move(properties), {}};
+}
+
+Block RollButton(const DieWindowData& d) {
+  std::vector<Property> p{Prop(B::kCaption, Text("Klick mich!")),
+                          Prop(B::kGeometry, Geometry{d.buttons_left, 60, 1215, 1650})};
+  AddTabIndex(p, B::kTabIndex, d.roll_tab_index);
+  p.push_back(Prop(B::kFlag18, Byte(0)));
+  p.push_back(Prop(B::kFont, Font("Comic Sans MS", 202500, 400)));
+  p.push_back(Prop(B::kToolTipText, Text("... nun mach' schon  ")));
+  return Control("Click", ClassCode::kCommandButton, std::move(p));
+}
+
+Block CloseButton(const DieWindowData& d) {
+  std::vector<Property> p{Prop(B::kCaption, Text("Beenden")),
+                          Prop(B::kGeometry, Geometry{d.buttons_left, 1800, 1215, 315})};
+  AddTabIndex(p, B::kTabIndex, d.close_tab_index);
+  p.push_back(Prop(B::kFont, Font("Comic Sans MS", 97500, 700)));
+  p.push_back(Prop(B::kToolTipText, Text(std::string(d.close_tool_tip))));
+  return Control("End", ClassCode::kCommandButton, std::move(p));
+}
+
+Block Strip(const DieWindowData& d) {
+  return Control(d.strip_name, ClassCode::kImage,
+                 {Prop(I::kPicture, PictureOf(d.strip_picture())),
+                  Prop(I::kGeometry, Geometry{60, 2220, d.strip_width, 105}),
+                  Prop(I::kFlag07, Byte(0)), Prop(I::kFlag15, Byte(0))});
+}
+
+Block CreditLabel(const DieWindowData& d) {
+  std::vector<Property> p{Prop(L::kCaption, Text(" by Kestro Productions"))};
+  if (d.credit_in_window_colours) {
+    p.push_back(Prop(L::kBackColor, Colour{runtime::kColourWindow}));
+    p.push_back(Prop(L::kForeColor, Colour{runtime::kColourWindowText}));
+  }
+  p.push_back(Prop(L::kGeometry, Geometry{d.credit_left, 2160, d.credit_width, 210}));
+  AddTabIndex(p, L::kTabIndex, d.credit_tab_index);
+  p.push_back(Prop(L::kAlignment, Byte(2)));
+  if (d.credit_auto_size) p.push_back(Prop(L::kAutoSize, Byte(0xFF)));
+  p.push_back(Prop(L::kFlag1F, Byte(0)));
+  p.push_back(Prop(L::kFont, Font("Arial", 82500, 400)));
+  if (d.credit_in_window_colours) p.push_back(Prop(L::kFlag27, Byte(0)));
+  return Control(d.credit_name, ClassCode::kLabel, std::move(p));
+}
+
+Block ResultLabel(const DieWindowData& d) {
+  std::vector<Property> p{Prop(L::kCaption, Text(std::string(d.result_initial))),
+                          Prop(L::kGeometry, Geometry{60, 60, d.result_width, 2025})};
+  AddTabIndex(p, L::kTabIndex, d.result_tab_index);
+  p.push_back(Prop(L::kSetting13, Byte(1)));
+  p.push_back(Prop(L::kAlignment, Byte(2)));
+  p.push_back(Prop(L::kFont, Font("Comic Sans MS", d.result_font_size, 400)));
+  return Control(d.result_name, ClassCode::kLabel, std::move(p));
+}
+
+Block ControlFor(Role role, const DieWindowData& d) {
+  switch (role) {
+    case Role::kRoll:
+      return RollButton(d);
+    case Role::kClose:
+      return CloseButton(d);
+    case Role::kStrip:
+      return Strip(d);
+    case Role::kCredit:
+      return CreditLabel(d);
+    case Role::kResult:
+      break;
+  }
+  return ResultLabel(d);
+}
+
+std::vector<Property> WindowProperties(const DieWindowData& d) {
+  std::vector<Property> p{
+      Prop(W::kCaption, Text(std::string(d.caption))),
+      Prop(W::kSetting19, Bytes(0x01, 0x00, 0x42, 0x00)),
+      Prop(W::kBorderStyle, Byte(4)),
+      Prop(W::kLinkTopic, Text(std::string(d.link_topic))),
+      Prop(W::kFlag26, Byte(0)),
+      Prop(W::kFlag27, Byte(0)),
+      Prop(W::kFlag28, Byte(0)),
+      Prop(W::kFlag32, Byte(0)),
+      Prop(W::kClientRect, ClientRect{45, 285, d.client_width, 2400}),
+      Prop(W::kMouseIcon, PictureOf(resources::BallCursorFile())),
+  };
+  if (d.has_flag_3e) p.push_back(Prop(W::kFlag3E, Byte(0)));
+  p.push_back(Prop(W::kFlag44, Byte(0)));
+  return p;
+}
+
+}  // namespace
+
+Description DieWindowDescription(const DieWindowData& d) {
+  Block window{0, std::string(d.name), ClassCode::kWindow, WindowProperties(d), {}};
+  std::uint8_t id = 1;
+  for (const Role role : d.order) {
+    window.children.push_back(ControlFor(role, d));
+    window.children.back().id = id++;
+  }
+  return Description{d.window_id, d.interface_id, kWindowClassId, std::move(window)};
+}
+
+}  // namespace tessel::dice

@@ -1,0 +1,28 @@
+#include "program/dice/roll.h"
+
+#include <cfenv>
+
+#include "runtime/core/runtime_error.h"
+#include "runtime/core/services.h"
+
+namespace tessel::dice {
+
+float ThrowDie(float sides) {
+  runtime::Randomize();
+  const float r = runtime::NextRandomValue();
+  constexpr int kTested = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+  std::feclearexcept(kTested);
+  // volatile keeps the arithmetic ahead of the status test.
+  const volatile double x = static_cast<double>(r) * static_cast<double>(sides) + 1.0;
+  if (std::fetestexcept(kTested)) runtime::RaiseFloatingPointError();
+  return static_cast<float>(runtime::IntegerPart(x));
+}
+
+runtime::Status Roll(runtime::Form& me, float sides, std::string_view result_label) {
+  const float face = ThrowDie(sides);
+  runtime::Label& label = me.GetLabel(result_label);
+  runtime::check(label.SetCaption(runtime::ValueToText(face)), label, "Caption");
+  return runtime::kOk;
+}
+
+}  // namespace tessel::dice

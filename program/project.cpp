@@ -1,0 +1,23 @@
+#include "program/project.h"
+
+#include "program/about/info_fr.h"
+#include "program/start/wstart.h"
+#include "program/dice/die_windows.h"
+#include "program/resources/pictures.h"
+
+namespace tessel::app {
+
+const runtime::Project& TesselProject() {
+  static const runtime::Project project{
+      "Tessel",
+      "Tessel",
+      "Tessel98",
+      "",
+      0x0407,
+      &kWStartClass,
+      {&dice::kW6FormClass, &dice::kW20FormClass, &kWStartClass, &about::kInfoFRClass},
+      &resources::StartIconFile};
+  return project;
+}
+
+}  // namespace tessel::app

@@ -1,0 +1,168 @@
+#include "runtime/core/application.h"
+
+#include <algorithm>
+#include <cassert>
+#include <exception>
+
+#include "runtime/core/diagnostics.h"
+
+namespace tessel::runtime {
+namespace {
+
+Application* current = nullptr;
+
+}  // namespace
+
+Application::Application(const Project& project, Backend& backend)
+    : project_(project), backend_(backend), previous_(current) {
+  current = this;
+  backend_.SetEventSink(this);
+}
+
+Application::~Application() {
+  backend_.SetEventSink(nullptr);
+  for (auto& [name, form] : instances_) {
+    if (form->loaded()) form->Unload();
+  }
+  current = previous_;
+}
+
+Application& Application::Current() {
+  assert(current != nullptr);
+  return *current;
+}
+
+int Application::Run() {
+  try {
+    check(Instance(*project_.startup).Show(), project_.name, "_" + std::string(project_.name),
+          "Start");
+  } catch (const RuntimeError& error) {
+    Report(error);
+    return 1;
+  }
+  if (!AnyLoaded()) return 0;
+  return backend_.RunEventLoop();
+}
+
+Form& Application::Instance(const FormClass& form_class) {
+  std::shared_ptr<Form>& reference = instances_[form_class.name];
+  if (!reference) reference = std::make_shared<Form>(*this, form_class);
+  return *reference;
+}
+
+GlobalObject& Application::Global() {
+  if (!global_) global_.emplace(*this);
+  return *global_;
+}
+
+Form* Application::FindInstance(std::string_view name) {
+  const auto it = instances_.find(name);
+  return it == instances_.end() ? nullptr : it->second.get();
+}
+
+Form* Application::FindLoaded(WindowHandle window) {
+  for (auto& [name, form] : instances_) {
+    if (form->loaded() && form->handle() == window) return form.get();
+  }
+  return nullptr;
+}
+
+bool Application::AnyLoaded() const {
+  for (const auto& [name, form] : instances_) {
+    if (form->loaded()) return true;
+  }
+  return false;
+}
+
+void Application::OnClick(WindowHandle window, int control_id) {
+  Form* form = FindLoaded(window);
+  if (!form) return;
+  const std::string_view control = form->ControlName(control_id);
+  for (const Binding& binding : form->form_class().procedures) {
+    if (binding.control == control && binding.event == "Click") {
+      Dispatch(*form, binding.procedure);
+      return;
+    }
+  }
+}
+
+// The close box unloads the window; no handler of the program runs for it. A window that a
+// modal window keeps from taking input refuses the request, as it refuses a click.
+void Application::OnCloseBox(WindowHandle window) {
+  Form* form = FindLoaded(window);
+  if (!form || IsBlocked(*form)) return;
+  try {
+    check(Global().Unload(*form), Global(), "Unload");
+  } catch (const RuntimeError& error) {
+    Report(error);
+  }
+}
+
+bool Application::IsBlocked(const Form& form) const {
+  return std::any_of(blocked_.begin(), blocked_.end(),
+                     [&](const std::shared_ptr<Form>& f) { return f.get() == &form; });
+}
+
+void Application::Dispatch(Form& form, Procedure procedure) {
+  const std::shared_ptr<Form> keep = form.shared_from_this();
+  try {
+    procedure(form);
+  } catch (const RuntimeError& error) {
+    Report(error);
+  } catch (const std::bad_alloc&) {
+    Report(RuntimeError(kOutOfMemory, form.ObjectName(), form.InterfaceName(), "Ereignis"));
+  } catch (const std::exception& error) {
+    LogLine(form.ObjectName() + ": " + error.what());
+    Report(RuntimeError(kFailed, form.ObjectName(), form.InterfaceName(), "Ereignis"));
+  }
+}
+
+void Application::Report(const RuntimeError& error) {
+  LogLine(std::string(project_.name) + ": " + error.what());
+  std::string text = error.UserMessage();
+  if (!failure_detail_.empty()) text += "\n\n" + failure_detail_;
+  failure_detail_.clear();
+  backend_.ShowErrorBox(project_.name, text);
+}
+
+void Application::WindowUnloaded() {
+  if (!AnyLoaded()) backend_.Quit(0);
+}
+
+Status Application::RunModal(Form& form, Form& owner) {
+  const size_t outer = blocked_.size();
+  const auto unblock = [&] {
+    for (size_t i = blocked_.size(); i > outer; --i) {
+      Form& other = *blocked_[i - 1];
+      if (other.loaded()) backend_.SetWindowEnabled(other.handle(), true);
+    }
+    blocked_.resize(outer);
+  };
+  for (auto& [name, other] : instances_) {
+    if (other.get() == &form || !other->loaded() || IsBlocked(*other)) continue;
+    if (const Status status = backend_.SetWindowEnabled(other->handle(), false); Failed(status)) {
+      unblock();
+      return status;
+    }
+    blocked_.push_back(other);
+  }
+  const Status status = backend_.ShowModal(form.handle(), owner.handle());
+  unblock();
+  return status;
+}
+
+Form& SharedInstance(const FormClass& form_class) {
+  return Application::Current().Instance(form_class);
+}
+
+GlobalObject& Global() { return Application::Current().Global(); }
+
+Status Call(Form& me, Procedure procedure) {
+  try {
+    return procedure(me);
+  } catch (const RuntimeError& error) {
+    return error.status();
+  }
+}
+
+}  // namespace tessel::runtime

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/core/backend.h"
+#include "runtime/core/form.h"
+#include "runtime/core/form_class.h"
+#include "runtime/core/global_object.h"
+#include "runtime/core/runtime_error.h"
+
+namespace tessel::runtime {
+
+// One run of a program: its shared instances, the dispatcher, and the rule that the program
+// ends when no window is loaded.
+class Application : public EventSink {
+ public:
+  Application(const Project& project, Backend& backend);
+  ~Application() override;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Loads and shows the start-up window, runs the event loop; the exit status.
+  int Run();
+
+  static Application& Current();
+
+  // The shared instance of a window class, created on first reference, never emptied.
+  Form& Instance(const FormClass& form_class);
+  GlobalObject& Global();
+
+  const Project& project() const { return project_; }
+  Backend& backend() { return backend_; }
+
+  // For tests: the instance of a window by class name, if it was ever referred to.
+  Form* FindInstance(std::string_view name);
+
+  void OnClick(WindowHandle window, int control_id) override;
+  void OnCloseBox(WindowHandle window) override;
+
+  // The frame around every handler the runtime calls: keeps the window alive, reports a
+  // runtime error to the user, and returns to the event loop.
+  void Dispatch(Form& form, Procedure procedure);
+  void Report(const RuntimeError& error);
+
+  // Why the last operation failed, in words, for the next error report to add.
+  void SetFailureDetail(std::string detail) { failure_detail_ = std::move(detail); }
+
+  // Called after a window was unloaded: ends the program once nothing is loaded.
+  void WindowUnloaded();
+  // Modal show, owned by `owner`: every other loaded window takes no input until this one is
+  // unloaded.
+  Status RunModal(Form& form, Form& owner);
+
+ private:
+  Form* FindLoaded(WindowHandle window);
+  bool AnyLoaded() const;
+  bool IsBlocked(const Form& form) const;
+
+  const Project& project_;
+  Backend& backend_;
+  std::map<std::string_view, std::shared_ptr<Form>> instances_;
+  std::optional<GlobalObject> global_;
+  std::string failure_detail_;
+  // The windows a modal window keeps from taking input, innermost modal phase last.
+  std::vector<std::shared_ptr<Form>> blocked_;
+  Application* previous_;
+};
+
+// What program code calls: the shared instance by class, and the global object.
+Form& SharedInstance(const FormClass& form_class);
+GlobalObject& Global();
+
+// Calls a window's own procedure directly: its runtime error comes back as a failing status.
+Status Call(Form& me, Procedure procedure);
+
+}  // namespace tessel::runtime

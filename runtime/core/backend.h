@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "runtime/core/status.h"
+#include "runtime/core/window_spec.h"
+
+namespace tessel::runtime {
+
+class TestSurface;
+
+using WindowHandle = std::uint32_t;  // 0 is no window
+
+// What a backend reports back to the runtime. Called on the user-interface thread.
+class EventSink {
+ public:
+  virtual ~EventSink() = default;
+  virtual void OnClick(WindowHandle window, int control_id) = 0;
+  // The close box, or the window system's request to close the window (Alt+F4, a window
+  // manager's or task bar's close).
+  virtual void OnCloseBox(WindowHandle window) = 0;
+};
+
+// A thin adapter to one window system. Positions and sizes cross it in twips.
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  virtual void SetEventSink(EventSink* sink) = 0;
+
+  virtual Status CreateWindow(const WindowSpec& spec, WindowHandle* window) = 0;
+  // Places the outer top-left corner; the size stays.
+  virtual Status MoveWindow(WindowHandle window, int left_twips, int top_twips) = 0;
+  virtual Status CentreWindow(WindowHandle window) = 0;  // on the screen, not on an owner
+  // Visible and in front; the first tab stop takes the focus when it first shows.
+  virtual Status ShowWindow(WindowHandle window) = 0;
+  // Shows the window as ShowWindow does, owned by `owner` (it stays in front of it) and modal
+  // for the whole program, as the window system is told too; returns once the window is
+  // destroyed or the program quits.
+  virtual Status ShowModal(WindowHandle window, WindowHandle owner) = 0;
+  // A disabled window refuses input but keeps its look.
+  virtual Status SetWindowEnabled(WindowHandle window, bool enabled) = 0;
+  virtual Status DestroyWindow(WindowHandle window) = 0;
+  virtual Status SetCaption(WindowHandle window, int control_id, std::string_view text) = 0;
+
+  // The main loop runs until Quit.
+  virtual int RunEventLoop() = 0;
+  virtual void Quit(int exit_code) = 0;
+  // A modal message box with one OK button; returns when the user closes it.
+  virtual void ShowErrorBox(std::string_view title, std::string_view text) = 0;
+  // Runs the task from the event loop, after what is already queued.
+  virtual void Post(std::function<void()> task) = 0;
+
+  virtual TestSurface& test_surface() = 0;
+};
+
+}  // namespace tessel::runtime

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/core/backend.h"
+#include "runtime/core/form_class.h"
+#include "runtime/core/label.h"
+#include "runtime/core/status.h"
+
+namespace tessel::runtime {
+
+class Application;
+
+enum class FormState { kCreated, kShown, kUnloaded };
+
+// The one instance of a window class. It outlives every loading of its window.
+class Form : public std::enable_shared_from_this<Form> {
+ public:
+  Form(Application& application, const FormClass& form_class);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const FormClass& form_class() const { return form_class_; }
+  FormState state() const { return state_; }
+  bool loaded() const { return state_ == FormState::kShown; }
+  WindowHandle handle() const { return handle_; }
+
+  std::string ObjectName() const { return std::string(form_class_.name); }
+  std::string InterfaceName() const { return "_" + ObjectName(); }
+
+  // Places the outer top-left corner, in twips; the size stays.
+  Status Move(float left, std::int16_t top);
+  // Modeless and without owner. Loads the window when needed; on an open window only
+  // brings it to the front.
+  Status Show();
+  // Modal with an owner (modal 1): returns once this window is unloaded.
+  Status Show(std::int32_t modal, Form& owner);
+
+  // The label of that name in the loaded window; a missing one is a runtime error.
+  Label& GetLabel(std::string_view name);
+
+  // Control ids of the loaded window, for dispatch and for tests; 0 when there is none.
+  int ControlId(std::string_view name) const;
+  std::string_view ControlName(int id) const;
+
+ private:
+  friend class Application;
+  friend class GlobalObject;
+  friend class Label;
+
+  Status Load();
+  Status Unload();
+
+  Application& application_;
+  const FormClass& form_class_;
+  FormState state_ = FormState::kCreated;
+  WindowHandle handle_ = 0;
+  std::vector<std::string> control_names_;  // index = control id - 1
+  std::vector<std::unique_ptr<Label>> labels_;
+};
+
+}  // namespace tessel::runtime

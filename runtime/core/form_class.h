@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "runtime/core/status.h"
+
+namespace tessel::runtime {
+
+class Form;
+
+// An event handler, or a window's own procedure: takes the window it belongs to.
+using Procedure = Status (*)(Form& me);
+
+// Binds (control, event) to a procedure; "Form" is the window itself.
+struct Binding {
+  std::string_view control;
+  std::string_view event;
+  Procedure procedure;
+};
+
+// A window class: its stored description and its procedures in slot order.
+struct FormClass {
+  std::string_view name;
+  const std::vector<std::uint8_t>& (*description)();
+  std::vector<Binding> procedures;
+};
+
+// The record the process entry hands to Start.
+struct Project {
+  std::string_view name;
+  std::string_view executable_name;
+  std::string_view description;
+  std::string_view help_file;
+  std::uint16_t locale = 0;
+  const FormClass* startup = nullptr;
+  std::vector<const FormClass*> windows;  // window table order
+  // The program's own icon file, which a window without an icon of its own shows.
+  const std::vector<std::uint8_t>& (*icon)() = nullptr;
+};
+
+}  // namespace tessel::runtime

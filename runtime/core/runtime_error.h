@@ -1,0 +1,52 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "runtime/core/status.h"
+
+namespace tessel::runtime {
+
+// The one error of the runtime: a failing status with the object, its interface and the
+// operation that failed. It ends the handler that raised it and is shown to the user.
+class RuntimeError : public std::runtime_error {
+ public:
+  RuntimeError(Status status, std::string object, std::string interface_name,
+               std::string operation);
+
+  Status status() const { return status_; }
+  const std::string& object() const { return object_; }
+  const std::string& interface_name() const { return interface_name_; }
+  const std::string& operation() const { return operation_; }
+
+  // The text of the German message box.
+  std::string UserMessage() const;
+
+ private:
+  Status status_;
+  std::string object_;
+  std::string interface_name_;
+  std::string operation_;
+};
+
+// Anything that can be named in an error report.
+template <typename T>
+concept Reportable = requires(const T& object) {
+  { object.ObjectName() } -> std::convertible_to<std::string>;
+  { object.InterfaceName() } -> std::convertible_to<std::string>;
+};
+
+// The error report: a negative status raises the runtime error at once.
+void check(Status status, std::string_view object, std::string_view interface_name,
+           std::string_view operation);
+
+template <Reportable T>
+void check(Status status, const T& object, std::string_view operation) {
+  if (Failed(status)) check(status, object.ObjectName(), object.InterfaceName(), operation);
+}
+
+// The floating-point runtime error (invalid operation, division by zero, overflow).
+[[noreturn]] void RaiseFloatingPointError();
+
+}  // namespace tessel::runtime

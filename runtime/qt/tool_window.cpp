@@ -1,0 +1,160 @@
+#include "runtime/qt/tool_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tessel::runtime::qt {
+namespace {
+
+constexpr int kCloseBoxWidth = 12;
+constexpr int kCloseBoxHeight = 10;
+
+const QColor kFace(0xC0, 0xC0, 0xC0);
+const QColor kLight(0xFF, 0xFF, 0xFF);
+const QColor kShadow(0x80, 0x80, 0x80);
+const QColor kDarkShadow(0x00, 0x00, 0x00);
+
+}  // namespace
+
+ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      client_(new QWidget(this)),
+      frame_(frame) {
+  setWindowTitle(caption);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  // Hints show over every window of the program, not only over the active one.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
+  setFixedSize(client_size.grownBy(frame));
+  client_->setGeometry(QRect(QPoint(frame.left(), frame.top()), client_size));
+  client_->setAutoFillBackground(true);
+  QFont title_font("MS Sans Serif");
+  title_font.setPixelSize(11);
+  title_font.setBold(true);
+  setFont(title_font);
+}
+
+QRect ToolWindow::TitleBarRect() const {
+  const int border = frame_.left();
+  return QRect(border, border, width() - 2 * border, frame_.top() - border);
+}
+
+QRect ToolWindow::CloseBoxRect() const {
+  const QRect title = TitleBarRect();
+  return QRect(title.right() - 1 - kCloseBoxWidth,
+               title.top() + (title.height() - kCloseBoxHeight) / 2, kCloseBoxWidth,
+               kCloseBoxHeight);
+}
+
+void ToolWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintBorder(painter);
+  PaintTitleBar(painter);
+  PaintCloseBox(painter);
+}
+
+// The raised three-line border of a fixed frame: face, light and dark edges.
+void ToolWindow::PaintBorder(QPainter& painter) const {
+  const QRect r = rect();
+  painter.fillRect(r, kFace);
+  painter.setPen(kFace);
+  painter.drawLine(r.topLeft(), r.topRight());
+  painter.drawLine(r.topLeft(), r.bottomLeft());
+  painter.setPen(kDarkShadow);
+  painter.drawLine(r.bottomLeft(), r.bottomRight());
+  painter.drawLine(r.topRight(), r.bottomRight());
+  const QRect inner = r.adjusted(1, 1, -1, -1);
+  painter.setPen(kLight);
+  painter.drawLine(inner.topLeft(), inner.topRight());
+  painter.drawLine(inner.topLeft(), inner.bottomLeft());
+  painter.setPen(kShadow);
+  painter.drawLine(inner.bottomLeft(), inner.bottomRight());
+  painter.drawLine(inner.topRight(), inner.bottomRight());
+}
+
+void ToolWindow::PaintTitleBar(QPainter& painter) const {
+  const QRect title = TitleBarRect();
+  const bool active = isActiveWindow();
+  QLinearGradient gradient(title.topLeft(), title.topRight());
+  gradient.setColorAt(0, active ? QColor(0x00, 0x00, 0x80) : QColor(0x80, 0x80, 0x80));
+  gradient.setColorAt(1, active ? QColor(0x10, 0x84, 0xD0) : QColor(0xB0, 0xB0, 0xB0));
+  painter.fillRect(title, gradient);
+  painter.setPen(active ? kLight : kFace);
+  const QRect text = title.adjusted(2, 0, -(kCloseBoxWidth + 4), 0);
+  painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   fontMetrics().elidedText(windowTitle(), Qt::ElideRight, text.width()));
+}
+
+// A small raised button with a cross; sunken while pressed.
+void ToolWindow::PaintCloseBox(QPainter& painter) const {
+  const QRect box = CloseBoxRect();
+  painter.fillRect(box, kFace);
+  painter.setPen(close_box_down_ ? kDarkShadow : kLight);
+  painter.drawLine(box.topLeft(), box.topRight());
+  painter.drawLine(box.topLeft(), box.bottomLeft());
+  painter.setPen(close_box_down_ ? kLight : kDarkShadow);
+  painter.drawLine(box.bottomLeft(), box.bottomRight());
+  painter.drawLine(box.topRight(), box.bottomRight());
+  const int shift = close_box_down_ ? 1 : 0;
+  const QPoint c = box.center() + QPoint(shift, shift);
+  painter.setPen(QPen(kDarkShadow, 1));
+  for (int d = 0; d <= 1; ++d) {
+    painter.drawLine(c + QPoint(-3 + d, -2), c + QPoint(1 + d, 2));
+    painter.drawLine(c + QPoint(-3 + d, 2), c + QPoint(1 + d, -2));
+  }
+}
+
+void ToolWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint at = event->position().toPoint();
+  if (CloseBoxRect().contains(at)) {
+    close_box_down_ = true;
+    update();
+  } else if (TitleBarRect().contains(at)) {
+    dragging_ = true;
+    drag_offset_ = event->globalPosition().toPoint() - pos();
+  }
+}
+
+void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (dragging_) move(event->globalPosition().toPoint() - drag_offset_);
+}
+
+void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  dragging_ = false;
+  if (!close_box_down_) return;
+  close_box_down_ = false;
+  update();
+  if (CloseBoxRect().contains(event->position().toPoint()) && on_close_box) on_close_box();
+}
+
+void ToolWindow::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && on_enter) {
+    on_enter();
+    return;
+  }
+  // Where no window manager takes Alt+F4, the window answers it itself, as it does elsewhere.
+  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier && on_close_box) {
+    on_close_box();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void ToolWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (on_close_box) on_close_box();
+}
+
+void ToolWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) {
+    update();
+  }
+  QWidget::changeEvent(event);
+}
+
+}  // namespace tessel::runtime::qt

@@ -1,0 +1,214 @@
+#include "runtime/win32/controls.h"
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "runtime/win32/picture.h"
+#include "runtime/win32/text.h"
+#include "runtime/win32/units.h"
+
+namespace tessel::runtime::win32 {
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+// A push button's caption has its 3-D edge and the focus rectangle's margin on either side.
+constexpr int kButtonTextInset = 2 * 4;
+
+RECT Pixels(const TwipRect& r, int dpi) {
+  const int left = ToPixels(r.left, dpi);
+  const int top = ToPixels(r.top, dpi);
+  return RECT{left, top, left + ToPixels(r.width, dpi), top + ToPixels(r.height, dpi)};
+}
+
+HMENU ChildId(const ControlSpec& spec) {
+  return reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChildId + spec.id));
+}
+
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+SIZE TextExtent(HFONT font, const std::wstring& text, TEXTMETRICW* metrics) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  if (metrics) GetTextMetricsW(dc, metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  return size;
+}
+
+HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style, DWORD ex_style,
+               const ControlSpec& spec, HWND parent, RECT r) {
+  return CreateWindowExW(ex_style, window_class, text.c_str(), kChild | style, r.left, r.top,
+                         r.right - r.left, r.bottom - r.top, parent, ChildId(spec),
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+// The caption breaks into lines only where it is wider than the button.
+HWND MakeButton(const ControlSpec& spec, HWND parent, RECT r, HFONT font) {
+  const std::wstring caption = Widen(spec.caption);
+  const bool wraps = TextExtent(font, caption, nullptr).cx > r.right - r.left - kButtonTextInset;
+  DWORD style = spec.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if (spec.tab_stop) style |= WS_TABSTOP;
+  if (wraps) style |= BS_MULTILINE;
+  return MakeChild(L"BUTTON", caption, style, 0, spec, parent, r);
+}
+
+DWORD AlignmentStyle(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::kRight:
+      return SS_RIGHT;
+    case Alignment::kCentre:
+      return SS_CENTER;
+    case Alignment::kLeft:
+      break;
+  }
+  return SS_LEFT;
+}
+
+// A transparent label is painted after the siblings under it and leaves them showing.
+HWND MakeLabel(const ControlSpec& spec, HWND parent, RECT r) {
+  DWORD style = SS_NOPREFIX | AlignmentStyle(spec.alignment);
+  if (spec.framed) style |= WS_BORDER;
+  const DWORD ex_style = spec.transparent ? WS_EX_TRANSPARENT : 0;
+  return MakeChild(L"STATIC", Widen(spec.caption), style, ex_style, spec, parent, r);
+}
+
+// Shown at the picture's natural size; a picture that does not read leaves the stored size.
+HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
+  const Picture picture = DecodePicture(spec.picture);
+  const DWORD style = picture.icon ? SS_ICON : SS_BITMAP;
+  HWND image = MakeChild(L"STATIC", L"", style, 0, spec, parent, r);
+  if (picture.bitmap) {
+    form.gdi.Keep(picture.bitmap);
+    SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.bitmap));
+  } else if (picture.icon) {
+    form.gdi.Keep(picture.icon);
+    SendMessageW(image, STM_SETIMAGE, picture.cursor ? IMAGE_CURSOR : IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(picture.icon));
+  }
+  if (!picture.empty()) {
+    SetWindowPos(image, nullptr, r.left, r.top, picture.width, picture.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return image;
+}
+
+HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r, HFONT font) {
+  switch (spec.kind) {
+    case ControlKind::kCommandButton:
+      return MakeButton(spec, parent, r, font);
+    case ControlKind::kLabel:
+      return MakeLabel(spec, parent, r);
+    case ControlKind::kImage:
+      return MakeImage(form, spec, parent, r);
+    case ControlKind::kPictureBox:
+      return CreatePictureBox(form, spec, parent, r);
+  }
+  return nullptr;
+}
+
+// Front to back among siblings: the tab stops in tab order (the dialog manager walks them from
+// the front), then the other buttons and picture boxes, then labels and images, which lie
+// behind every window control and, among themselves, later ones in front.
+std::tuple<int, int> StackKey(const ControlSpec& c, int position) {
+  const bool drawn_on_parent = c.kind == ControlKind::kLabel || c.kind == ControlKind::kImage;
+  if (drawn_on_parent) return {2, -position};
+  if (c.kind == ControlKind::kCommandButton && c.tab_stop) return {0, c.tab_index};
+  return {1, position};
+}
+
+void Restack(const FormWindow& form, int parent_id) {
+  std::vector<std::pair<std::tuple<int, int>, HWND>> order;
+  for (size_t i = 0; i < form.spec.controls.size(); ++i) {
+    const ControlSpec& c = form.spec.controls[i];
+    if (c.parent_id == parent_id)
+      order.emplace_back(StackKey(c, static_cast<int>(i)), form.Control(c.id));
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  HWND previous = HWND_TOP;
+  for (const auto& [key, hwnd] : order) {
+    SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = hwnd;
+  }
+}
+
+HWND MakeToolTips(HWND form) {
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, GetModuleHandleW(nullptr),
+                         nullptr);
+}
+
+void AddToolTip(HWND tool_tips, HWND control, const std::string& text) {
+  std::wstring wide = Widen(text);
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  // Transparent: a click on a showing tip falls through to the control under it.
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = wide.data();
+  SendMessageW(tool_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace
+
+RECT RectInParent(HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void FitLabel(HWND label, const ControlSpec& spec) {
+  TEXTMETRICW metrics{};
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+  const SIZE text = TextExtent(font, WindowText(label), &metrics);
+  const int frame = (GetWindowLongW(label, GWL_STYLE) & WS_BORDER) ? 2 : 0;
+  const int width = text.cx + frame;
+  const int height = metrics.tmHeight + frame;
+  const RECT r = RectInParent(label);
+  // Stored centres sit half a pixel right of the true one where that falls on half a pixel,
+  // so a half pixel here rounds to the left.
+  const int spare = r.right - r.left - width;
+  const int left = spec.alignment == Alignment::kCentre
+                       ? r.left + (spare >= 0 ? spare / 2 : -((1 - spare) / 2))
+                       : r.left;
+  SetWindowPos(label, nullptr, left, r.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void BuildControls(FormWindow& form, int dots_per_inch) {
+  const HFONT window_font = form.gdi.Font(form.spec.font.value_or(FontRecord{}));
+  for (const ControlSpec& c : form.spec.controls) {
+    HWND parent = c.parent_id == 0 ? form.hwnd : form.Control(c.parent_id);
+    if (!parent) continue;
+    const HFONT font = c.font ? form.gdi.Font(*c.font) : window_font;
+    HWND control = MakeControl(form, c, parent, Pixels(c.geometry, dots_per_inch), font);
+    if (!control) continue;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    form.controls[c.id] = control;
+    if (c.default_button) {
+      // Enter presses it while the focus is on no other push button.
+      SendMessageW(form.hwnd, DM_SETDEFID, kFirstChildId + c.id, 0);
+    }
+    if (c.auto_size && c.kind == ControlKind::kLabel) FitLabel(control, c);
+    if (!c.tool_tip.empty()) {
+      if (!form.tool_tips) form.tool_tips = MakeToolTips(form.hwnd);
+      AddToolTip(form.tool_tips, control, c.tool_tip);
+    }
+  }
+  Restack(form, 0);
+  for (const ControlSpec& c : form.spec.controls) {
+    if (c.kind == ControlKind::kPictureBox) Restack(form, c.id);
+  }
+}
+
+}  // namespace tessel::runtime::win32

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "runtime/win32/form_window.h"
+
+namespace tessel::runtime::win32 {
+
+// Creates the form's controls with their stored geometry, fonts, colours, pictures, tool tips,
+// stacking and tab order; fills form.controls.
+void BuildControls(FormWindow& form, int dots_per_inch);
+
+// Gives an AutoSize label the width of its text and the height of one line. A centred label
+// keeps its centre line, any other its left edge.
+void FitLabel(HWND label, const ControlSpec& spec);
+
+// A child window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND child);
+
+}  // namespace tessel::runtime::win32

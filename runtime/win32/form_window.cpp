@@ -1,0 +1,199 @@
+#include "runtime/win32/form_window.h"
+
+#include "runtime/win32/picture.h"
+#include "runtime/win32/text.h"
+#include "runtime/win32/units.h"
+
+namespace tessel::runtime::win32 {
+namespace {
+
+constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kFormExStyle = WS_EX_TOOLWINDOW;
+
+FormWindow* FormOf(HWND hwnd) {
+  return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+void Attach(HWND hwnd, LPARAM create_struct) {
+  const auto* create = reinterpret_cast<const CREATESTRUCTW*>(create_struct);
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+}
+
+Colour BackColourOf(const FormWindow& form, HWND surface) {
+  if (surface == form.hwnd) return form.spec.back_colour;
+  const ControlSpec* box = form.Spec(form.IdOf(surface));
+  return box ? box->back_colour : form.spec.back_colour;
+}
+
+LRESULT Erase(FormWindow& form, HWND surface, HDC dc) {
+  RECT client;
+  GetClientRect(surface, &client);
+  FillRect(dc, &client, form.gdi.Brush(BackColourOf(form, surface)));
+  return 1;
+}
+
+// Labels paint in their own colours, or not at all behind a transparent one; an image's
+// surroundings take the colour of the surface it lies on.
+LRESULT StaticColours(FormWindow& form, HDC dc, HWND control) {
+  const ControlSpec* spec = form.Spec(form.IdOf(control));
+  if (!spec || spec->kind != ControlKind::kLabel) {
+    return reinterpret_cast<LRESULT>(form.gdi.Brush(BackColourOf(form, GetParent(control))));
+  }
+  SetTextColor(dc, ToColorRef(spec->fore_colour));
+  if (spec->transparent) {
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+  }
+  SetBkColor(dc, ToColorRef(spec->back_colour));
+  return reinterpret_cast<LRESULT>(form.gdi.Brush(spec->back_colour));
+}
+
+bool IsButtonClick(WPARAM wparam, LPARAM lparam) {
+  return HIWORD(wparam) == BN_CLICKED && lparam != 0 && LOWORD(wparam) >= kFirstChildId;
+}
+
+// The form's window is a dialog of a private class, so that the system's dialog manager gives
+// it the keyboard interface of a dialog: Tab order, default button, Enter and Space.
+LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) Attach(hwnd, lparam);
+  FormWindow* form = FormOf(hwnd);
+  if (!form) return DefDlgProcW(hwnd, message, wparam, lparam);
+  switch (message) {
+    case WM_COMMAND:
+      // The handler may unload this very window; nothing of the form is touched after it.
+      if (IsButtonClick(wparam, lparam)) {
+        form->events.OnButton(form->handle, LOWORD(wparam) - kFirstChildId);
+      }
+      return 0;
+    case WM_CLOSE:
+      // The runtime decides whether the window goes; the close box only reports.
+      form->events.OnCloseBox(form->handle);
+      return 0;
+    case WM_ERASEBKGND:
+      return Erase(*form, hwnd, reinterpret_cast<HDC>(wparam));
+    case WM_CTLCOLORSTATIC:
+      return StaticColours(*form, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd, focus)) form->saved_focus = focus;
+      }
+      break;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+      form->events.OnMoveLoop(message == WM_ENTERSIZEMOVE);
+      break;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      break;
+    default:
+      break;
+  }
+  return DefDlgProcW(hwnd, message, wparam, lparam);
+}
+
+LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) Attach(hwnd, lparam);
+  FormWindow* form = FormOf(hwnd);
+  if (form) {
+    switch (message) {
+      case WM_ERASEBKGND:
+        return Erase(*form, hwnd, reinterpret_cast<HDC>(wparam));
+      case WM_CTLCOLORSTATIC:
+        return StaticColours(*form, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+      case WM_COMMAND:
+        return SendMessageW(form->hwnd, message, wparam, lparam);
+      case WM_NCDESTROY:
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        break;
+      default:
+        break;
+    }
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+void Register(const wchar_t* name, WNDPROC proc, int extra) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = proc;
+  window_class.cbWndExtra = extra;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  window_class.lpszClassName = name;
+  RegisterClassExW(&window_class);
+}
+
+}  // namespace
+
+HWND FormWindow::Control(int control_id) const {
+  const auto it = controls.find(control_id);
+  return it == controls.end() ? nullptr : it->second;
+}
+
+const ControlSpec* FormWindow::Spec(int control_id) const {
+  for (const ControlSpec& c : spec.controls) {
+    if (c.id == control_id) return &c;
+  }
+  return nullptr;
+}
+
+int FormWindow::IdOf(HWND child) const {
+  for (const auto& [id, control] : controls) {
+    if (control == child) return id;
+  }
+  return 0;
+}
+
+void RegisterWindowClasses() {
+  static const bool registered = [] {
+    Register(kFormClass, FormProc, DLGWINDOWEXTRA);
+    Register(kPictureBoxClass, PictureBoxProc, 0);
+    return true;
+  }();
+  (void)registered;
+}
+
+namespace {
+
+// For the task switcher and the window list; a tool window's title bar shows no icon.
+void SetIcon(FormWindow& form) {
+  const Picture icon = DecodePicture(form.spec.icon);
+  if (icon.bitmap) DeleteObject(icon.bitmap);  // a bitmap is no window icon
+  if (!icon.icon) return;
+  form.gdi.Keep(icon.icon);
+  SendMessageW(form.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.icon));
+  SendMessageW(form.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.icon));
+}
+
+}  // namespace
+
+HWND CreateFormWindow(FormWindow& form, int dots_per_inch) {
+  RECT outer{0, 0, ToPixels(form.spec.client.width, dots_per_inch),
+             ToPixels(form.spec.client.height, dots_per_inch)};
+  AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
+  const std::wstring caption = Widen(form.spec.caption);
+  form.hwnd = CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, 0, 0,
+                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), &form);
+  if (form.hwnd) SetIcon(form);
+  return form.hwnd;
+}
+
+HWND CreatePictureBox(FormWindow& form, const ControlSpec& spec, HWND parent, RECT rect) {
+  const DWORD ex_style = spec.framed ? WS_EX_CLIENTEDGE : 0;
+  return CreateWindowExW(ex_style, kPictureBoxClass, nullptr,
+                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rect.left, rect.top,
+                         rect.right - rect.left, rect.bottom - rect.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChildId + spec.id)),
+                         GetModuleHandleW(nullptr), &form);
+}
+
+void Detach(FormWindow& form) {
+  for (const auto& [id, control] : form.controls) {
+    if (FormOf(control) == &form) SetWindowLongPtrW(control, GWLP_USERDATA, 0);
+  }
+  if (form.hwnd) SetWindowLongPtrW(form.hwnd, GWLP_USERDATA, 0);
+}
+
+}  // namespace tessel::runtime::win32

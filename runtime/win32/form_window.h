@@ -1,0 +1,60 @@
+#pragma once
+
+#include <map>
+
+#include "runtime/core/backend.h"
+#include "runtime/win32/gdi_store.h"
+#include "runtime/win32/win32_api.h"
+#include "runtime/core/window_spec.h"
+
+namespace tessel::runtime::win32 {
+
+// What a form's native window tells the backend.
+class FormEvents {
+ public:
+  virtual ~FormEvents() = default;
+  virtual void OnButton(WindowHandle window, int control_id) = 0;
+  virtual void OnCloseBox(WindowHandle window) = 0;
+  // The system's own loop for dragging a window by its title bar starts or ends.
+  virtual void OnMoveLoop(bool running) = 0;
+};
+
+// Child window ids are control ids plus this, clear of IDOK and IDCANCEL, which a dialog's
+// Enter and Esc keys send when no button is meant.
+inline constexpr int kFirstChildId = 100;
+
+inline constexpr wchar_t kFormClass[] = L"TesselForm";
+inline constexpr wchar_t kPictureBoxClass[] = L"TesselPictureBox";
+
+// One loaded window: its native window, its controls and everything they draw with.
+struct FormWindow {
+  FormWindow(WindowHandle handle_in, const WindowSpec& spec_in, int dots_per_inch,
+             FormEvents& events_in)
+      : handle(handle_in), spec(spec_in), events(events_in), gdi(dots_per_inch) {}
+
+  HWND Control(int control_id) const;
+  const ControlSpec* Spec(int control_id) const;
+  int IdOf(HWND child) const;  // 0 when the window is none of our controls
+
+  WindowHandle handle;
+  WindowSpec spec;
+  FormEvents& events;
+  GdiStore gdi;
+  HWND hwnd = nullptr;
+  HWND tool_tips = nullptr;
+  std::map<int, HWND> controls;
+  HWND saved_focus = nullptr;     // the focused control while the window is inactive
+  HWND activated_from = nullptr;  // the window that was active when this one first showed
+  bool shown_before = false;
+};
+
+// Registers the form and picture-box classes; once per process, later calls do nothing.
+void RegisterWindowClasses();
+
+// A top-level tool window whose client area is exactly the stored client size. The form keeps
+// its pointer in the window; Detach takes it back before the window goes.
+HWND CreateFormWindow(FormWindow& form, int dots_per_inch);
+HWND CreatePictureBox(FormWindow& form, const ControlSpec& spec, HWND parent, RECT rect);
+void Detach(FormWindow& form);
+
+}  // namespace tessel::runtime::win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "runtime/win32/win32_api.h"
+#include "runtime/core/window_spec.h"
+
+namespace tessel::runtime::win32 {
+
+// A fixed colour as it is; a system colour from the user's colour scheme.
+COLORREF ToColorRef(Colour colour);
+
+// The fonts, brushes and pictures of one window; they go when the window has gone.
+class GdiStore {
+ public:
+  explicit GdiStore(int dots_per_inch) : dots_per_inch_(dots_per_inch) {}
+  ~GdiStore();
+  GdiStore(const GdiStore&) = delete;
+  GdiStore& operator=(const GdiStore&) = delete;
+
+  // By face name at the stored size and weight; one font object per distinct record.
+  HFONT Font(const FontRecord& record);
+  // System colours come as the system's own brushes, which are never deleted.
+  HBRUSH Brush(Colour colour);
+  // Takes ownership of a bitmap, icon or cursor.
+  void Keep(HBITMAP bitmap) { bitmaps_.push_back(bitmap); }
+  void Keep(HICON icon) { icons_.push_back(icon); }
+
+ private:
+  int dots_per_inch_;
+  std::vector<std::pair<FontRecord, HFONT>> fonts_;
+  std::map<std::uint32_t, HBRUSH> brushes_;
+  std::vector<HBITMAP> bitmaps_;
+  std::vector<HICON> icons_;
+};
+
+}  // namespace tessel::runtime::win32

@@ -1,0 +1,332 @@
+#include "runtime/win32/win32_backend.h"
+
+#include "runtime/win32/controls.h"
+#include "runtime/win32/input.h"
+#include "runtime/win32/text.h"
+#include "runtime/win32/units.h"
+
+namespace tessel::runtime::win32 {
+namespace {
+
+constexpr wchar_t kTaskWindowClass[] = L"TesselTasks";
+constexpr UINT kRunTask = WM_APP + 1;
+constexpr UINT kFinishDrag = WM_APP + 2;
+
+int ScreenDotsPerInch() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+void InitCommonControlsOnce() {
+  static const bool done = [] {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)done;
+}
+
+void RegisterTaskWindowClass(WNDPROC proc) {
+  static const bool done = [proc] {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = proc;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.lpszClassName = kTaskWindowClass;
+    return RegisterClassExW(&window_class) != 0;
+  }();
+  (void)done;
+}
+
+// A quit that ended a loop by its flag is still queued; it must not end the next loop.
+void DiscardQuitMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+// The first control the dialog manager would give the focus by Tab: front to back among the
+// window's children, the first visible, enabled tab stop.
+HWND FirstTabStop(HWND form) {
+  for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) {
+      return child;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Win32Backend::Win32Backend() : dots_per_inch_(ScreenDotsPerInch()) {
+  InitCommonControlsOnce();
+  RegisterWindowClasses();
+  RegisterTaskWindowClass(&Win32Backend::TaskWindowProc);
+  task_window_ = CreateWindowExW(0, kTaskWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(task_window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32Backend::~Win32Backend() {
+  for (auto& [handle, form] : windows_) {
+    Detach(*form);
+    ::DestroyWindow(form->hwnd);
+  }
+  windows_.clear();
+  for (const auto& [index, colour] : replaced_colours_) SetSysColors(1, &index, &colour);
+  SetWindowLongPtrW(task_window_, GWLP_USERDATA, 0);
+  ::DestroyWindow(task_window_);
+  DiscardQuitMessages();
+}
+
+FormWindow* Win32Backend::Find(WindowHandle window) {
+  const auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+HWND Win32Backend::FindHwnd(WindowHandle window) {
+  FormWindow* form = Find(window);
+  return form ? form->hwnd : nullptr;
+}
+
+HWND Win32Backend::FindControl(WindowHandle window, int control_id) {
+  FormWindow* form = Find(window);
+  return form ? form->Control(control_id) : nullptr;
+}
+
+bool Win32Backend::IsForm(HWND hwnd) const {
+  for (const auto& [handle, form] : windows_) {
+    if (form->hwnd == hwnd) return true;
+  }
+  return false;
+}
+
+Status Win32Backend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
+  if (ToPixels(spec.client.width, dots_per_inch_) <= 0 ||
+      ToPixels(spec.client.height, dots_per_inch_) <= 0) {
+    return kInvalidArgument;
+  }
+  const WindowHandle handle = next_handle_;
+  FormEvents& events = *this;
+  auto form = std::make_unique<FormWindow>(handle, spec, dots_per_inch_, events);
+  if (!CreateFormWindow(*form, dots_per_inch_)) return kFailed;
+  ++next_handle_;
+  BuildControls(*form, dots_per_inch_);
+  windows_[handle] = std::move(form);
+  *window = handle;
+  return kOk;
+}
+
+Status Win32Backend::MoveWindow(WindowHandle window, int left_twips, int top_twips) {
+  HWND hwnd = FindHwnd(window);
+  if (!hwnd) return kInvalidArgument;
+  SetWindowPos(hwnd, nullptr, ToPixels(left_twips, dots_per_inch_),
+               ToPixels(top_twips, dots_per_inch_), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return kOk;
+}
+
+Status Win32Backend::CentreWindow(WindowHandle window) {
+  HWND hwnd = FindHwnd(window);
+  if (!hwnd) return kInvalidArgument;
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+  SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return kOk;
+}
+
+Status Win32Backend::ShowWindow(WindowHandle window) {
+  FormWindow* form = Find(window);
+  if (!form) return kInvalidArgument;
+  if (!form->shown_before) form->activated_from = GetActiveWindow();
+  ::ShowWindow(form->hwnd, SW_SHOW);
+  SetWindowPos(form->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(form->hwnd);
+  if (!form->shown_before) {
+    form->shown_before = true;
+    // Through the dialog manager, so that a focused push button also becomes the default.
+    if (HWND first = FirstTabStop(form->hwnd)) {
+      SendMessageW(form->hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    }
+  }
+  return kOk;
+}
+
+// The owner keeps an owned window in front of it; the runtime has disabled the program's other
+// windows, so this one alone takes input until it goes.
+Status Win32Backend::ShowModal(WindowHandle window, WindowHandle owner) {
+  HWND hwnd = FindHwnd(window);
+  HWND owner_hwnd = FindHwnd(owner);
+  if (!hwnd || !owner_hwnd || hwnd == owner_hwnd) return kInvalidArgument;
+  SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_hwnd));
+  if (const Status status = ShowWindow(window); Failed(status)) return status;
+  RunModalLoop(window);
+  return kOk;
+}
+
+Status Win32Backend::SetWindowEnabled(WindowHandle window, bool enabled) {
+  HWND hwnd = FindHwnd(window);
+  if (!hwnd) return kInvalidArgument;
+  EnableWindow(hwnd, enabled);
+  if (enabled && hwnd == return_activation_to_) {
+    return_activation_to_ = nullptr;
+    if (!GetActiveWindow()) SetForegroundWindow(hwnd);
+  }
+  return kOk;
+}
+
+// The window may be going from inside its own button's click; the button's code after the
+// click only touches its own (then destroyed) window, which the system allows.
+Status Win32Backend::DestroyWindow(WindowHandle window) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return kInvalidArgument;
+  const std::unique_ptr<FormWindow> form = std::move(it->second);
+  windows_.erase(it);
+  const bool was_active = GetActiveWindow() == form->hwnd;
+  Detach(*form);
+  ::DestroyWindow(form->hwnd);
+  if (was_active) ReturnActivation(*form);
+  return kOk;
+}
+
+// A modal window goes while the runtime still keeps the others disabled, so the system finds
+// no window to activate in its place. The one it was opened from gets the activation back, as
+// a dialog's owner does, as soon as it takes input again.
+void Win32Backend::ReturnActivation(const FormWindow& gone) {
+  HWND previous = gone.activated_from;
+  if (!previous || !IsForm(previous) || GetActiveWindow()) return;
+  if (IsWindowEnabled(previous)) {
+    SetForegroundWindow(previous);
+  } else {
+    return_activation_to_ = previous;
+  }
+}
+
+Status Win32Backend::SetCaption(WindowHandle window, int control_id, std::string_view text) {
+  FormWindow* form = Find(window);
+  const ControlSpec* spec = form ? form->Spec(control_id) : nullptr;
+  HWND label = form ? form->Control(control_id) : nullptr;
+  if (!spec || !label || spec->kind != ControlKind::kLabel) return kInvalidArgument;
+  const RECT before = RectInParent(label);
+  SetWindowTextW(label, Widen(text).c_str());
+  if (spec->auto_size) FitLabel(label, *spec);
+  if (spec->transparent) {
+    // Nothing of a transparent label clears its old text: the surface under it must.
+    const RECT after = RectInParent(label);
+    RECT both;
+    UnionRect(&both, &before, &after);
+    RedrawWindow(GetParent(label), &both, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+  return kOk;
+}
+
+bool Win32Backend::PumpOne() {
+  MSG message;
+  const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+  if (got == 0 && !quit_requested_) {
+    quit_requested_ = true;
+    exit_code_ = static_cast<int>(message.wParam);
+  }
+  if (got <= 0) return false;
+  Route(message);
+  return true;
+}
+
+void Win32Backend::Route(MSG& message) {
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && IsForm(root) && IsDialogMessageW(root, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+int Win32Backend::RunEventLoop() {
+  while (!quit_requested_ && PumpOne()) {
+  }
+  quit_requested_ = false;
+  DiscardQuitMessages();
+  return exit_code_;
+}
+
+// The quit message ends whichever loop is innermost, the system's message box loop included;
+// our own loops also stop on the flag.
+void Win32Backend::Quit(int exit_code) {
+  quit_requested_ = true;
+  exit_code_ = exit_code;
+  PostQuitMessage(exit_code);
+}
+
+void Win32Backend::RunModalLoop(WindowHandle window) {
+  while (!quit_requested_ && Find(window) && PumpOne()) {
+  }
+}
+
+void Win32Backend::ShowErrorBox(std::string_view title, std::string_view text) {
+  MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(),
+              MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+// A posted message reaches our hidden window from every loop of the thread: ours, and the
+// system's own loops of message boxes.
+void Win32Backend::Post(std::function<void()> task) {
+  tasks_.push_back(std::move(task));
+  PostMessageW(task_window_, kRunTask, 0, 0);
+}
+
+// While the system's title-bar drag loop runs, tasks wait: that loop takes posted messages
+// ahead of the mouse input that ends it.
+void Win32Backend::RunNextTask() {
+  if (in_move_loop_) {
+    ++held_tasks_;
+    return;
+  }
+  if (tasks_.empty()) return;
+  std::function<void()> task = std::move(tasks_.front());
+  tasks_.pop_front();
+  task();
+}
+
+void Win32Backend::OnMoveLoop(bool running) {
+  in_move_loop_ = running;
+  // A test's drag lets go from inside the loop, once the window holds the mouse capture.
+  if (running && drag_end_) PostMessageW(task_window_, kFinishDrag, 0, 0);
+  if (running) return;
+  for (; held_tasks_ > 0; --held_tasks_) PostMessageW(task_window_, kRunTask, 0, 0);
+}
+
+LRESULT CALLBACK Win32Backend::TaskWindowProc(HWND hwnd, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  auto* backend = reinterpret_cast<Win32Backend*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == kRunTask && backend) {
+    backend->RunNextTask();
+    return 0;
+  }
+  if (message == WM_TIMER && backend) {
+    KillTimer(hwnd, wparam);
+    const auto it = backend->timed_tasks_.find(wparam);
+    if (it == backend->timed_tasks_.end()) return 0;
+    const std::function<void()> task = std::move(it->second);
+    backend->timed_tasks_.erase(it);
+    task();
+    return 0;
+  }
+  if (message == kFinishDrag && backend && backend->drag_end_) {
+    SendRelease(*backend->drag_end_);
+    backend->drag_end_.reset();
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+void Win32Backend::OnButton(WindowHandle window, int control_id) {
+  if (sink_) sink_->OnClick(window, control_id);
+}
+
+void Win32Backend::OnCloseBox(WindowHandle window) {
+  if (sink_) sink_->OnCloseBox(window);
+}
+
+}  // namespace tessel::runtime::win32

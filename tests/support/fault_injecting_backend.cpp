@@ -1,0 +1,52 @@
+#include "tests/support/fault_injecting_backend.h"
+
+namespace tessel::runtime {
+
+void FaultInjectingBackend::FailNth(Operation operation, int nth, Status status) {
+  faults_[operation] = {nth, status};
+}
+
+Status FaultInjectingBackend::Injected(Operation operation, WindowHandle window) {
+  calls_.emplace_back(operation, window);
+  const auto it = faults_.find(operation);
+  if (it == faults_.end() || it->second.countdown <= 0) return kOk;
+  return --it->second.countdown == 0 ? it->second.status : kOk;
+}
+
+Status FaultInjectingBackend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
+  return Forward(Operation::kCreateWindow, 0, [&] { return inner_.CreateWindow(spec, window); });
+}
+
+Status FaultInjectingBackend::MoveWindow(WindowHandle window, int left_twips, int top_twips) {
+  return Forward(Operation::kMoveWindow, window,
+                 [&] { return inner_.MoveWindow(window, left_twips, top_twips); });
+}
+
+Status FaultInjectingBackend::CentreWindow(WindowHandle window) {
+  return Forward(Operation::kCentreWindow, window, [&] { return inner_.CentreWindow(window); });
+}
+
+Status FaultInjectingBackend::ShowWindow(WindowHandle window) {
+  return Forward(Operation::kShowWindow, window, [&] { return inner_.ShowWindow(window); });
+}
+
+Status FaultInjectingBackend::ShowModal(WindowHandle window, WindowHandle owner) {
+  return Forward(Operation::kShowModal, window, [&] { return inner_.ShowModal(window, owner); });
+}
+
+Status FaultInjectingBackend::SetWindowEnabled(WindowHandle window, bool enabled) {
+  return Forward(Operation::kSetWindowEnabled, window,
+                 [&] { return inner_.SetWindowEnabled(window, enabled); });
+}
+
+Status FaultInjectingBackend::DestroyWindow(WindowHandle window) {
+  return Forward(Operation::kDestroyWindow, window, [&] { return inner_.DestroyWindow(window); });
+}
+
+Status FaultInjectingBackend::SetCaption(WindowHandle window, int control_id,
+                                         std::string_view text) {
+  return Forward(Operation::kSetCaption, window,
+                 [&] { return inner_.SetCaption(window, control_id, text); });
+}
+
+}  // namespace tessel::runtime

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "runtime/core/backend.h"
+
+namespace tessel::runtime {
+
+enum class Operation {
+  kCreateWindow,
+  kMoveWindow,
+  kShowWindow,
+  kShowModal,
+  kDestroyWindow,
+  kSetCaption,
+  kSetWindowEnabled,
+  kCentreWindow
+};
+
+// Wraps a real backend and fails the Nth call of a chosen operation with a failing status.
+class FaultInjectingBackend : public Backend {
+ public:
+  explicit FaultInjectingBackend(Backend& inner) : inner_(inner) {}
+
+  // The nth call from now (1 = the next one) of that operation fails with status.
+  void FailNth(Operation operation, int nth, Status status = kFailed);
+  // Every window operation so far, in order, with the window it was for.
+  const std::vector<std::pair<Operation, WindowHandle>>& calls() const { return calls_; }
+
+  void SetEventSink(EventSink* sink) override { inner_.SetEventSink(sink); }
+  Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
+  Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
+  Status CentreWindow(WindowHandle window) override;
+  Status ShowWindow(WindowHandle window) override;
+  Status ShowModal(WindowHandle window, WindowHandle owner) override;
+  Status SetWindowEnabled(WindowHandle window, bool enabled) override;
+  Status DestroyWindow(WindowHandle window) override;
+  Status SetCaption(WindowHandle window, int control_id, std::string_view text) override;
+  int RunEventLoop() override { return inner_.RunEventLoop(); }
+  void Quit(int exit_code) override { inner_.Quit(exit_code); }
+  void ShowErrorBox(std::string_view title, std::string_view text) override {
+    inner_.ShowErrorBox(title, text);
+  }
+  void Post(std::function<void()> task) override { inner_.Post(std::move(task)); }
+  TestSurface& test_surface() override { return inner_.test_surface(); }
+
+ private:
+  struct Fault {
+    int countdown = 0;
+    Status status = kFailed;
+  };
+  // Logs the call, then fails it if its turn has come, or passes it on to the real backend.
+  template <typename Call>
+  Status Forward(Operation operation, WindowHandle window, Call call) {
+    const Status status = Injected(operation, window);
+    return Failed(status) ? status : call();
+  }
+  Status Injected(Operation operation, WindowHandle window);
+
+  Backend& inner_;
+  std::map<Operation, Fault> faults_;
+  std::vector<std::pair<Operation, WindowHandle>> calls_;
+};
+
+}  // namespace tessel::runtime

@@ -23,7 +23,8 @@ class EventSink {
   virtual void OnCloseBox(WindowHandle window) = 0;
 };
 
-// A thin adapter to one window system. Positions and sizes cross it in twips.
+// A thin adapter to one window system. Positions and sizes cross it in pixels, settled by the
+// runtime; a backend applies them as they come.
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -32,7 +33,7 @@ class Backend {
 
   virtual Status CreateWindow(const WindowSpec& spec, WindowHandle* window) = 0;
   // Places the outer top-left corner; the size stays.
-  virtual Status MoveWindow(WindowHandle window, int left_twips, int top_twips) = 0;
+  virtual Status MoveWindow(WindowHandle window, int left, int top) = 0;
   virtual Status CentreWindow(WindowHandle window) = 0;  // on the screen, not on an owner
   // Visible and in front; the first tab stop takes the focus when it first shows.
   virtual Status ShowWindow(WindowHandle window) = 0;

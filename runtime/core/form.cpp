@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "runtime/descriptions/description_error.h"
 #include "runtime/core/application.h"
+#include "runtime/core/units.h"
 #include "runtime/core/window_builder.h"
+#include "runtime/descriptions/description_error.h"
 
 namespace tessel::runtime {
 
@@ -31,7 +32,8 @@ Form::Form(Application& application, const FormClass& form_class)
 Status Form::Move(float left, std::int16_t top) {
   if (!loaded()) return kInvalidArgument;
   if (!std::isfinite(left) || std::fabs(left) > 2e9f) return kInvalidArgument;
-  return application_.backend().MoveWindow(handle_, static_cast<int>(std::lround(left)), top);
+  return application_.backend().MoveWindow(
+      handle_, TwipsToPixels(static_cast<int>(std::lround(left))), TwipsToPixels(top));
 }
 
 Status Form::Show() {

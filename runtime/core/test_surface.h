@@ -6,16 +6,9 @@
 #include <vector>
 
 #include "runtime/core/backend.h"
+#include "runtime/core/pixel_rect.h"
 
 namespace tessel::runtime {
-
-struct PixelRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const PixelRect&) const = default;
-};
 
 // 0xAARRGGBB, rows from the top.
 struct Screenshot {

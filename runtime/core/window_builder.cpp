@@ -2,8 +2,9 @@
 
 #include <variant>
 
-#include "runtime/descriptions/reader.h"
 #include "runtime/core/cp1252.h"
+#include "runtime/core/units.h"
+#include "runtime/descriptions/reader.h"
 
 namespace tessel::runtime {
 namespace {
@@ -33,7 +34,10 @@ std::string Text(const Block& block, auto code) {
   return text ? Cp1252ToUtf8(*text) : std::string();
 }
 
-TwipRect Twips(const descriptions::Geometry& g) { return {g.left, g.top, g.width, g.height}; }
+PixelRect Pixels(const descriptions::Geometry& g) {
+  return {TwipsToPixels(g.left), TwipsToPixels(g.top), TwipsToPixels(g.width),
+          TwipsToPixels(g.height)};
+}
 
 std::vector<std::uint8_t> PictureFile(const Block& block, auto code) {
   const descriptions::Picture* picture = Get<descriptions::Picture>(block, code);
@@ -62,7 +66,7 @@ ControlSpec CommandButton(const Block& block) {
   ControlSpec c;
   c.kind = ControlKind::kCommandButton;
   c.caption = Text(block, CommandButtonProperty::kCaption);
-  c.geometry = Twips(GetOr(block, CommandButtonProperty::kGeometry, descriptions::Geometry{}));
+  c.rect = Pixels(GetOr(block, CommandButtonProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, CommandButtonProperty::kTabIndex, 0);
   c.tab_stop = GetOr<std::uint8_t>(block, CommandButtonProperty::kFlag18, 0xFF) != 0;
   c.default_button = GetOr<std::uint8_t>(block, CommandButtonProperty::kFlag13, 0) != 0;
@@ -78,7 +82,7 @@ ControlSpec LabelControl(const Block& block) {
   c.caption = Text(block, LabelProperty::kCaption);
   c.back_colour = GetOr(block, LabelProperty::kBackColor, Colour{kColourButtonFace});
   c.fore_colour = GetOr(block, LabelProperty::kForeColor, Colour{kColourButtonText});
-  c.geometry = Twips(GetOr(block, LabelProperty::kGeometry, descriptions::Geometry{}));
+  c.rect = Pixels(GetOr(block, LabelProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, LabelProperty::kTabIndex, 0);
   c.framed = GetOr<std::uint8_t>(block, LabelProperty::kSetting13, 0) == 1;
   c.alignment = ToAlignment(GetOr<std::uint8_t>(block, LabelProperty::kAlignment, 0));
@@ -93,7 +97,7 @@ ControlSpec PictureBox(const Block& block) {
   ControlSpec c;
   c.kind = ControlKind::kPictureBox;
   c.back_colour = GetOr(block, PictureBoxProperty::kBackColor, Colour{kColourButtonFace});
-  c.geometry = Twips(GetOr(block, PictureBoxProperty::kGeometry, descriptions::Geometry{}));
+  c.rect = Pixels(GetOr(block, PictureBoxProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, PictureBoxProperty::kTabIndex, 0);
   c.framed = GetOr<std::uint8_t>(block, PictureBoxProperty::kSetting09, 1) != 0;
   return c;
@@ -102,7 +106,7 @@ ControlSpec PictureBox(const Block& block) {
 ControlSpec Image(const Block& block) {
   ControlSpec c;
   c.kind = ControlKind::kImage;
-  c.geometry = Twips(GetOr(block, ImageProperty::kGeometry, descriptions::Geometry{}));
+  c.rect = Pixels(GetOr(block, ImageProperty::kGeometry, descriptions::Geometry{}));
   c.picture = PictureFile(block, ImageProperty::kPicture);
   return c;
 }
@@ -145,7 +149,8 @@ BuiltWindow BuildWindow(std::span<const std::uint8_t> description) {
   spec.name = Cp1252ToUtf8(window.name);
   spec.caption = Text(window, WindowProperty::kCaption);
   const auto client = GetOr(window, WindowProperty::kClientRect, descriptions::ClientRect{});
-  spec.client = {client.left, client.top, client.width, client.height};
+  spec.client = {TwipsToPixels(client.left), TwipsToPixels(client.top), TwipsToPixels(client.width),
+                 TwipsToPixels(client.height)};
   spec.back_colour = GetOr(window, WindowProperty::kBackColor, Colour{kColourButtonFace});
   spec.font = DefaultWindowFont();
   spec.icon = PictureFile(window, WindowProperty::kIcon);

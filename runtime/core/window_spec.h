@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/pixel_rect.h"
 #include "runtime/descriptions/model.h"
 
 namespace tessel::runtime {
@@ -18,25 +19,17 @@ inline constexpr std::uint32_t kColourWindowText = kSystemColourFlag | 8;
 inline constexpr std::uint32_t kColourButtonFace = kSystemColourFlag | 15;
 inline constexpr std::uint32_t kColourButtonText = kSystemColourFlag | 18;
 
-// Lengths in twips, 1440 to the inch.
-struct TwipRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const TwipRect&) const = default;
-};
-
 enum class ControlKind { kCommandButton, kLabel, kImage, kPictureBox };
 enum class Alignment { kLeft, kRight, kCentre };
 
-// One control as a backend builds it: stored settings already resolved into what shows.
+// One control as a backend builds it: stored settings already resolved into what shows, and its
+// place settled in pixels.
 struct ControlSpec {
   int id = 0;         // 1, 2, 3, ... in description order
   int parent_id = 0;  // 0 is the window's client area, otherwise a picture box
   std::string name;
   ControlKind kind = ControlKind::kLabel;
-  TwipRect geometry;               // from the parent's client area
+  PixelRect rect;                  // in the parent's client area
   std::string caption;             // UTF-8
   std::optional<FontRecord> font;  // none: the window's default font
   Colour back_colour{kColourButtonFace};
@@ -55,7 +48,7 @@ struct ControlSpec {
 struct WindowSpec {
   std::string name;
   std::string caption;  // UTF-8
-  TwipRect client;      // left/top: the frame offsets; width/height: the client size
+  PixelRect client;     // x/y: the frame's width at the sides and above; width/height: the client
   Colour back_colour{kColourButtonFace};
   std::optional<FontRecord> font;
   std::vector<std::uint8_t> icon;     // carried; a tool-window frame shows none

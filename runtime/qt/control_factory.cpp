@@ -5,15 +5,10 @@
 #include <algorithm>
 
 #include "runtime/qt/qt_style.h"
-#include "runtime/qt/units.h"
 #include "runtime/qt/wrapping_button.h"
 
 namespace tessel::runtime::qt {
 namespace {
-
-QRect Pixels(const TwipRect& r) {
-  return QRect(ToPixels(r.left), ToPixels(r.top), ToPixels(r.width), ToPixels(r.height));
-}
 
 Qt::Alignment ToQtAlignment(Alignment alignment) {
   switch (alignment) {
@@ -138,7 +133,7 @@ BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
         break;
     }
     widget->setObjectName(QString::fromStdString(c.name));
-    widget->setGeometry(Pixels(c.geometry));
+    widget->setGeometry(c.rect.x, c.rect.y, c.rect.width, c.rect.height);
     if (c.kind == ControlKind::kImage) widget->resize(widget->sizeHint());
     if (c.auto_size) FitLabel(widget, c);
     if (!c.tool_tip.empty()) widget->setToolTip(QString::fromStdString(c.tool_tip));

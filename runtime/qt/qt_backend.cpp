@@ -18,7 +18,6 @@
 #include <cstdlib>
 
 #include "runtime/qt/qt_style.h"
-#include "runtime/qt/units.h"
 
 namespace tessel::runtime::qt {
 namespace {
@@ -35,8 +34,8 @@ void DestroyLater(ToolWindow* widget) {
 PixelRect ToPixelRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 QMargins FrameOf(const WindowSpec& spec) {
-  const int side = ToPixels(spec.client.left);
-  return QMargins(side, ToPixels(spec.client.top), side, side);
+  const int side = spec.client.x;
+  return QMargins(side, spec.client.y, side, side);
 }
 
 void SendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
@@ -104,7 +103,7 @@ QWidget* QtBackend::FindControl(WindowHandle window, int control_id) {
 }
 
 Status QtBackend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
-  const QSize client(ToPixels(spec.client.width), ToPixels(spec.client.height));
+  const QSize client(spec.client.width, spec.client.height);
   if (client.width() <= 0 || client.height() <= 0) return kInvalidArgument;
   const WindowHandle handle = next_handle_++;
   NativeWindow& native = windows_[handle];
@@ -148,10 +147,10 @@ void QtBackend::PressEnter(WindowHandle window) {
   }
 }
 
-Status QtBackend::MoveWindow(WindowHandle window, int left_twips, int top_twips) {
+Status QtBackend::MoveWindow(WindowHandle window, int left, int top) {
   NativeWindow* native = Find(window);
   if (!native) return kInvalidArgument;
-  native->widget->move(ToPixels(left_twips), ToPixels(top_twips));
+  native->widget->move(left, top);
   return kOk;
 }
 

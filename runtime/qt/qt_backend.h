@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "runtime/core/backend.h"
+#include "runtime/core/test_surface.h"
 #include "runtime/qt/control_factory.h"
 #include "runtime/qt/input_blocker.h"
 #include "runtime/qt/tool_window.h"
-#include "runtime/core/test_surface.h"
 
 class QApplication;
 
@@ -24,7 +24,7 @@ class QtBackend : public Backend, public TestSurface {
 
   void SetEventSink(EventSink* sink) override { sink_ = sink; }
   Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
-  Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
+  Status MoveWindow(WindowHandle window, int left, int top) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPalette>
 
-#include "runtime/qt/units.h"
+#include "runtime/core/units.h"
 
 namespace tessel::runtime::qt {
 
@@ -17,7 +17,7 @@ void InstallFontSubstitutes() {
 
 QFont ToQFont(const FontRecord& record) {
   QFont font(QString::fromLatin1(record.face.data(), static_cast<qsizetype>(record.face.size())));
-  font.setPixelSize(PointsToPixels(record.size));
+  font.setPixelSize(FontSizeToPixels(record.size));
   font.setWeight(record.weight >= 700 ? QFont::Bold : QFont::Normal);
   font.setItalic(record.attributes & 0x02);
   font.setUnderline(record.attributes & 0x04);

@@ -6,7 +6,6 @@
 
 #include "runtime/win32/picture.h"
 #include "runtime/win32/text.h"
-#include "runtime/win32/units.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -15,11 +14,7 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 // A push button's caption has its 3-D edge and the focus rectangle's margin on either side.
 constexpr int kButtonTextInset = 2 * 4;
 
-RECT Pixels(const TwipRect& r, int dpi) {
-  const int left = ToPixels(r.left, dpi);
-  const int top = ToPixels(r.top, dpi);
-  return RECT{left, top, left + ToPixels(r.width, dpi), top + ToPixels(r.height, dpi)};
-}
+RECT ToRect(const PixelRect& r) { return RECT{r.x, r.y, r.x + r.width, r.y + r.height}; }
 
 HMENU ChildId(const ControlSpec& spec) {
   return reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChildId + spec.id));
@@ -185,13 +180,13 @@ void FitLabel(HWND label, const ControlSpec& spec) {
   SetWindowPos(label, nullptr, left, r.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void BuildControls(FormWindow& form, int dots_per_inch) {
+void BuildControls(FormWindow& form) {
   const HFONT window_font = form.gdi.Font(form.spec.font.value_or(FontRecord{}));
   for (const ControlSpec& c : form.spec.controls) {
     HWND parent = c.parent_id == 0 ? form.hwnd : form.Control(c.parent_id);
     if (!parent) continue;
     const HFONT font = c.font ? form.gdi.Font(*c.font) : window_font;
-    HWND control = MakeControl(form, c, parent, Pixels(c.geometry, dots_per_inch), font);
+    HWND control = MakeControl(form, c, parent, ToRect(c.rect), font);
     if (!control) continue;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     form.controls[c.id] = control;

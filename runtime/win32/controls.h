@@ -6,7 +6,7 @@ namespace tessel::runtime::win32 {
 
 // Creates the form's controls with their stored geometry, fonts, colours, pictures, tool tips,
 // stacking and tab order; fills form.controls.
-void BuildControls(FormWindow& form, int dots_per_inch);
+void BuildControls(FormWindow& form);
 
 // Gives an AutoSize label the width of its text and the height of one line. A centred label
 // keeps its centre line, any other its left edge.

@@ -2,7 +2,6 @@
 
 #include "runtime/win32/picture.h"
 #include "runtime/win32/text.h"
-#include "runtime/win32/units.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -168,9 +167,8 @@ void SetIcon(FormWindow& form) {
 
 }  // namespace
 
-HWND CreateFormWindow(FormWindow& form, int dots_per_inch) {
-  RECT outer{0, 0, ToPixels(form.spec.client.width, dots_per_inch),
-             ToPixels(form.spec.client.height, dots_per_inch)};
+HWND CreateFormWindow(FormWindow& form) {
+  RECT outer{0, 0, form.spec.client.width, form.spec.client.height};
   AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
   const std::wstring caption = Widen(form.spec.caption);
   form.hwnd = CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, 0, 0,

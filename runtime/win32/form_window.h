@@ -3,9 +3,9 @@
 #include <map>
 
 #include "runtime/core/backend.h"
+#include "runtime/core/window_spec.h"
 #include "runtime/win32/gdi_store.h"
 #include "runtime/win32/win32_api.h"
-#include "runtime/core/window_spec.h"
 
 namespace tessel::runtime::win32 {
 
@@ -28,9 +28,8 @@ inline constexpr wchar_t kPictureBoxClass[] = L"TesselPictureBox";
 
 // One loaded window: its native window, its controls and everything they draw with.
 struct FormWindow {
-  FormWindow(WindowHandle handle_in, const WindowSpec& spec_in, int dots_per_inch,
-             FormEvents& events_in)
-      : handle(handle_in), spec(spec_in), events(events_in), gdi(dots_per_inch) {}
+  FormWindow(WindowHandle handle_in, const WindowSpec& spec_in, FormEvents& events_in)
+      : handle(handle_in), spec(spec_in), events(events_in) {}
 
   HWND Control(int control_id) const;
   const ControlSpec* Spec(int control_id) const;
@@ -53,7 +52,7 @@ void RegisterWindowClasses();
 
 // A top-level tool window whose client area is exactly the stored client size. The form keeps
 // its pointer in the window; Detach takes it back before the window goes.
-HWND CreateFormWindow(FormWindow& form, int dots_per_inch);
+HWND CreateFormWindow(FormWindow& form);
 HWND CreatePictureBox(FormWindow& form, const ControlSpec& spec, HWND parent, RECT rect);
 void Detach(FormWindow& form);
 

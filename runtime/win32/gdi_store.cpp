@@ -1,7 +1,7 @@
 #include "runtime/win32/gdi_store.h"
 
+#include "runtime/core/units.h"
 #include "runtime/win32/text.h"
-#include "runtime/win32/units.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -34,10 +34,10 @@ HFONT GdiStore::Font(const FontRecord& record) {
   }
   const std::wstring face = WidenCp1252(record.face);
   HFONT font = CreateFontW(
-      FontHeight(record.size, dots_per_inch_), 0, 0, 0, record.weight,
-      (record.attributes & kItalic) != 0, (record.attributes & kUnderline) != 0,
-      (record.attributes & kStrikeOut) != 0, static_cast<BYTE>(record.charset), OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+      -FontSizeToPixels(record.size), 0, 0, 0, record.weight, (record.attributes & kItalic) != 0,
+      (record.attributes & kUnderline) != 0, (record.attributes & kStrikeOut) != 0,
+      static_cast<BYTE>(record.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+      DEFAULT_PITCH | FF_DONTCARE, face.c_str());
   fonts_.emplace_back(record, font);
   return font;
 }

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/win32/win32_api.h"
 #include "runtime/core/window_spec.h"
+#include "runtime/win32/win32_api.h"
 
 namespace tessel::runtime::win32 {
 
@@ -16,7 +16,7 @@ COLORREF ToColorRef(Colour colour);
 // The fonts, brushes and pictures of one window; they go when the window has gone.
 class GdiStore {
  public:
-  explicit GdiStore(int dots_per_inch) : dots_per_inch_(dots_per_inch) {}
+  GdiStore() = default;
   ~GdiStore();
   GdiStore(const GdiStore&) = delete;
   GdiStore& operator=(const GdiStore&) = delete;
@@ -30,7 +30,6 @@ class GdiStore {
   void Keep(HICON icon) { icons_.push_back(icon); }
 
  private:
-  int dots_per_inch_;
   std::vector<std::pair<FontRecord, HFONT>> fonts_;
   std::map<std::uint32_t, HBRUSH> brushes_;
   std::vector<HBITMAP> bitmaps_;

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/win32/picture_layout.h"
-#include "runtime/win32/units.h"
 #include "program/resources/picture_tables.h"
 #include "program/resources/pictures.h"
+#include "runtime/win32/picture_layout.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -19,23 +18,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 void Put32(Bytes& b, size_t at, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-// The numbers of the stored layout: window places and control sizes, and the font heights.
-TEST(Units, TwipsAndPointsRoundAsTheStoredLayoutExpects) {
-  struct Case {
-    int twips;
-    int pixels;
-  } const lengths[] = {{2888, 193}, {4730, 315}, {5500, 367}, {2000, 133},
-                       {1300, 87},  {-120, -8},  {5970, 398}, {0, 0}};
-  for (const Case& c : lengths) EXPECT_EQ(ToPixels(c.twips, 96), c.pixels) << c.twips;
-  EXPECT_EQ(ToPixels(1440, 120), 120);
-  struct Font {
-    unsigned size;  // 1/10000 point
-    int height;
-  } const fonts[] = {{82500, -11},  {97500, -13},  {157500, -21}, {202500, -27},
-                     {217500, -29}, {720000, -96}, {727500, -97}};
-  for (const Font& f : fonts) EXPECT_EQ(FontHeight(f.size, 96), f.height) << f.size;
 }
 
 TEST(PictureLayout, ReadsTheNaturalSizeOfEveryStoredPicture) {

@@ -3,7 +3,6 @@
 #include "runtime/win32/controls.h"
 #include "runtime/win32/input.h"
 #include "runtime/win32/text.h"
-#include "runtime/win32/units.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -11,13 +10,6 @@ namespace {
 constexpr wchar_t kTaskWindowClass[] = L"TesselTasks";
 constexpr UINT kRunTask = WM_APP + 1;
 constexpr UINT kFinishDrag = WM_APP + 2;
-
-int ScreenDotsPerInch() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
 
 void InitCommonControlsOnce() {
   static const bool done = [] {
@@ -60,7 +52,7 @@ HWND FirstTabStop(HWND form) {
 
 }  // namespace
 
-Win32Backend::Win32Backend() : dots_per_inch_(ScreenDotsPerInch()) {
+Win32Backend::Win32Backend() {
   InitCommonControlsOnce();
   RegisterWindowClasses();
   RegisterTaskWindowClass(&Win32Backend::TaskWindowProc);
@@ -104,27 +96,22 @@ bool Win32Backend::IsForm(HWND hwnd) const {
 }
 
 Status Win32Backend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
-  if (ToPixels(spec.client.width, dots_per_inch_) <= 0 ||
-      ToPixels(spec.client.height, dots_per_inch_) <= 0) {
-    return kInvalidArgument;
-  }
+  if (spec.client.width <= 0 || spec.client.height <= 0) return kInvalidArgument;
   const WindowHandle handle = next_handle_;
   FormEvents& events = *this;
-  auto form = std::make_unique<FormWindow>(handle, spec, dots_per_inch_, events);
-  if (!CreateFormWindow(*form, dots_per_inch_)) return kFailed;
+  auto form = std::make_unique<FormWindow>(handle, spec, events);
+  if (!CreateFormWindow(*form)) return kFailed;
   ++next_handle_;
-  BuildControls(*form, dots_per_inch_);
+  BuildControls(*form);
   windows_[handle] = std::move(form);
   *window = handle;
   return kOk;
 }
 
-Status Win32Backend::MoveWindow(WindowHandle window, int left_twips, int top_twips) {
+Status Win32Backend::MoveWindow(WindowHandle window, int left, int top) {
   HWND hwnd = FindHwnd(window);
   if (!hwnd) return kInvalidArgument;
-  SetWindowPos(hwnd, nullptr, ToPixels(left_twips, dots_per_inch_),
-               ToPixels(top_twips, dots_per_inch_), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return kOk;
 }
 

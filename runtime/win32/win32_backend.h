@@ -24,7 +24,7 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
 
   void SetEventSink(EventSink* sink) override { sink_ = sink; }
   Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
-  Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
+  Status MoveWindow(WindowHandle window, int left, int top) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
@@ -85,7 +85,6 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   void RunNextTask();
   static LRESULT CALLBACK TaskWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
-  int dots_per_inch_ = 96;
   EventSink* sink_ = nullptr;
   std::map<WindowHandle, std::unique_ptr<FormWindow>> windows_;
   WindowHandle next_handle_ = 1;

@@ -11,12 +11,12 @@ namespace {
 WindowSpec SmallWindow(const char* caption) {
   WindowSpec spec;
   spec.caption = caption;
-  spec.client = {45, 285, 1500, 750};
+  spec.client = {3, 19, 100, 50};
   ControlSpec button;
   button.id = 1;
   button.name = "Button";
   button.kind = ControlKind::kCommandButton;
-  button.geometry = {150, 150, 900, 315};
+  button.rect = {10, 10, 60, 21};
   button.caption = "OK";
   button.tab_stop = true;
   spec.controls.push_back(button);
@@ -26,7 +26,7 @@ WindowSpec SmallWindow(const char* caption) {
 WindowHandle Open(Win32Backend& backend, const char* caption) {
   WindowHandle window = 0;
   EXPECT_EQ(backend.CreateWindow(SmallWindow(caption), &window), kOk);
-  backend.MoveWindow(window, 1500, 1500);
+  backend.MoveWindow(window, 100, 100);
   backend.ShowWindow(window);
   return window;
 }

@@ -17,9 +17,9 @@ Status FaultInjectingBackend::CreateWindow(const WindowSpec& spec, WindowHandle*
   return Forward(Operation::kCreateWindow, 0, [&] { return inner_.CreateWindow(spec, window); });
 }
 
-Status FaultInjectingBackend::MoveWindow(WindowHandle window, int left_twips, int top_twips) {
+Status FaultInjectingBackend::MoveWindow(WindowHandle window, int left, int top) {
   return Forward(Operation::kMoveWindow, window,
-                 [&] { return inner_.MoveWindow(window, left_twips, top_twips); });
+                 [&] { return inner_.MoveWindow(window, left, top); });
 }
 
 Status FaultInjectingBackend::CentreWindow(WindowHandle window) {

@@ -31,7 +31,7 @@ class FaultInjectingBackend : public Backend {
 
   void SetEventSink(EventSink* sink) override { inner_.SetEventSink(sink); }
   Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
-  Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
+  Status MoveWindow(WindowHandle window, int left, int top) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;

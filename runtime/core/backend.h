@@ -4,7 +4,9 @@
 #include <functional>
 #include <string_view>
 
+#include "runtime/core/pixel_rect.h"
 #include "runtime/core/status.h"
+#include "runtime/core/text_size.h"
 #include "runtime/core/window_spec.h"
 
 namespace tessel::runtime {
@@ -44,7 +46,12 @@ class Backend {
   // A disabled window refuses input but keeps its look.
   virtual Status SetWindowEnabled(WindowHandle window, bool enabled) = 0;
   virtual Status DestroyWindow(WindowHandle window) = 0;
-  virtual Status SetCaption(WindowHandle window, int control_id, std::string_view text) = 0;
+  // A label's new text, and its place with that text.
+  virtual Status SetCaption(WindowHandle window, int control_id, std::string_view text,
+                            const PixelRect& rect) = 0;
+  // The size of one line of text as this window system draws it in that font, for the runtime
+  // to fit labels with; it needs no window.
+  virtual TextSize MeasureText(const FontRecord& font, std::string_view text) = 0;
 
   // The main loop runs until Quit.
   virtual int RunEventLoop() = 0;

@@ -76,7 +76,11 @@ std::string_view Form::ControlName(int id) const {
 Status Form::Load() {
   BuiltWindow built;
   try {
-    built = BuildWindow(form_class_.description());
+    built = BuildWindow(
+        form_class_.description(),
+        [&backend = application_.backend()](const FontRecord& font, std::string_view text) {
+          return backend.MeasureText(font, text);
+        });
   } catch (const descriptions::DescriptionError& error) {
     application_.SetFailureDetail("Die Fensterbeschreibung von '" + ObjectName() +
                                   "' ist fehlerhaft: " + error.what());
@@ -98,7 +102,10 @@ Status Form::Load() {
   for (const ControlSpec& control : built.spec.controls) {
     control_names_.push_back(control.name);
     if (control.kind == ControlKind::kLabel) {
-      labels_.push_back(std::make_unique<Label>(*this, control.id, control.name));
+      const auto fitting = built.fittings.find(control.id);
+      labels_.push_back(std::make_unique<Label>(
+          *this, control,
+          fitting == built.fittings.end() ? std::nullopt : std::optional(fitting->second)));
     }
   }
   if (built.start_up_position == StartUpPosition::kCentreScreen) {
@@ -126,7 +133,9 @@ Status Form::Unload() {
 
 Status Label::SetCaption(std::string_view text) {
   if (!form_.loaded()) return kInvalidArgument;
-  return form_.application_.backend().SetCaption(form_.handle(), id_, text);
+  Backend& backend = form_.application_.backend();
+  const PixelRect rect = fitting_ ? FitLabel(*fitting_, backend.MeasureText(font_, text)) : rect_;
+  return backend.SetCaption(form_.handle(), id_, text, rect);
 }
 
 Status GlobalObject::Unload(Form& form) {

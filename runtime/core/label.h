@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "runtime/core/label_fitting.h"
 #include "runtime/core/status.h"
+#include "runtime/core/window_spec.h"
 
 namespace tessel::runtime {
 
@@ -12,8 +15,16 @@ class Form;
 // A label of a loaded window, as handlers see it.
 class Label {
  public:
-  Label(Form& form, int id, std::string name) : form_(form), id_(id), name_(std::move(name)) {}
+  // An auto-size label comes with its fitting; any other keeps its place for every caption.
+  Label(Form& form, const ControlSpec& spec, std::optional<LabelFitting> fitting)
+      : form_(form),
+        id_(spec.id),
+        name_(spec.name),
+        font_(spec.font),
+        rect_(spec.rect),
+        fitting_(fitting) {}
 
+  // An auto-size label is fitted to the new text as it was to its stored caption.
   Status SetCaption(std::string_view text);
 
   std::string ObjectName() const { return name_; }
@@ -23,6 +34,9 @@ class Label {
   Form& form_;
   int id_;
   std::string name_;
+  FontRecord font_;
+  PixelRect rect_;  // where a label that is not auto-size stays
+  std::optional<LabelFitting> fitting_;
 };
 
 }  // namespace tessel::runtime

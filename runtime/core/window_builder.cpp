@@ -44,9 +44,9 @@ std::vector<std::uint8_t> PictureFile(const Block& block, auto code) {
   return picture ? picture->file : std::vector<std::uint8_t>{};
 }
 
-std::optional<FontRecord> Font(const Block& block, auto code) {
+FontRecord Font(const Block& block, auto code, const FontRecord& window_font) {
   const FontRecord* font = Get<FontRecord>(block, code);
-  return font ? std::optional<FontRecord>(*font) : std::nullopt;
+  return font ? *font : window_font;
 }
 
 Alignment ToAlignment(std::uint8_t stored) {
@@ -62,7 +62,7 @@ Alignment ToAlignment(std::uint8_t stored) {
 
 // A button is a tab stop unless its stored tab-stop flag (0x18) is false; FF on 0x13 makes
 // it the window's default button.
-ControlSpec CommandButton(const Block& block) {
+ControlSpec CommandButton(const Block& block, const FontRecord& window_font) {
   ControlSpec c;
   c.kind = ControlKind::kCommandButton;
   c.caption = Text(block, CommandButtonProperty::kCaption);
@@ -70,13 +70,13 @@ ControlSpec CommandButton(const Block& block) {
   c.tab_index = GetOr<std::int16_t>(block, CommandButtonProperty::kTabIndex, 0);
   c.tab_stop = GetOr<std::uint8_t>(block, CommandButtonProperty::kFlag18, 0xFF) != 0;
   c.default_button = GetOr<std::uint8_t>(block, CommandButtonProperty::kFlag13, 0) != 0;
-  c.font = Font(block, CommandButtonProperty::kFont);
+  c.font = Font(block, CommandButtonProperty::kFont, window_font);
   c.tool_tip = Text(block, CommandButtonProperty::kToolTipText);
   return c;
 }
 
 // 0x13 = 1 is the thin single-line frame; 0x1F = 0 leaves the background unpainted.
-ControlSpec LabelControl(const Block& block) {
+ControlSpec LabelControl(const Block& block, const FontRecord& window_font) {
   ControlSpec c;
   c.kind = ControlKind::kLabel;
   c.caption = Text(block, LabelProperty::kCaption);
@@ -88,7 +88,7 @@ ControlSpec LabelControl(const Block& block) {
   c.alignment = ToAlignment(GetOr<std::uint8_t>(block, LabelProperty::kAlignment, 0));
   c.auto_size = GetOr<std::uint8_t>(block, LabelProperty::kAutoSize, 0) != 0;
   c.transparent = GetOr<std::uint8_t>(block, LabelProperty::kFlag1F, 1) == 0;
-  c.font = Font(block, LabelProperty::kFont);
+  c.font = Font(block, LabelProperty::kFont, window_font);
   return c;
 }
 
@@ -111,12 +111,12 @@ ControlSpec Image(const Block& block) {
   return c;
 }
 
-ControlSpec Control(const Block& block) {
+ControlSpec Control(const Block& block, const FontRecord& window_font) {
   switch (block.class_code) {
     case ClassCode::kCommandButton:
-      return CommandButton(block);
+      return CommandButton(block, window_font);
     case ClassCode::kLabel:
-      return LabelControl(block);
+      return LabelControl(block, window_font);
     case ClassCode::kPictureBox:
       return PictureBox(block);
     case ClassCode::kImage:
@@ -126,14 +126,25 @@ ControlSpec Control(const Block& block) {
   return Image(block);
 }
 
-void AddControls(const Block& parent, int parent_id, std::vector<ControlSpec>& out) {
+// The label's place once its caption is measured; the fitting is kept for later captions.
+void Fit(ControlSpec& label, int parent_width, const TextMeasure& measure, BuiltWindow& built) {
+  const LabelFitting fitting{label.rect, parent_width, label.alignment, label.framed};
+  label.rect = FitLabel(fitting, measure(label.font, label.caption));
+  built.fittings[label.id] = fitting;
+}
+
+// Description order: each control, then the controls it holds.
+void AddControls(const Block& parent, int parent_id, int parent_width, const TextMeasure& measure,
+                 BuiltWindow& built) {
   for (const Block& child : parent.children) {
-    ControlSpec c = Control(child);
+    ControlSpec c = Control(child, built.spec.font);
     c.id = child.id;
     c.parent_id = parent_id;
     c.name = Cp1252ToUtf8(child.name);
-    out.push_back(std::move(c));
-    AddControls(child, child.id, out);
+    if (c.kind == ControlKind::kLabel && c.auto_size) Fit(c, parent_width, measure, built);
+    const int width = c.rect.width;
+    built.spec.controls.push_back(std::move(c));
+    AddControls(child, child.id, width, measure, built);
   }
 }
 
@@ -141,7 +152,7 @@ void AddControls(const Block& parent, int parent_id, std::vector<ControlSpec>& o
 
 FontRecord DefaultWindowFont() { return FontRecord{1, 0, 0, 400, 82500, "MS Sans Serif"}; }
 
-BuiltWindow BuildWindow(std::span<const std::uint8_t> description) {
+BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMeasure& measure) {
   const descriptions::Description read = descriptions::ReadDescription(description);
   const Block& window = read.window;
   BuiltWindow built;
@@ -154,7 +165,7 @@ BuiltWindow BuildWindow(std::span<const std::uint8_t> description) {
   spec.back_colour = GetOr(window, WindowProperty::kBackColor, Colour{kColourButtonFace});
   spec.font = DefaultWindowFont();
   spec.icon = PictureFile(window, WindowProperty::kIcon);
-  AddControls(window, 0, spec.controls);
+  AddControls(window, 0, spec.client.width, measure, built);
   built.start_up_position = static_cast<StartUpPosition>(
       GetOr<std::uint8_t>(window, WindowProperty::kStartUpPosition, 0));
   return built;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,14 +28,14 @@ struct ControlSpec {
   int parent_id = 0;  // 0 is the window's client area, otherwise a picture box
   std::string name;
   ControlKind kind = ControlKind::kLabel;
-  PixelRect rect;                  // in the parent's client area
-  std::string caption;             // UTF-8
-  std::optional<FontRecord> font;  // none: the window's default font
+  PixelRect rect;       // in the parent's client area
+  std::string caption;  // UTF-8
+  FontRecord font;      // the window's default where the control sets none
   Colour back_colour{kColourButtonFace};
   Colour fore_colour{kColourButtonText};
   bool transparent = false;  // label leaves its background unpainted
   Alignment alignment = Alignment::kLeft;
-  bool auto_size = false;  // label as wide as its text and one line high
+  bool auto_size = false;  // label fitted to its text on one line; rect holds the fitted place
   bool framed = false;     // thin single-line frame (label) or sunken frame (picture box)
   bool tab_stop = false;   // takes the focus by Tab
   int tab_index = 0;
@@ -50,7 +49,7 @@ struct WindowSpec {
   std::string caption;  // UTF-8
   PixelRect client;     // x/y: the frame's width at the sides and above; width/height: the client
   Colour back_colour{kColourButtonFace};
-  std::optional<FontRecord> font;
+  FontRecord font;
   std::vector<std::uint8_t> icon;     // carried; a tool-window frame shows none
   std::vector<ControlSpec> controls;  // description order: a parent comes before its children
 };

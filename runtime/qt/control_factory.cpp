@@ -96,26 +96,12 @@ void ApplyColours(QWidget* widget, const ControlSpec& spec) {
   widget->setAutoFillBackground(!spec.transparent);
 }
 
-void FitLabel(QWidget* widget, const ControlSpec& spec) {
-  auto* label = static_cast<QLabel*>(widget);
-  const QFontMetrics metrics(label->font());
-  const int frame = 2 * label->frameWidth();
-  const int width = metrics.horizontalAdvance(label->text()) + frame;
-  const int height = metrics.height() + frame;
-  QRect r = label->geometry();
-  // A centred label keeps its centre line; others keep their left edge.
-  const int left =
-      spec.alignment == Alignment::kCentre ? r.left() + (r.width() - width) / 2 : r.left();
-  label->setGeometry(left, r.top(), width, height);
-}
-
 BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
                             const std::function<void(int)>& on_click) {
   BuiltControls built;
-  const QFont window_font = ToQFont(spec.font.value_or(FontRecord{}));
   for (const ControlSpec& c : spec.controls) {
     QWidget* parent = c.parent_id == 0 ? client : built.by_id.at(c.parent_id);
-    const QFont font = c.font ? ToQFont(*c.font) : window_font;
+    const QFont font = ToQFont(c.font);
     QWidget* widget = nullptr;
     switch (c.kind) {
       case ControlKind::kCommandButton:
@@ -135,7 +121,6 @@ BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
     widget->setObjectName(QString::fromStdString(c.name));
     widget->setGeometry(c.rect.x, c.rect.y, c.rect.width, c.rect.height);
     if (c.kind == ControlKind::kImage) widget->resize(widget->sizeHint());
-    if (c.auto_size) FitLabel(widget, c);
     if (!c.tool_tip.empty()) widget->setToolTip(QString::fromStdString(c.tool_tip));
     built.by_id[c.id] = widget;
   }

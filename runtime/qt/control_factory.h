@@ -23,7 +23,4 @@ BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
 // each time, so calling it after a change of colour scheme follows the scheme.
 void ApplyColours(QWidget* widget, const ControlSpec& spec);
 
-// Gives an AutoSize label the width of its text and the height of one line.
-void FitLabel(QWidget* label, const ControlSpec& spec);
-
 }  // namespace tessel::runtime::qt

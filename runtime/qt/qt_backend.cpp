@@ -112,7 +112,7 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
                    &DestroyLater};
   ToolWindow* widget = native.widget.get();
   if (!spec.icon.empty()) widget->setWindowIcon(QIcon(DecodePicture(spec.icon)));
-  widget->client()->setFont(ToQFont(spec.font.value_or(FontRecord{})));
+  widget->client()->setFont(ToQFont(spec.font));
   native.controls = BuildControls(widget->client(), spec, [this, handle](int id) {
     if (sink_) sink_->OnClick(handle, id);
   });
@@ -216,15 +216,21 @@ Status QtBackend::DestroyWindow(WindowHandle window) {
   return kOk;
 }
 
-Status QtBackend::SetCaption(WindowHandle window, int control_id, std::string_view text) {
-  NativeWindow* native = Find(window);
+Status QtBackend::SetCaption(WindowHandle window, int control_id, std::string_view text,
+                             const PixelRect& rect) {
   auto* label = qobject_cast<QLabel*>(FindControl(window, control_id));
-  if (!native || !label) return kInvalidArgument;
+  if (!label) return kInvalidArgument;
   label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  for (const ControlSpec& c : native->spec.controls) {
-    if (c.id == control_id && c.auto_size) FitLabel(label, c);
-  }
+  label->setGeometry(rect.x, rect.y, rect.width, rect.height);
   return kOk;
+}
+
+// The metrics a QLabel lays its text out with.
+TextSize QtBackend::MeasureText(const FontRecord& font, std::string_view text) {
+  const QFontMetrics metrics(ToQFont(font));
+  return {metrics.horizontalAdvance(
+              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
+          metrics.height()};
 }
 
 int QtBackend::RunEventLoop() {

@@ -30,7 +30,9 @@ class QtBackend : public Backend, public TestSurface {
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
-  Status SetCaption(WindowHandle window, int control_id, std::string_view text) override;
+  Status SetCaption(WindowHandle window, int control_id, std::string_view text,
+                    const PixelRect& rect) override;
+  TextSize MeasureText(const FontRecord& font, std::string_view text) override;
   int RunEventLoop() override;
   void Quit(int exit_code) override;
   void ShowErrorBox(std::string_view title, std::string_view text) override;

@@ -6,6 +6,7 @@
 
 #include "runtime/win32/picture.h"
 #include "runtime/win32/text.h"
+#include "runtime/win32/text_extent.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -20,24 +21,6 @@ HMENU ChildId(const ControlSpec& spec) {
   return reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChildId + spec.id));
 }
 
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-SIZE TextExtent(HFONT font, const std::wstring& text, TEXTMETRICW* metrics) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, font);
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  if (metrics) GetTextMetricsW(dc, metrics);
-  SelectObject(dc, previous);
-  ReleaseDC(nullptr, dc);
-  return size;
-}
-
 HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style, DWORD ex_style,
                const ControlSpec& spec, HWND parent, RECT r) {
   return CreateWindowExW(ex_style, window_class, text.c_str(), kChild | style, r.left, r.top,
@@ -48,7 +31,7 @@ HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD styl
 // The caption breaks into lines only where it is wider than the button.
 HWND MakeButton(const ControlSpec& spec, HWND parent, RECT r, HFONT font) {
   const std::wstring caption = Widen(spec.caption);
-  const bool wraps = TextExtent(font, caption, nullptr).cx > r.right - r.left - kButtonTextInset;
+  const bool wraps = TextExtent(font, caption).width > r.right - r.left - kButtonTextInset;
   DWORD style = spec.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   if (spec.tab_stop) style |= WS_TABSTOP;
   if (wraps) style |= BS_MULTILINE;
@@ -163,29 +146,11 @@ RECT RectInParent(HWND child) {
   return r;
 }
 
-void FitLabel(HWND label, const ControlSpec& spec) {
-  TEXTMETRICW metrics{};
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
-  const SIZE text = TextExtent(font, WindowText(label), &metrics);
-  const int frame = (GetWindowLongW(label, GWL_STYLE) & WS_BORDER) ? 2 : 0;
-  const int width = text.cx + frame;
-  const int height = metrics.tmHeight + frame;
-  const RECT r = RectInParent(label);
-  // Stored centres sit half a pixel right of the true one where that falls on half a pixel,
-  // so a half pixel here rounds to the left.
-  const int spare = r.right - r.left - width;
-  const int left = spec.alignment == Alignment::kCentre
-                       ? r.left + (spare >= 0 ? spare / 2 : -((1 - spare) / 2))
-                       : r.left;
-  SetWindowPos(label, nullptr, left, r.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void BuildControls(FormWindow& form) {
-  const HFONT window_font = form.gdi.Font(form.spec.font.value_or(FontRecord{}));
   for (const ControlSpec& c : form.spec.controls) {
     HWND parent = c.parent_id == 0 ? form.hwnd : form.Control(c.parent_id);
     if (!parent) continue;
-    const HFONT font = c.font ? form.gdi.Font(*c.font) : window_font;
+    const HFONT font = form.gdi.Font(c.font);
     HWND control = MakeControl(form, c, parent, ToRect(c.rect), font);
     if (!control) continue;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -194,7 +159,6 @@ void BuildControls(FormWindow& form) {
       // Enter presses it while the focus is on no other push button.
       SendMessageW(form.hwnd, DM_SETDEFID, kFirstChildId + c.id, 0);
     }
-    if (c.auto_size && c.kind == ControlKind::kLabel) FitLabel(control, c);
     if (!c.tool_tip.empty()) {
       if (!form.tool_tips) form.tool_tips = MakeToolTips(form.hwnd);
       AddToolTip(form.tool_tips, control, c.tool_tip);

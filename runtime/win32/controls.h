@@ -8,10 +8,6 @@ namespace tessel::runtime::win32 {
 // stacking and tab order; fills form.controls.
 void BuildControls(FormWindow& form);
 
-// Gives an AutoSize label the width of its text and the height of one line. A centred label
-// keeps its centre line, any other its left edge.
-void FitLabel(HWND label, const ControlSpec& spec);
-
 // A child window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND child);
 

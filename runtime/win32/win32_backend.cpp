@@ -3,6 +3,7 @@
 #include "runtime/win32/controls.h"
 #include "runtime/win32/input.h"
 #include "runtime/win32/text.h"
+#include "runtime/win32/text_extent.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -193,14 +194,16 @@ void Win32Backend::ReturnActivation(const FormWindow& gone) {
   }
 }
 
-Status Win32Backend::SetCaption(WindowHandle window, int control_id, std::string_view text) {
+Status Win32Backend::SetCaption(WindowHandle window, int control_id, std::string_view text,
+                                const PixelRect& rect) {
   FormWindow* form = Find(window);
   const ControlSpec* spec = form ? form->Spec(control_id) : nullptr;
   HWND label = form ? form->Control(control_id) : nullptr;
   if (!spec || !label || spec->kind != ControlKind::kLabel) return kInvalidArgument;
   const RECT before = RectInParent(label);
   SetWindowTextW(label, Widen(text).c_str());
-  if (spec->auto_size) FitLabel(label, *spec);
+  SetWindowPos(label, nullptr, rect.x, rect.y, rect.width, rect.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   if (spec->transparent) {
     // Nothing of a transparent label clears its old text: the surface under it must.
     const RECT after = RectInParent(label);
@@ -209,6 +212,10 @@ Status Win32Backend::SetCaption(WindowHandle window, int control_id, std::string
     RedrawWindow(GetParent(label), &both, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
   return kOk;
+}
+
+TextSize Win32Backend::MeasureText(const FontRecord& font, std::string_view text) {
+  return TextExtent(measuring_fonts_.Font(font), Widen(text));
 }
 
 bool Win32Backend::PumpOne() {

@@ -30,7 +30,9 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
-  Status SetCaption(WindowHandle window, int control_id, std::string_view text) override;
+  Status SetCaption(WindowHandle window, int control_id, std::string_view text,
+                    const PixelRect& rect) override;
+  TextSize MeasureText(const FontRecord& font, std::string_view text) override;
   int RunEventLoop() override;
   void Quit(int exit_code) override;
   void ShowErrorBox(std::string_view title, std::string_view text) override;
@@ -85,6 +87,7 @@ class Win32Backend : public Backend, public TestSurface, private FormEvents {
   void RunNextTask();
   static LRESULT CALLBACK TaskWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
+  GdiStore measuring_fonts_;  // windows come and go; the fonts they are measured in stay
   EventSink* sink_ = nullptr;
   std::map<WindowHandle, std::unique_ptr<FormWindow>> windows_;
   WindowHandle next_handle_ = 1;

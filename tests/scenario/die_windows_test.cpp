@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "runtime/core/services.h"
 #include "program/resources/bitmap_file.h"
 #include "program/resources/picture_tables.h"
+#include "runtime/core/services.h"
 #include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
 #include "tests/scenario/text_bands.h"
@@ -161,6 +161,19 @@ TEST(DieWindows, ShowTheSystemArrowNotTheirStoredPointer) {
   s.Then([&] { OpenBothDice(s); }).Then([&] {
     EXPECT_TRUE(s.surface().ShowsArrowPointer(s.Handle("W6Form")));
     EXPECT_TRUE(s.surface().ShowsArrowPointer(s.Handle("W20Form")));
+  });
+  s.Run();
+}
+
+// The twenty's credit label is auto-size: as wide as its caption as this platform draws its font,
+// one line high, at its stored Left and Top; the six's is not, and keeps its stored size.
+TEST(DieWindows, OnlyTheTwentysCreditLabelTakesItsTextsSize) {
+  Scenario s;
+  s.Then([&] { OpenBothDice(s); }).Then([&] {
+    const runtime::TextSize text = s.faults().MeasureText(
+        runtime::FontRecord{1, 0, 0, 400, 82500, "Arial"}, " by Kestro Productions");
+    EXPECT_EQ(s.ControlRect("W20Form", "W6Over"), (PixelRect{115, 144, text.width, text.height}));
+    EXPECT_EQ(s.ControlRect("W6Form", "cLA"), (PixelRect{52, 144, 113, 14}));
   });
   s.Run();
 }

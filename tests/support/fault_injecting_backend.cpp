@@ -43,10 +43,10 @@ Status FaultInjectingBackend::DestroyWindow(WindowHandle window) {
   return Forward(Operation::kDestroyWindow, window, [&] { return inner_.DestroyWindow(window); });
 }
 
-Status FaultInjectingBackend::SetCaption(WindowHandle window, int control_id,
-                                         std::string_view text) {
+Status FaultInjectingBackend::SetCaption(WindowHandle window, int control_id, std::string_view text,
+                                         const PixelRect& rect) {
   return Forward(Operation::kSetCaption, window,
-                 [&] { return inner_.SetCaption(window, control_id, text); });
+                 [&] { return inner_.SetCaption(window, control_id, text, rect); });
 }
 
 }  // namespace tessel::runtime

@@ -37,7 +37,11 @@ class FaultInjectingBackend : public Backend {
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
-  Status SetCaption(WindowHandle window, int control_id, std::string_view text) override;
+  Status SetCaption(WindowHandle window, int control_id, std::string_view text,
+                    const PixelRect& rect) override;
+  TextSize MeasureText(const FontRecord& font, std::string_view text) override {
+    return inner_.MeasureText(font, text);
+  }
   int RunEventLoop() override { return inner_.RunEventLoop(); }
   void Quit(int exit_code) override { inner_.Quit(exit_code); }
   void ShowErrorBox(std::string_view title, std::string_view text) override {

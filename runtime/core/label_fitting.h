@@ -1,0 +1,22 @@
+#pragma once
+
+#include "runtime/core/pixel_rect.h"
+#include "runtime/core/text_size.h"
+#include "runtime/core/window_spec.h"
+
+namespace tessel::runtime {
+
+// What the place of an auto-size label depends on besides its text.
+struct LabelFitting {
+  PixelRect stored;      // as the description places it
+  int parent_width = 0;  // of the client area or picture box the label lies on
+  Alignment alignment = Alignment::kLeft;
+  bool framed = false;
+};
+
+// An auto-size label is exactly as wide as its text and one line high, its frame added; its Left
+// and Top stay. A centred label stored centred on its parent stays centred on it, half a pixel
+// to the right where the centre falls on a half pixel.
+PixelRect FitLabel(const LabelFitting& label, TextSize text);
+
+}  // namespace tessel::runtime

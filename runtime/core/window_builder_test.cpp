@@ -1,0 +1,92 @@
+#include "runtime/core/window_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "runtime/descriptions/make.h"
+#include "runtime/descriptions/writer.h"
+
+namespace tessel::runtime {
+
+std::ostream& operator<<(std::ostream& out, const PixelRect& r);
+
+namespace {
+
+using descriptions::Block;
+using descriptions::ClassCode;
+using descriptions::Geometry;
+using descriptions::Prop;
+using L = descriptions::LabelProperty;
+
+Block AutoSizeLabel(std::uint8_t id, std::string name, std::string caption, Geometry geometry,
+                    std::uint8_t alignment) {
+  return Block{id,
+               std::move(name),
+               ClassCode::kLabel,
+               {Prop(L::kCaption, descriptions::Text(std::move(caption))),
+                Prop(L::kGeometry, geometry), Prop(L::kAlignment, descriptions::Byte(alignment)),
+                Prop(L::kAutoSize, descriptions::Byte(0xFF))},
+               {}};
+}
+
+// A window of 300 x 200 pixels: a panel 229 pixels wide holding a centred auto-size label stored
+// centred on it, and on the window a left-aligned auto-size label in a font of its own.
+std::vector<std::uint8_t> SampleWindow() {
+  Block panel{1,
+              "Panel",
+              ClassCode::kPictureBox,
+              {Prop(descriptions::PictureBoxProperty::kGeometry, Geometry{120, 120, 3435, 1470})},
+              {AutoSizeLabel(2, "Centred",
+                             "W\xFC"
+                             "rfel",
+                             {525, 60, 2400, 435}, 2)}};
+  Block left = AutoSizeLabel(3, "Left", "Links", {1725, 2160, 1485, 210}, 0);
+  left.properties.push_back(Prop(L::kFont, descriptions::Font("Arial", 82500, 400)));
+  descriptions::Description d;
+  d.class_id = descriptions::kWindowClassId;
+  d.window = Block{0,
+                   "WSample",
+                   ClassCode::kWindow,
+                   {Prop(descriptions::WindowProperty::kClientRect,
+                         descriptions::ClientRect{45, 285, 4500, 3000})},
+                   {panel, left}};
+  return descriptions::WriteDescription(d);
+}
+
+struct Measured {
+  std::string face;
+  std::string text;
+};
+
+// The panel's label gets 158 pixels: (229 - 158) / 2 leaves an odd spare pixel.
+TEST(WindowBuilder, FitsAutoSizeLabelsToTheTextAsTheBackendMeasuresIt) {
+  std::vector<Measured> measured;
+  const BuiltWindow built =
+      BuildWindow(SampleWindow(), [&](const FontRecord& font, std::string_view text) {
+        measured.push_back({font.face, std::string(text)});
+        return TextSize{text == "Links" ? 31 : 158, font.face == "Arial" ? 14 : 13};
+      });
+  const std::vector<ControlSpec>& controls = built.spec.controls;
+  ASSERT_EQ(controls.size(), 3u);
+  EXPECT_EQ(built.spec.client, (PixelRect{3, 19, 300, 200}));
+  EXPECT_EQ(controls[0].rect, (PixelRect{8, 8, 229, 98}));
+  EXPECT_EQ(controls[1].rect, (PixelRect{36, 4, 158, 13}));
+  EXPECT_EQ(controls[2].rect, (PixelRect{115, 144, 31, 14}));
+  // In the window's default font where the label sets none, the caption as UTF-8.
+  ASSERT_EQ(measured.size(), 2u);
+  EXPECT_EQ(measured[0].face, "MS Sans Serif");
+  EXPECT_EQ(measured[0].text, "W\u00FCrfel");
+  EXPECT_EQ(measured[1].face, "Arial");
+  // What a later caption is fitted by: the stored place, not the fitted one.
+  ASSERT_EQ(built.fittings.count(2), 1u);
+  EXPECT_EQ(built.fittings.at(2).stored, (PixelRect{35, 4, 160, 29}));
+  EXPECT_EQ(built.fittings.at(2).parent_width, 229);
+  EXPECT_EQ(built.fittings.at(3).parent_width, 300);
+  EXPECT_EQ(built.fittings.count(1), 0u);
+}
+
+}  // namespace
+}  // namespace tessel::runtime

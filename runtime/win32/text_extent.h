@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+#include "runtime/core/text_size.h"
+#include "runtime/win32/win32_api.h"
+
+namespace tessel::runtime::win32 {
+
+// One line of text in that font as GDI draws it on the screen: its advance width and the
+// font's line height.
+TextSize TextExtent(HFONT font, std::wstring_view text);
+
+}  // namespace tessel::runtime::win32

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "runtime/core/control_order.h"
 #include "runtime/core/cp1252.h"
 #include "runtime/core/units.h"
 #include "runtime/descriptions/reader.h"
@@ -166,6 +167,8 @@ BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMea
   spec.font = DefaultWindowFont();
   spec.icon = PictureFile(window, WindowProperty::kIcon);
   AddControls(window, 0, spec.client.width, measure, built);
+  spec.tab_order = TabOrder(spec.controls);
+  spec.front_to_back = FrontToBack(spec.controls);
   built.start_up_position = static_cast<StartUpPosition>(
       GetOr<std::uint8_t>(window, WindowProperty::kStartUpPosition, 0));
   return built;

@@ -35,12 +35,12 @@ struct ControlSpec {
   Colour fore_colour{kColourButtonText};
   bool transparent = false;  // label leaves its background unpainted
   Alignment alignment = Alignment::kLeft;
-  bool auto_size = false;  // label fitted to its text on one line; rect holds the fitted place
-  bool framed = false;     // thin single-line frame (label) or sunken frame (picture box)
-  bool tab_stop = false;   // takes the focus by Tab
-  int tab_index = 0;
-  bool default_button = false;        // Enter presses it wherever the focus is
-  std::string tool_tip;               // UTF-8, blanks kept
+  bool auto_size = false;       // label fitted to its text on one line; rect holds the fitted place
+  bool framed = false;          // thin single-line frame (label) or sunken frame (picture box)
+  bool tab_stop = false;        // takes the focus by Tab
+  int tab_index = 0;            // as stored; the window's tab_order is what applies
+  bool default_button = false;  // Enter presses it wherever the focus is
+  std::string tool_tip;         // UTF-8, blanks kept
   std::vector<std::uint8_t> picture;  // icon, cursor or bitmap file; shown at natural size
 };
 
@@ -52,6 +52,8 @@ struct WindowSpec {
   FontRecord font;
   std::vector<std::uint8_t> icon;     // carried; a tool-window frame shows none
   std::vector<ControlSpec> controls;  // description order: a parent comes before its children
+  std::vector<int> tab_order;         // the tab stops' ids in the order Tab walks them
+  std::vector<int> front_to_back;     // every control's id; siblings lie in this order
 };
 
 }  // namespace tessel::runtime

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <algorithm>
 
 #include "runtime/qt/qt_style.h"
 #include "runtime/qt/wrapping_button.h"
@@ -62,27 +61,19 @@ QWidget* MakePictureBox(QWidget* parent, const ControlSpec& spec) {
   return box;
 }
 
-// Labels and images are drawn on their parent's own surface, so they lie behind every button
-// and picture box; among themselves, later ones lie in front.
-void StackLightweightControlsBehind(const WindowSpec& spec, const BuiltControls& built) {
-  for (auto it = spec.controls.rbegin(); it != spec.controls.rend(); ++it) {
-    if (it->kind == ControlKind::kLabel || it->kind == ControlKind::kImage) {
-      built.by_id.at(it->id)->lower();
-    }
+// Raised from the back, so that the first ends up in front of its siblings.
+void Stack(const WindowSpec& spec, const BuiltControls& built) {
+  for (auto it = spec.front_to_back.rbegin(); it != spec.front_to_back.rend(); ++it) {
+    built.by_id.at(*it)->raise();
   }
 }
 
 void SetTabOrder(const WindowSpec& spec, BuiltControls& built) {
-  std::vector<const ControlSpec*> stops;
-  for (const ControlSpec& c : spec.controls) {
-    if (c.kind == ControlKind::kCommandButton && c.tab_stop) stops.push_back(&c);
+  const std::vector<int>& order = spec.tab_order;
+  for (size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(built.by_id.at(order[i - 1]), built.by_id.at(order[i]));
   }
-  std::stable_sort(stops.begin(), stops.end(),
-                   [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
-  for (size_t i = 1; i < stops.size(); ++i) {
-    QWidget::setTabOrder(built.by_id.at(stops[i - 1]->id), built.by_id.at(stops[i]->id));
-  }
-  if (!stops.empty()) built.first_tab_stop = built.by_id.at(stops.front()->id);
+  if (!order.empty()) built.first_tab_stop = built.by_id.at(order.front());
 }
 
 }  // namespace
@@ -124,7 +115,7 @@ BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
     if (!c.tool_tip.empty()) widget->setToolTip(QString::fromStdString(c.tool_tip));
     built.by_id[c.id] = widget;
   }
-  StackLightweightControlsBehind(spec, built);
+  Stack(spec, built);
   SetTabOrder(spec, built);
   return built;
 }

@@ -1,8 +1,6 @@
 #include "runtime/win32/controls.h"
 
-#include <algorithm>
-#include <tuple>
-#include <vector>
+#include <map>
 
 #include "runtime/win32/picture.h"
 #include "runtime/win32/text.h"
@@ -92,29 +90,18 @@ HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r,
   return nullptr;
 }
 
-// Front to back among siblings: the tab stops in tab order (the dialog manager walks them from
-// the front), then the other buttons and picture boxes, then labels and images, which lie
-// behind every window control and, among themselves, later ones in front.
-std::tuple<int, int> StackKey(const ControlSpec& c, int position) {
-  const bool drawn_on_parent = c.kind == ControlKind::kLabel || c.kind == ControlKind::kImage;
-  if (drawn_on_parent) return {2, -position};
-  if (c.kind == ControlKind::kCommandButton && c.tab_stop) return {0, c.tab_index};
-  return {1, position};
-}
-
-void Restack(const FormWindow& form, int parent_id) {
-  std::vector<std::pair<std::tuple<int, int>, HWND>> order;
-  for (size_t i = 0; i < form.spec.controls.size(); ++i) {
-    const ControlSpec& c = form.spec.controls[i];
-    if (c.parent_id == parent_id)
-      order.emplace_back(StackKey(c, static_cast<int>(i)), form.Control(c.id));
-  }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  HWND previous = HWND_TOP;
-  for (const auto& [key, hwnd] : order) {
-    SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    previous = hwnd;
+// Each control goes behind the sibling before it; the dialog manager walks the tab stops from
+// the front, so the stacking is the tab order too.
+void Stack(const FormWindow& form) {
+  std::map<HWND, HWND> previous;  // by parent
+  for (const int id : form.spec.front_to_back) {
+    HWND control = form.Control(id);
+    if (!control) continue;
+    HWND parent = GetParent(control);
+    const auto before = previous.find(parent);
+    SetWindowPos(control, before == previous.end() ? HWND_TOP : before->second, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous[parent] = control;
   }
 }
 
@@ -164,10 +151,7 @@ void BuildControls(FormWindow& form) {
       AddToolTip(form.tool_tips, control, c.tool_tip);
     }
   }
-  Restack(form, 0);
-  for (const ControlSpec& c : form.spec.controls) {
-    if (c.kind == ControlKind::kPictureBox) Restack(form, c.id);
-  }
+  Stack(form);
 }
 
 }  // namespace tessel::runtime::win32

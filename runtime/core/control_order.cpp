@@ -1,0 +1,48 @@
+#include "runtime/core/control_order.h"
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+namespace tessel::runtime {
+namespace {
+
+bool IsTabStop(const ControlSpec& c) { return c.kind == ControlKind::kCommandButton && c.tab_stop; }
+
+bool DrawnOnParent(const ControlSpec& c) {
+  return c.kind == ControlKind::kLabel || c.kind == ControlKind::kImage;
+}
+
+// Ascending keys run front to back.
+std::tuple<int, int> StackKey(const ControlSpec& c, int position) {
+  if (IsTabStop(c)) return {0, c.tab_index};
+  return {DrawnOnParent(c) ? 2 : 1, -position};
+}
+
+}  // namespace
+
+std::vector<int> TabOrder(const std::vector<ControlSpec>& controls) {
+  std::vector<const ControlSpec*> stops;
+  for (const ControlSpec& c : controls) {
+    if (IsTabStop(c)) stops.push_back(&c);
+  }
+  std::stable_sort(stops.begin(), stops.end(),
+                   [](const auto* a, const auto* b) { return a->tab_index < b->tab_index; });
+  std::vector<int> ids;
+  for (const ControlSpec* c : stops) ids.push_back(c->id);
+  return ids;
+}
+
+std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls) {
+  std::vector<std::pair<std::tuple<int, int>, int>> keyed;
+  for (size_t i = 0; i < controls.size(); ++i) {
+    keyed.emplace_back(StackKey(controls[i], static_cast<int>(i)), controls[i].id);
+  }
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<int> ids;
+  for (const auto& [key, id] : keyed) ids.push_back(id);
+  return ids;
+}
+
+}  // namespace tessel::runtime

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+#include "runtime/core/window_spec.h"
+
+namespace tessel::runtime {
+
+// The tab stops' ids in the order Tab walks them: by TabIndex, equal ones in description order.
+std::vector<int> TabOrder(const std::vector<ControlSpec>& controls);
+
+// Every control's id, front to back; only the order of siblings means anything. The tab stops
+// lead, in tab order, as a dialog walks its controls from the front; then the other buttons and
+// picture boxes; labels and images are drawn on their parent's own surface, behind all of these.
+// Within the last two groups, what the description stores later lies in front.
+std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls);
+
+}  // namespace tessel::runtime

@@ -40,9 +40,9 @@ PixelRect Pixels(const descriptions::Geometry& g) {
           TwipsToPixels(g.height)};
 }
 
-std::vector<std::uint8_t> PictureFile(const Block& block, auto code) {
+std::optional<PictureSpec> StoredPicture(const Block& block, auto code) {
   const descriptions::Picture* picture = Get<descriptions::Picture>(block, code);
-  return picture ? picture->file : std::vector<std::uint8_t>{};
+  return picture ? ReadPicture(picture->file) : std::nullopt;
 }
 
 FontRecord Font(const Block& block, auto code, const FontRecord& window_font) {
@@ -108,7 +108,12 @@ ControlSpec Image(const Block& block) {
   ControlSpec c;
   c.kind = ControlKind::kImage;
   c.rect = Pixels(GetOr(block, ImageProperty::kGeometry, descriptions::Geometry{}));
-  c.picture = PictureFile(block, ImageProperty::kPicture);
+  c.picture = StoredPicture(block, ImageProperty::kPicture);
+  // Shown at its natural size; one whose header gives none keeps the stored size.
+  if (c.picture && c.picture->width > 0) {
+    c.rect.width = c.picture->width;
+    c.rect.height = c.picture->height;
+  }
   return c;
 }
 
@@ -165,7 +170,7 @@ BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMea
                  TwipsToPixels(client.height)};
   spec.back_colour = GetOr(window, WindowProperty::kBackColor, Colour{kColourButtonFace});
   spec.font = DefaultWindowFont();
-  spec.icon = PictureFile(window, WindowProperty::kIcon);
+  spec.icon = StoredPicture(window, WindowProperty::kIcon);
   AddControls(window, 0, spec.client.width, measure, built);
   spec.tab_order = TabOrder(spec.controls);
   spec.front_to_back = FrontToBack(spec.controls);

@@ -8,6 +8,7 @@
 
 #include "runtime/descriptions/make.h"
 #include "runtime/descriptions/writer.h"
+#include "tests/support/description_samples.h"
 
 namespace tessel::runtime {
 
@@ -86,6 +87,46 @@ TEST(WindowBuilder, FitsAutoSizeLabelsToTheTextAsTheBackendMeasuresIt) {
   EXPECT_EQ(built.fittings.at(2).parent_width, 229);
   EXPECT_EQ(built.fittings.at(3).parent_width, 300);
   EXPECT_EQ(built.fittings.count(1), 0u);
+}
+
+Block Image(std::uint8_t id, std::vector<std::uint8_t> file) {
+  return Block{id,
+               "Image" + std::to_string(id),
+               ClassCode::kImage,
+               {Prop(descriptions::ImageProperty::kPicture, descriptions::PictureOf(file)),
+                Prop(descriptions::ImageProperty::kGeometry, Geometry{60, -120, 1500, 600})},
+               {}};
+}
+
+// What the header of each picture says decides its kind and the image's size; a picture whose
+// header gives no size keeps the stored one.
+TEST(WindowBuilder, ShowsImagesAtTheSizeTheirHeaderGives) {
+  using descriptions::testing::BitmapFile;
+  using descriptions::testing::IconFile;
+  descriptions::Description d;
+  d.class_id = descriptions::kWindowClassId;
+  d.window =
+      Block{0,
+            "WImages",
+            ClassCode::kWindow,
+            {Prop(descriptions::WindowProperty::kIcon, descriptions::PictureOf(IconFile(2, 16)))},
+            {Image(1, BitmapFile(44, 7)), Image(2, IconFile(1, 32)), Image(3, BitmapFile(0, 7))}};
+  const BuiltWindow built =
+      BuildWindow(descriptions::WriteDescription(d),
+                  [](const FontRecord&, std::string_view) { return TextSize{}; });
+  const std::vector<ControlSpec>& images = built.spec.controls;
+  ASSERT_EQ(images.size(), 3u);
+  EXPECT_EQ(images[0].rect, (PixelRect{4, -8, 44, 7}));
+  EXPECT_EQ(images[0].picture->kind, PictureKind::kBitmap);
+  EXPECT_EQ(images[1].rect, (PixelRect{4, -8, 32, 32}));
+  EXPECT_EQ(images[1].picture->kind, PictureKind::kIcon);
+  EXPECT_EQ(images[2].rect, (PixelRect{4, -8, 100, 40}));
+  ASSERT_TRUE(built.spec.icon.has_value());
+  EXPECT_EQ(built.spec.icon->kind, PictureKind::kCursor);
+  EXPECT_EQ(built.spec.icon->width, 16);
+  // The program's own icon comes from outside any description: nothing shows of no known kind.
+  EXPECT_FALSE(ReadPicture({'G', 'I', 'F', '8', '9', 'a'}).has_value());
+  EXPECT_FALSE(ReadPicture({}).has_value());
 }
 
 }  // namespace

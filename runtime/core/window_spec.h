@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "runtime/core/picture_spec.h"
 #include "runtime/core/pixel_rect.h"
 #include "runtime/descriptions/model.h"
 
@@ -41,7 +43,7 @@ struct ControlSpec {
   int tab_index = 0;            // as stored; the window's tab_order is what applies
   bool default_button = false;  // Enter presses it wherever the focus is
   std::string tool_tip;         // UTF-8, blanks kept
-  std::vector<std::uint8_t> picture;  // icon, cursor or bitmap file; shown at natural size
+  std::optional<PictureSpec> picture;  // an image's; rect has its natural size
 };
 
 struct WindowSpec {
@@ -50,7 +52,7 @@ struct WindowSpec {
   PixelRect client;     // x/y: the frame's width at the sides and above; width/height: the client
   Colour back_colour{kColourButtonFace};
   FontRecord font;
-  std::vector<std::uint8_t> icon;     // carried; a tool-window frame shows none
+  std::optional<PictureSpec> icon;    // for the window system's lists; a tool window shows none
   std::vector<ControlSpec> controls;  // description order: a parent comes before its children
   std::vector<int> tab_order;         // the tab stops' ids in the order Tab walks them
   std::vector<int> front_to_back;     // every control's id; siblings lie in this order

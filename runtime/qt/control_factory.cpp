@@ -48,7 +48,7 @@ QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec, const QFont& font) 
 
 QWidget* MakeImage(QWidget* parent, const ControlSpec& spec) {
   auto* image = new QLabel(parent);
-  image->setPixmap(DecodePicture(spec.picture));
+  if (spec.picture) image->setPixmap(DecodePicture(*spec.picture));
   image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   image->setFocusPolicy(Qt::NoFocus);
   return image;
@@ -111,7 +111,6 @@ BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
     }
     widget->setObjectName(QString::fromStdString(c.name));
     widget->setGeometry(c.rect.x, c.rect.y, c.rect.width, c.rect.height);
-    if (c.kind == ControlKind::kImage) widget->resize(widget->sizeHint());
     if (!c.tool_tip.empty()) widget->setToolTip(QString::fromStdString(c.tool_tip));
     built.by_id[c.id] = widget;
   }

@@ -111,7 +111,7 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
   native.widget = {new ToolWindow(QString::fromStdString(spec.caption), client, FrameOf(spec)),
                    &DestroyLater};
   ToolWindow* widget = native.widget.get();
-  if (!spec.icon.empty()) widget->setWindowIcon(QIcon(DecodePicture(spec.icon)));
+  if (spec.icon) widget->setWindowIcon(QIcon(DecodePicture(*spec.icon)));
   widget->client()->setFont(ToQFont(spec.font));
   native.controls = BuildControls(widget->client(), spec, [this, handle](int id) {
     if (sink_) sink_->OnClick(handle, id);

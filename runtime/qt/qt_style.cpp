@@ -68,13 +68,12 @@ QColor ToQColor(Colour colour) {
                 static_cast<int>((colour.value >> 16) & 0xFF));
 }
 
-QPixmap DecodePicture(const std::vector<std::uint8_t>& file) {
-  if (file.size() < 4) return {};
-  const auto* data = reinterpret_cast<const uchar*>(file.data());
-  const auto size = static_cast<int>(file.size());
-  const bool bitmap = file[0] == 'B' && file[1] == 'M';
-  const char* format = bitmap ? "BMP" : (file[2] == 2 ? "CUR" : "ICO");
-  return QPixmap::fromImage(QImage::fromData(data, size, format));
+QPixmap DecodePicture(const PictureSpec& picture) {
+  const char* format = "BMP";
+  if (picture.kind == PictureKind::kIcon) format = "ICO";
+  if (picture.kind == PictureKind::kCursor) format = "CUR";
+  const auto* data = reinterpret_cast<const uchar*>(picture.file.data());
+  return QPixmap::fromImage(QImage::fromData(data, static_cast<int>(picture.file.size()), format));
 }
 
 }  // namespace tessel::runtime::qt

@@ -22,7 +22,7 @@ QColor ToQColor(Colour colour);
 // Changes a system colour for the windows built from now on.
 void SetSystemColour(std::uint32_t index, QColor colour);
 
-// Icon, cursor or bitmap file bytes, decoded by Qt's image readers; null when they do not read.
-QPixmap DecodePicture(const std::vector<std::uint8_t>& file);
+// A picture decoded by Qt's image reader for its kind; null when the bytes do not read.
+QPixmap DecodePicture(const PictureSpec& picture);
 
 }  // namespace tessel::runtime::qt

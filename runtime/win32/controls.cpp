@@ -56,9 +56,9 @@ HWND MakeLabel(const ControlSpec& spec, HWND parent, RECT r) {
   return MakeChild(L"STATIC", Widen(spec.caption), style, ex_style, spec, parent, r);
 }
 
-// Shown at the picture's natural size; a picture that does not read leaves the stored size.
+// A static control takes its image's size when it gets one; it is put back to the runtime's.
 HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
-  const Picture picture = DecodePicture(spec.picture);
+  const Picture picture = spec.picture ? DecodePicture(*spec.picture) : Picture{};
   const DWORD style = picture.icon ? SS_ICON : SS_BITMAP;
   HWND image = MakeChild(L"STATIC", L"", style, 0, spec, parent, r);
   if (picture.bitmap) {
@@ -69,10 +69,8 @@ HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
     SendMessageW(image, STM_SETIMAGE, picture.cursor ? IMAGE_CURSOR : IMAGE_ICON,
                  reinterpret_cast<LPARAM>(picture.icon));
   }
-  if (!picture.empty()) {
-    SetWindowPos(image, nullptr, r.left, r.top, picture.width, picture.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  SetWindowPos(image, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   return image;
 }
 

@@ -157,7 +157,8 @@ namespace {
 
 // For the task switcher and the window list; a tool window's title bar shows no icon.
 void SetIcon(FormWindow& form) {
-  const Picture icon = DecodePicture(form.spec.icon);
+  if (!form.spec.icon) return;
+  const Picture icon = DecodePicture(*form.spec.icon);
   if (icon.bitmap) DeleteObject(icon.bitmap);  // a bitmap is no window icon
   if (!icon.icon) return;
   form.gdi.Keep(icon.icon);

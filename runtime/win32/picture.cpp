@@ -24,7 +24,7 @@ HBITMAP MakeBitmap(const std::vector<std::uint8_t>& file, const PictureLayout& l
 // spot.
 HICON MakeIcon(const std::vector<std::uint8_t>& file, const PictureLayout& layout) {
   std::vector<std::uint8_t> resource;
-  const bool cursor = layout.type == PictureType::kCursor;
+  const bool cursor = layout.kind == PictureKind::kCursor;
   if (cursor) {
     const auto x = static_cast<std::uint16_t>(layout.hot_spot_x);
     const auto y = static_cast<std::uint16_t>(layout.hot_spot_y);
@@ -39,21 +39,19 @@ HICON MakeIcon(const std::vector<std::uint8_t>& file, const PictureLayout& layou
 
 }  // namespace
 
-Picture DecodePicture(const std::vector<std::uint8_t>& file) {
-  if (file.empty()) return {};
-  const PictureLayout layout = LocatePicture(file);
+Picture DecodePicture(const PictureSpec& spec) {
+  const std::vector<std::uint8_t>& file = spec.file;
+  const PictureLayout layout = LocatePicture(file, spec.kind);
   if (!layout.ok()) {
     LogLine("picture does not read: " + layout.error);
     return {};
   }
   Picture picture;
-  picture.width = layout.width;
-  picture.height = layout.height;
-  if (layout.type == PictureType::kBitmap) {
+  if (spec.kind == PictureKind::kBitmap) {
     picture.bitmap = MakeBitmap(file, layout);
   } else {
     picture.icon = MakeIcon(file, layout);
-    picture.cursor = layout.type == PictureType::kCursor;
+    picture.cursor = spec.kind == PictureKind::kCursor;
   }
   return picture;
 }

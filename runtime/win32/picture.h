@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
+#include "runtime/core/picture_spec.h"
 #include "runtime/win32/win32_api.h"
 
 namespace tessel::runtime::win32 {
@@ -12,14 +10,12 @@ struct Picture {
   HBITMAP bitmap = nullptr;
   HICON icon = nullptr;
   bool cursor = false;
-  int width = 0;
-  int height = 0;
 
   bool empty() const { return !bitmap && !icon; }
 };
 
-// Decodes a bitmap, icon or cursor file; an empty picture when the bytes do not read. The
-// caller owns what comes back.
-Picture DecodePicture(const std::vector<std::uint8_t>& file);
+// Decodes a bitmap, icon or cursor file as its kind says; an empty picture when the bytes do not
+// read. The caller owns what comes back.
+Picture DecodePicture(const PictureSpec& picture);
 
 }  // namespace tessel::runtime::win32

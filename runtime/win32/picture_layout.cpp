@@ -5,6 +5,8 @@
 namespace tessel::runtime::win32 {
 namespace {
 
+using descriptions::PictureKind;
+
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kDirectorySize = 6;
@@ -45,6 +47,7 @@ PictureLayout LocateBitmap(std::span<const std::uint8_t> b) {
   if (!Fits(b, 0, kFileHeaderSize + kInfoHeaderSize)) {
     return Failure(0, "a file header and a 40-byte BITMAPINFOHEADER");
   }
+  if (b[0] != 'B' || b[1] != 'M') return Failure(0, "\"BM\"");
   const std::uint32_t header_size = U32(b, 14);
   if (header_size < kInfoHeaderSize || !Fits(b, kFileHeaderSize, header_size)) {
     return Failure(14, "a header size of at least 40 that fits the file");
@@ -77,7 +80,6 @@ PictureLayout LocateBitmap(std::span<const std::uint8_t> b) {
                            " bytes after the colour table and inside the file");
   }
   PictureLayout layout;
-  layout.type = PictureType::kBitmap;
   layout.width = width;
   layout.height = std::abs(height);
   layout.info_offset = kFileHeaderSize;
@@ -88,13 +90,14 @@ PictureLayout LocateBitmap(std::span<const std::uint8_t> b) {
 }
 
 // Directory of six bytes, then sixteen-byte entries; the first entry's image is the picture.
-PictureLayout LocateIcon(std::span<const std::uint8_t> b) {
+PictureLayout LocateIcon(std::span<const std::uint8_t> b, PictureKind kind) {
   if (!Fits(b, 0, kDirectorySize + kEntrySize)) {
     return Failure(0, "an icon directory with one 16-byte entry");
   }
-  const std::uint32_t type = U16(b, 2);
-  if (U16(b, 0) != 0 || (type != 1 && type != 2)) {
-    return Failure(0, "reserved 0 and type 1 (icon) or 2 (cursor)");
+  const std::uint32_t type = kind == PictureKind::kCursor ? 2 : 1;
+  if (U16(b, 0) != 0 || U16(b, 2) != type) {
+    return Failure(0, "reserved 0 and type " + std::to_string(type) + " (" +
+                          std::string(descriptions::PictureKindName(kind)) + ")");
   }
   if (U16(b, 4) == 0) return Failure(4, "at least one image");
   const std::uint32_t image_size = U32(b, 14);
@@ -106,12 +109,12 @@ PictureLayout LocateIcon(std::span<const std::uint8_t> b) {
     return Failure(image_offset, "a 40-byte BITMAPINFOHEADER (PNG images are not read)");
   }
   PictureLayout layout;
-  layout.type = type == 1 ? PictureType::kIcon : PictureType::kCursor;
+  layout.kind = kind;
   layout.width = b[6] != 0 ? b[6] : 256;
   layout.height = b[7] != 0 ? b[7] : 256;
   layout.info_offset = image_offset;
   layout.info_size = image_size;
-  if (layout.type == PictureType::kCursor) {
+  if (kind == PictureKind::kCursor) {
     layout.hot_spot_x = static_cast<int>(U16(b, 10));
     layout.hot_spot_y = static_cast<int>(U16(b, 12));
   }
@@ -120,10 +123,8 @@ PictureLayout LocateIcon(std::span<const std::uint8_t> b) {
 
 }  // namespace
 
-PictureLayout LocatePicture(std::span<const std::uint8_t> file) {
-  if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M') return LocateBitmap(file);
-  if (file.size() >= 2 && file[0] == 0 && file[1] == 0) return LocateIcon(file);
-  return Failure(0, "\"BM\" or an icon or cursor directory");
+PictureLayout LocatePicture(std::span<const std::uint8_t> file, PictureKind kind) {
+  return kind == PictureKind::kBitmap ? LocateBitmap(file) : LocateIcon(file, kind);
 }
 
 }  // namespace tessel::runtime::win32

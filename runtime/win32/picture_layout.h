@@ -5,14 +5,14 @@
 #include <span>
 #include <string>
 
-namespace tessel::runtime::win32 {
+#include "runtime/descriptions/picture_kind.h"
 
-enum class PictureType { kBitmap, kIcon, kCursor };
+namespace tessel::runtime::win32 {
 
 // Where the parts of a stored picture file lie, checked against the file's length before the
 // window system is handed any of them.
 struct PictureLayout {
-  PictureType type = PictureType::kBitmap;
+  descriptions::PictureKind kind = descriptions::PictureKind::kBitmap;
   int width = 0;  // natural size in pixels
   int height = 0;
   // Bitmap: BITMAPINFOHEADER with its masks and colour table. Icon or cursor: the one image,
@@ -29,7 +29,7 @@ struct PictureLayout {
 };
 
 // Reads the headers of a bitmap file (BITMAPFILEHEADER + BITMAPINFOHEADER, uncompressed) or of
-// an icon or cursor file (the first image of its directory).
-PictureLayout LocatePicture(std::span<const std::uint8_t> file);
+// an icon or cursor file (the first image of its directory), as `kind` says the file is.
+PictureLayout LocatePicture(std::span<const std::uint8_t> file, descriptions::PictureKind kind);
 
 }  // namespace tessel::runtime::win32

@@ -94,8 +94,9 @@ ControlSpec LabelControl(const Block& block, const FontRecord& window_font) {
 }
 
 // 0x09 = 0 is a picture box without a frame.
-ControlSpec PictureBox(const Block& block) {
+ControlSpec PictureBox(const Block& block, const FontRecord& window_font) {
   ControlSpec c;
+  c.font = window_font;
   c.kind = ControlKind::kPictureBox;
   c.back_colour = GetOr(block, PictureBoxProperty::kBackColor, Colour{kColourButtonFace});
   c.rect = Pixels(GetOr(block, PictureBoxProperty::kGeometry, descriptions::Geometry{}));
@@ -104,8 +105,9 @@ ControlSpec PictureBox(const Block& block) {
   return c;
 }
 
-ControlSpec Image(const Block& block) {
+ControlSpec Image(const Block& block, const FontRecord& window_font) {
   ControlSpec c;
+  c.font = window_font;
   c.kind = ControlKind::kImage;
   c.rect = Pixels(GetOr(block, ImageProperty::kGeometry, descriptions::Geometry{}));
   c.picture = StoredPicture(block, ImageProperty::kPicture);
@@ -117,6 +119,7 @@ ControlSpec Image(const Block& block) {
   return c;
 }
 
+// Controls that set no font of their own, and those that show no text, have the window's.
 ControlSpec Control(const Block& block, const FontRecord& window_font) {
   switch (block.class_code) {
     case ClassCode::kCommandButton:
@@ -124,12 +127,12 @@ ControlSpec Control(const Block& block, const FontRecord& window_font) {
     case ClassCode::kLabel:
       return LabelControl(block, window_font);
     case ClassCode::kPictureBox:
-      return PictureBox(block);
+      return PictureBox(block, window_font);
     case ClassCode::kImage:
     case ClassCode::kWindow:
       break;
   }
-  return Image(block);
+  return Image(block, window_font);
 }
 
 // The label's place once its caption is measured; the fitting is kept for later captions.

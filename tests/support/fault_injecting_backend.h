@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -28,6 +29,11 @@ class FaultInjectingBackend : public Backend {
   void FailNth(Operation operation, int nth, Status status = kFailed);
   // Every window operation so far, in order, with the window it was for.
   const std::vector<std::pair<Operation, WindowHandle>>& calls() const { return calls_; }
+  // Text is measured by `measure` from now on instead of by the real backend's fonts, so that
+  // the runtime lays out the same pixels on every backend; an empty one measures for real again.
+  void MeasureTextWith(std::function<TextSize(const FontRecord&, std::string_view)> measure) {
+    measure_ = std::move(measure);
+  }
 
   void SetEventSink(EventSink* sink) override { inner_.SetEventSink(sink); }
   Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
@@ -40,7 +46,7 @@ class FaultInjectingBackend : public Backend {
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;
   TextSize MeasureText(const FontRecord& font, std::string_view text) override {
-    return inner_.MeasureText(font, text);
+    return measure_ ? measure_(font, text) : inner_.MeasureText(font, text);
   }
   int RunEventLoop() override { return inner_.RunEventLoop(); }
   void Quit(int exit_code) override { inner_.Quit(exit_code); }
@@ -66,6 +72,7 @@ class FaultInjectingBackend : public Backend {
   Backend& inner_;
   std::map<Operation, Fault> faults_;
   std::vector<std::pair<Operation, WindowHandle>> calls_;
+  std::function<TextSize(const FontRecord&, std::string_view)> measure_;
 };
 
 }  // namespace tessel::runtime

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "runtime/core/units.h"
+#include "tests/scenario/scenario.h"
+
+namespace tessel::testing {
+namespace {
+
+// Text measured the same on every backend: 7 pixels a character, a line of the font's size and
+// 5 more. The runtime then lays out the same pixels everywhere, and what each window system
+// reports back must be them: a backend that rounds, fits or sizes anything itself shows here.
+runtime::TextSize StandInMeasure(const runtime::FontRecord& font, std::string_view text) {
+  return {7 * static_cast<int>(text.size()), runtime::FontSizeToPixels(font.size) + 5};
+}
+
+struct Row {
+  const char* window;
+  const char* control;
+  PixelRect rect;
+};
+
+// Every control of every window in description order, in its parent's client area. The auto-size
+// labels have the stand-in's widths: W6Over keeps its stored Left (1725 twips); the panel's labels
+// are centred on its 229 pixels, where the spare width is odd (126 and 56 pixels wide) half a pixel
+// right.
+constexpr Row kGolden[] = {
+    {"WStart", "InfoSelect", {332, 4, 64, 21}}, {"WStart", "W20End", {212, 4, 100, 21}},
+    {"WStart", "W20Select", {104, 4, 108, 21}}, {"WStart", "w6Select", {4, 4, 100, 21}},
+    {"W6Form", "End", {84, 120, 81, 21}},       {"W6Form", "Click", {84, 4, 81, 110}},
+    {"W6Form", "Line", {4, 148, 44, 7}},        {"W6Form", "cLA", {52, 144, 113, 14}},
+    {"W6Form", "W6Print", {4, 4, 73, 135}},     {"W20Form", "Click", {140, 4, 81, 110}},
+    {"W20Form", "End", {140, 120, 81, 21}},     {"W20Form", "Image1", {4, 148, 99, 7}},
+    {"W20Form", "W6Over", {115, 144, 154, 16}}, {"W20Form", "W20Print", {4, 4, 131, 135}},
+    {"InfoFR", "OK", {8, 112, 87, 21}},         {"InfoFR", "About", {8, 8, 229, 98}},
+    {"InfoFR", "lblAbout1", {52, 4, 126, 26}},  {"InfoFR", "lblAbout2", {87, 36, 56, 16}},
+    {"InfoFR", "lblAbout3", {83, 46, 63, 34}},  {"InfoFR", "Bild", {228, -8, 110, 153}},
+};
+
+std::string Line(std::string_view window, std::string_view control, const PixelRect& r) {
+  std::ostringstream line;
+  line << window << " " << control << " " << r.x << " " << r.y << " " << r.width << " " << r.height
+       << "\n";
+  return line.str();
+}
+
+std::string GoldenTable() {
+  std::string table;
+  for (const Row& row : kGolden) table += Line(row.window, row.control, row.rect);
+  return table;
+}
+
+// What the window system reports for every control of the window, in description order.
+std::string Reported(Scenario& s, const char* window) {
+  std::string table;
+  const runtime::Form* form = s.application().FindInstance(window);
+  for (int id = 1; form && !form->ControlName(id).empty(); ++id) {
+    const std::string_view name = form->ControlName(id);
+    table += Line(window, name, s.ControlRect(window, name));
+  }
+  return table;
+}
+
+TEST(ControlRects, EveryControlOfEveryWindowStandsWhereTheRuntimeSettledIt) {
+  Scenario s;
+  s.faults().MeasureTextWith(StandInMeasure);
+  std::string reported;
+  s.Then([&] {
+     s.Click("WStart", "w6Select");
+     s.Click("WStart", "W20Select");
+   })
+      .Then([&] {
+        for (const char* window : {"WStart", "W6Form", "W20Form"}) reported += Reported(s, window);
+        s.Click("WStart", "InfoSelect");
+      })
+      .Then([&] {
+        reported += Reported(s, "InfoFR");
+        s.Click("InfoFR", "OK");
+      });
+  s.Run();
+  EXPECT_EQ(reported, GoldenTable());
+}
+
+struct NewCaption {
+  const char* window;
+  const char* label;
+  const char* caption;
+  PixelRect rect;
+};
+
+// A caption set while the window is open is fitted as the stored one was: from the stored place,
+// so that no rounding builds up from one caption to the next.
+constexpr NewCaption kNewCaptions[] = {
+    {"InfoFR", "lblAbout2", "zeigt", {97, 36, 35, 16}},       // (229 - 35) / 2
+    {"InfoFR", "lblAbout2", "presents", {87, 36, 56, 16}},    // back where it was built
+    {"InfoFR", "lblAbout1", "Kestro", {94, 4, 42, 26}},       // 93.5, half a pixel right
+    {"InfoFR", "lblAbout3", "Tessel 98 ", {80, 46, 70, 34}},  // (229 - 70) / 2 = 79.5
+    {"W20Form", "W6Over", "by Tessel", {115, 144, 63, 16}},   // Left stays
+    {"W20Form", "W20Print", "17", {4, 4, 131, 135}},          // not auto-size: stays
+};
+
+TEST(ControlRects, LabelsGivenACaptionLaterAreFittedByTheSameRule) {
+  Scenario s;
+  s.faults().MeasureTextWith(StandInMeasure);
+  std::string reported, expected;
+  s.Then([&] { s.Click("WStart", "W20Select"); })
+      .Then([&] { s.Click("WStart", "InfoSelect"); })
+      .Then([&] {
+        for (const NewCaption& c : kNewCaptions) {
+          runtime::Form* form = s.application().FindInstance(c.window);
+          EXPECT_EQ(form->GetLabel(c.label).SetCaption(c.caption), runtime::kOk);
+          EXPECT_EQ(s.Caption(c.window, c.label), c.caption);
+          reported += Line(c.window, c.label, s.ControlRect(c.window, c.label));
+          expected += Line(c.window, c.label, c.rect);
+        }
+        s.Click("InfoFR", "OK");
+      });
+  s.Run();
+  EXPECT_EQ(reported, expected);
+}
+
+}  // namespace
+}  // namespace tessel::testing

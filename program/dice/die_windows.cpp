@@ -1,9 +1,9 @@
 #include "program/dice/die_windows.h"
 
-#include "runtime/descriptions/writer.h"
-#include "runtime/core/application.h"
 #include "program/dice/die_window_data.h"
 #include "program/dice/roll.h"
+#include "runtime/core/forms.h"
+#include "runtime/descriptions/writer.h"
 
 namespace tessel::dice {
 namespace {

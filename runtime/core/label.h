@@ -25,7 +25,7 @@ class Label {
         fitting_(fitting) {}
 
   // An auto-size label is fitted to the new text as it was to its stored caption.
-  Status SetCaption(std::string_view text);
+  Result SetCaption(std::string_view text);
 
   std::string ObjectName() const { return name_; }
   std::string InterfaceName() const { return "ILabel"; }

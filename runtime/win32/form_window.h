@@ -9,16 +9,6 @@
 
 namespace tessel::runtime::win32 {
 
-// What a form's native window tells the backend.
-class FormEvents {
- public:
-  virtual ~FormEvents() = default;
-  virtual void OnButton(WindowHandle window, int control_id) = 0;
-  virtual void OnCloseBox(WindowHandle window) = 0;
-  // The system's own loop for dragging a window by its title bar starts or ends.
-  virtual void OnMoveLoop(bool running) = 0;
-};
-
 // Child window ids are control ids plus this, clear of IDOK and IDCANCEL, which a dialog's
 // Enter and Esc keys send when no button is meant.
 inline constexpr int kFirstChildId = 100;
@@ -28,7 +18,7 @@ inline constexpr wchar_t kPictureBoxClass[] = L"TesselPictureBox";
 
 // One loaded window: its native window, its controls and everything they draw with.
 struct FormWindow {
-  FormWindow(WindowHandle handle_in, const WindowSpec& spec_in, FormEvents& events_in)
+  FormWindow(WindowHandle handle_in, const WindowSpec& spec_in, WindowEvents& events_in)
       : handle(handle_in), spec(spec_in), events(events_in) {}
 
   HWND Control(int control_id) const;
@@ -37,7 +27,7 @@ struct FormWindow {
 
   WindowHandle handle;
   WindowSpec spec;
-  FormEvents& events;
+  WindowEvents& events;  // the runtime's, bound when the window was created
   GdiStore gdi;
   HWND hwnd = nullptr;
   HWND tool_tips = nullptr;

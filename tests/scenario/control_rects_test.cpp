@@ -110,7 +110,7 @@ TEST(ControlRects, LabelsGivenACaptionLaterAreFittedByTheSameRule) {
       .Then([&] {
         for (const NewCaption& c : kNewCaptions) {
           runtime::Form* form = s.application().FindInstance(c.window);
-          EXPECT_EQ(form->GetLabel(c.label).SetCaption(c.caption), runtime::kOk);
+          EXPECT_EQ(form->GetLabel(c.label).SetCaption(c.caption).status(), runtime::kOk);
           EXPECT_EQ(s.Caption(c.window, c.label), c.caption);
           reported += Line(c.window, c.label, s.ControlRect(c.window, c.label));
           expected += Line(c.window, c.label, c.rect);

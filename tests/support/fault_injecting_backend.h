@@ -35,8 +35,7 @@ class FaultInjectingBackend : public Backend {
     measure_ = std::move(measure);
   }
 
-  void SetEventSink(EventSink* sink) override { inner_.SetEventSink(sink); }
-  Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
+  Status CreateWindow(const WindowSpec& spec, WindowEvents& events, WindowHandle* window) override;
   Status MoveWindow(WindowHandle window, int left, int top) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
@@ -53,8 +52,6 @@ class FaultInjectingBackend : public Backend {
   void ShowErrorBox(std::string_view title, std::string_view text) override {
     inner_.ShowErrorBox(title, text);
   }
-  void Post(std::function<void()> task) override { inner_.Post(std::move(task)); }
-  TestSurface& test_surface() override { return inner_.test_surface(); }
 
  private:
   struct Fault {

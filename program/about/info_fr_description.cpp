@@ -1,7 +1,7 @@
 #include "program/about/info_fr.h"
-#include "runtime/descriptions/make.h"
-#include "runtime/core/window_spec.h"
 #include "program/resources/pictures.h"
+#include "runtime/descriptions/make.h"
+#include "runtime/descriptions/system_colour.h"
 
 namespace tessel::about {
 namespace {
@@ -16,7 +16,7 @@ Block PanelLabel(std::uint8_t id, std::string name, std::string caption, Geometr
                  std::int16_t tab_index, const FontRecord* font) {
   std::vector<Property> p{
       Prop(L::kCaption, Text(std::move(caption))),
-      Prop(L::kBackColor, Colour{runtime::kColourWindow}),
+      Prop(L::kBackColor, ColourOf(SystemColour::kWindow)),
       Prop(L::kGeometry, geometry),
       Prop(L::kTabIndex, Integer(tab_index)),
       Prop(L::kAlignment, Byte(2)),
@@ -48,7 +48,7 @@ Block Panel() {
       "About",
       ClassCode::kPictureBox,
       {
-          Prop(P::kBackColor, Colour{runtime::kColourWindow}),
+          Prop(P::kBackColor, ColourOf(SystemColour::kWindow)),
           Prop(P::kGeometry, Geometry{120, 120, 3435, 1470}),
           Prop(P::kSetting09, Byte(0)),
           Prop(P::kTabIndex, Integer(1)),

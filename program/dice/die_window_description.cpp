@@ -1,7 +1,7 @@
-#include "runtime/descriptions/make.h"
-#include "runtime/core/window_spec.h"
 #include "program/dice/die_window_data.h"
 #include "program/resources/pictures.h"
+#include "runtime/descriptions/make.h"
+#include "runtime/descriptions/system_colour.h"
 
 namespace tessel::dice {
 namespace {
@@ -50,8 +50,8 @@ Block Strip(const DieWindowData& d) {
 Block CreditLabel(const DieWindowData& d) {
   std::vector<Property> p{Prop(L::kCaption, Text(" by Kestro Productions"))};
   if (d.credit_in_window_colours) {
-    p.push_back(Prop(L::kBackColor, Colour{runtime::kColourWindow}));
-    p.push_back(Prop(L::kForeColor, Colour{runtime::kColourWindowText}));
+    p.push_back(Prop(L::kBackColor, ColourOf(SystemColour::kWindow)));
+    p.push_back(Prop(L::kForeColor, ColourOf(SystemColour::kWindowText)));
   }
   p.push_back(Prop(L::kGeometry, Geometry{d.credit_left, 2160, d.credit_width, 210}));
   AddTabIndex(p, L::kTabIndex, d.credit_tab_index);

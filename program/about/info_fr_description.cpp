@@ -21,7 +21,7 @@ Block PanelLabel(std::uint8_t id, std::string name, std::string caption, Geometr
       Prop(L::kTabIndex, Integer(tab_index)),
       Prop(L::kAlignment, Byte(2)),
       Prop(L::kAutoSize, Byte(0xFF)),
-      Prop(L::kFlag1F, Byte(0)),
+      Prop(L::kBackStyle, Byte(0)),
   };
   if (font) p.push_back(Prop(L::kFont, *font));
   return Block{id, std::move(name), ClassCode::kLabel, std::move(p), {}};
@@ -34,7 +34,7 @@ Block OkButton() {
                {
                    Prop(CommandButtonProperty::kCaption, Text("OK")),
                    Prop(CommandButtonProperty::kGeometry, Geometry{120, 1680, 1300, 315}),
-                   Prop(CommandButtonProperty::kFlag13, Byte(0xFF)),
+                   Prop(CommandButtonProperty::kDefaultButton, Byte(0xFF)),
                    Prop(CommandButtonProperty::kFont, Font("Comic Sans MS", 97500, 700)),
                },
                {}};
@@ -50,7 +50,7 @@ Block Panel() {
       {
           Prop(P::kBackColor, ColourOf(SystemColour::kWindow)),
           Prop(P::kGeometry, Geometry{120, 120, 3435, 1470}),
-          Prop(P::kSetting09, Byte(0)),
+          Prop(P::kBorderStyle, Byte(0)),
           Prop(P::kTabIndex, Integer(1)),
           Prop(P::kSetting1A, Bytes(0x01, 0x00, 0x42, 0x00)),
       },

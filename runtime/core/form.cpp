@@ -92,7 +92,7 @@ Status Form::Load() {
   if (const Status status = backend.CreateWindow(built.spec, &handle_); Failed(status)) {
     return status;
   }
-  state_ = FormState::kShown;
+  state_ = FormState::kLoaded;
   for (const ControlSpec& control : built.spec.controls) {
     control_names_.push_back(control.name);
     if (control.kind == ControlKind::kLabel) {

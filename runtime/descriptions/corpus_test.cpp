@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "runtime/descriptions/reader.h"
-#include "tests/support/description_samples.h"
 #include "runtime/descriptions/writer.h"
+#include "tests/support/description_samples.h"
 
 namespace tessel::descriptions {
 namespace {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <utility>
 
-#include "tests/support/description_samples.h"
 #include "runtime/descriptions/writer.h"
+#include "tests/support/description_samples.h"
 
 namespace tessel::descriptions {
 namespace {

@@ -34,6 +34,8 @@ class Application : public EventSink {
   GlobalObject& Global();
 
   const Project& project() const { return project_; }
+  // What a window without an icon of its own shows.
+  const std::vector<std::uint8_t>& program_icon() const { return program_icon_; }
   Backend& backend() { return backend_; }
 
   // For tests: the instance of a window by class name, if it was ever referred to.
@@ -63,6 +65,7 @@ class Application : public EventSink {
 
   const Project& project_;
   Backend& backend_;
+  const std::vector<std::uint8_t> program_icon_;
   std::map<std::string_view, std::shared_ptr<Form>> instances_;
   std::optional<GlobalObject> global_;
   std::string failure_detail_;

@@ -85,9 +85,7 @@ Status Form::Load() {
                                   std::string(missing) + "'.");
     return kLoadFailed;
   }
-  if (built.spec.icon.empty() && application_.project().icon) {
-    built.spec.icon = application_.project().icon();
-  }
+  if (built.spec.icon.empty()) built.spec.icon = application_.program_icon();
   Backend& backend = application_.backend();
   if (const Status status = backend.CreateWindow(built.spec, &handle_); Failed(status)) {
     return status;

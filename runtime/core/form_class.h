@@ -36,8 +36,6 @@ struct Project {
   std::uint16_t locale = 0;
   const FormClass* startup = nullptr;
   std::vector<const FormClass*> windows;  // window table order
-  // The program's own icon file, which a window without an icon of its own shows.
-  const std::vector<std::uint8_t>& (*icon)() = nullptr;
 };
 
 }  // namespace tessel::runtime

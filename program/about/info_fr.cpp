@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "runtime/descriptions/writer.h"
+#include "program/stored_descriptions.h"
 #include "runtime/core/application.h"
 
 namespace tessel::about {
@@ -10,12 +10,6 @@ namespace {
 
 using runtime::check;
 using runtime::Form;
-
-const std::vector<std::uint8_t>& DescriptionBytes() {
-  static const std::vector<std::uint8_t> bytes =
-      descriptions::WriteDescription(InfoFRDescription());
-  return bytes;
-}
 
 // Unloading ends the start window's modal Show.
 runtime::Status OK_Click(Form&) {
@@ -27,6 +21,7 @@ runtime::Status OK_Click(Form&) {
 
 }  // namespace
 
-const runtime::FormClass kInfoFRClass{"InfoFR", &DescriptionBytes, {{"OK", "Click", &OK_Click}}};
+const runtime::FormClass kInfoFRClass{
+    "InfoFR", app::kInfoFRDescription, {{"OK", "Click", &OK_Click}}};
 
 }  // namespace tessel::about

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "program/about/info_fr.h"
-#include "runtime/core/application.h"
-#include "program/start/wstart_description.h"
 #include "program/dice/die_windows.h"
+#include "program/stored_descriptions.h"
+#include "runtime/core/application.h"
 
 namespace tessel::app {
 namespace {
@@ -51,7 +51,7 @@ Status W20End_Click(Form& me) {
 }  // namespace
 
 const runtime::FormClass kWStartClass{"WStart",
-                                      &WStartDescriptionBytes,
+                                      kWStartDescription,
                                       {
                                           {"Form", "Load", &Form_Load},
                                           {"InfoSelect", "Click", &InfoSelect_Click},

@@ -74,7 +74,7 @@ std::string_view Form::ControlName(int id) const {
 Status Form::Load() {
   BuiltWindow built;
   try {
-    built = BuildWindow(form_class_.description());
+    built = BuildWindow(form_class_.description);
   } catch (const descriptions::DescriptionError& error) {
     application_.SetFailureDetail("Die Fensterbeschreibung von '" + ObjectName() +
                                   "' ist fehlerhaft: " + error.what());

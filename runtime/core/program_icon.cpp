@@ -10,7 +10,7 @@ std::vector<std::uint8_t> ProgramIcon(const Project& project) {
   if (!project.startup) return {};
   try {
     const descriptions::Description startup =
-        descriptions::ReadDescription(project.startup->description());
+        descriptions::ReadDescription(project.startup->description);
     const descriptions::Value* icon = startup.window.Find(descriptions::WindowProperty::kIcon);
     const auto* picture = icon ? std::get_if<descriptions::Picture>(icon) : nullptr;
     return picture ? picture->file : std::vector<std::uint8_t>{};

@@ -5,19 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "runtime/descriptions/reader.h"
-#include "runtime/descriptions/writer.h"
 #include "program/project.h"
 #include "program/resources/pictures.h"
+#include "runtime/descriptions/reader.h"
+#include "runtime/descriptions/writer.h"
 
 namespace tessel {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-const Bytes& DescriptionOf(std::string_view name) {
+Bytes DescriptionOf(std::string_view name) {
   for (const runtime::FormClass* window : app::TesselProject().windows) {
-    if (window->name == name) return window->description();
+    if (window->name == name) return {window->description.begin(), window->description.end()};
   }
   throw std::invalid_argument(std::string(name));
 }
@@ -61,7 +61,7 @@ TEST(WindowDescriptions, HaveTheirStoredLengthsAndControlCounts) {
   } const rows[] = {
       {"W6Form", 2325, 5}, {"W20Form", 3500, 5}, {"WStart", 1255, 4}, {"InfoFR", 51385, 6}};
   for (const Row& row : rows) {
-    const Bytes& bytes = DescriptionOf(row.window);
+    const Bytes bytes = DescriptionOf(row.window);
     EXPECT_EQ(bytes.size(), row.length) << row.window;
     EXPECT_EQ(89 + U32At(bytes, 89), bytes.size()) << row.window;
     EXPECT_EQ(bytes[4], row.controls) << row.window;
@@ -73,7 +73,7 @@ TEST(WindowDescriptions, HaveTheirStoredLengthsAndControlCounts) {
 }
 
 TEST(WindowDescriptions, StartWindowButtonBlockIsTheWorkedExample) {
-  const Bytes& bytes = DescriptionOf("WStart");
+  const Bytes bytes = DescriptionOf("WStart");
   const std::string expected_text =
       std::string("\x47\x00\x00\x00\x01\x0A\x00InfoSelect\x00\x04", 19) +
       std::string("\x01\x08\x00Info ...\x00", 12) +
@@ -93,7 +93,7 @@ TEST(WindowDescriptions, StartWindowButtonBlockIsTheWorkedExample) {
 }
 
 TEST(WindowDescriptions, InformationWindowNestsItsLabelsInThePanel) {
-  const Bytes& bytes = DescriptionOf("InfoFR");
+  const Bytes bytes = DescriptionOf("InfoFR");
   const std::vector<BlockAt> blocks = Blocks(bytes);
   const std::vector<std::string> names{"InfoFR",    "OK",        "About", "lblAbout1",
                                        "lblAbout2", "lblAbout3", "Bild"};

@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "program/project.h"
 #include "runtime/descriptions/dump.h"
 #include "runtime/descriptions/reader.h"
-#include "program/project.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "program/about/info_fr_description.h"
+
 #include "program/resources/pictures.h"
 #include "runtime/descriptions/make.h"
 #include "runtime/descriptions/system_colour.h"

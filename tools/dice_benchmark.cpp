@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <string>
 
+#include "program/dice/roll.h"
 #include "program/project.h"
 #include "runtime/core/application.h"
 #include "runtime/core/services.h"
 #include "runtime/core/start.h"
-#include "runtime/core/test_surface.h"
-#include "program/dice/roll.h"
+#include "tests/support/test_surface.h"
 
 namespace {
 
@@ -36,9 +36,10 @@ void BenchmarkRolls() {
 
 void BenchmarkClicks() {
   const auto backend = tessel::runtime::CreatePlatformBackend();
+  const auto test_surface = tessel::runtime::CreateTestSurface(*backend);
+  tessel::runtime::TestSurface& surface = *test_surface;
   tessel::runtime::Application app(tessel::app::TesselProject(), *backend);
-  tessel::runtime::TestSurface& surface = backend->test_surface();
-  backend->Post([&] {
+  surface.Post([&] {
     tessel::runtime::Form* start = app.FindInstance("WStart");
     surface.Click(start->handle(), start->ControlId("w6Select"));
     tessel::runtime::Form* w6 = app.FindInstance("W6Form");

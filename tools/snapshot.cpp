@@ -11,7 +11,7 @@
 #include "program/project.h"
 #include "runtime/core/application.h"
 #include "runtime/core/start.h"
-#include "runtime/core/test_surface.h"
+#include "tests/support/test_surface.h"
 
 namespace {
 
@@ -27,14 +27,13 @@ QImage ToQImage(const tessel::runtime::Screenshot& shot) {
   return image;
 }
 
-void Press(Application& app, const char* window, const char* control) {
+void Press(Application& app, TestSurface& surface, const char* window, const char* control) {
   tessel::runtime::Form* form = app.FindInstance(window);
-  app.backend().test_surface().Click(form->handle(), form->ControlId(control));
+  surface.Click(form->handle(), form->ControlId(control));
 }
 
 // Every loaded window at its place, on a plain desktop grey, cropped to their bounding box.
-QImage Compose(Application& app, const std::vector<const char*>& windows) {
-  TestSurface& surface = app.backend().test_surface();
+QImage Compose(Application& app, TestSurface& surface, const std::vector<const char*>& windows) {
   QRect bounds;
   for (const char* name : windows) {
     const PixelRect f = surface.WindowFrame(app.FindInstance(name)->handle());
@@ -54,10 +53,10 @@ QImage Compose(Application& app, const std::vector<const char*>& windows) {
 
 // Runs task after the event loop has gone round a few times, so that activation and painting
 // have caught up with the clicks.
-void AfterEventsSettle(tessel::runtime::Backend& backend, int rounds, std::function<void()> task) {
+void AfterEventsSettle(TestSurface& surface, int rounds, std::function<void()> task) {
   if (rounds == 0) return task();
-  backend.Post(
-      [&backend, rounds, task = std::move(task)] { AfterEventsSettle(backend, rounds - 1, task); });
+  surface.Post(
+      [&surface, rounds, task = std::move(task)] { AfterEventsSettle(surface, rounds - 1, task); });
 }
 
 }  // namespace
@@ -70,26 +69,27 @@ int main(int argc, char** argv) {
   const std::string out = argv[1];
   const std::string mode = argv[2];
   const auto backend = tessel::runtime::CreatePlatformBackend();
+  const auto surface = tessel::runtime::CreateTestSurface(*backend);
   Application app(tessel::app::TesselProject(), *backend);
   bool saved = false;
-  backend->Post([&] {
+  surface->Post([&] {
     if (mode == "block") {
-      Press(app, "WStart", "w6Select");
-      Press(app, "WStart", "W20Select");
+      Press(app, *surface, "WStart", "w6Select");
+      Press(app, *surface, "WStart", "W20Select");
     }
     if (mode == "info") {
       // The modal window runs a loop of its own; take the picture from inside it.
-      AfterEventsSettle(*backend, 3, [&] {
-        saved = Compose(app, {"InfoFR"}).save(QString::fromStdString(out));
+      AfterEventsSettle(*surface, 3, [&] {
+        saved = Compose(app, *surface, {"InfoFR"}).save(QString::fromStdString(out));
         backend->Quit(0);
       });
-      Press(app, "WStart", "InfoSelect");
+      Press(app, *surface, "WStart", "InfoSelect");
       return;
     }
-    AfterEventsSettle(*backend, 3, [&] {
+    AfterEventsSettle(*surface, 3, [&] {
       std::vector<const char*> windows{"WStart"};
       if (mode == "block") windows = {"W6Form", "W20Form", "WStart"};
-      saved = Compose(app, windows).save(QString::fromStdString(out));
+      saved = Compose(app, *surface, windows).save(QString::fromStdString(out));
       backend->Quit(0);
     });
   });

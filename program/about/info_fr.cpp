@@ -1,9 +1,7 @@
 #include "program/about/info_fr.h"
 
-#include <memory>
-
 #include "program/stored_descriptions.h"
-#include "runtime/core/application.h"
+#include "runtime/core/forms.h"
 
 namespace tessel::about {
 namespace {
@@ -14,8 +12,8 @@ using runtime::Form;
 // Unloading ends the start window's modal Show.
 runtime::Status OK_Click(Form&) {
   runtime::GlobalObject& global = runtime::Global();
-  const std::shared_ptr<Form> info = runtime::SharedInstance(kInfoFRClass).shared_from_this();
-  check(global.Unload(*info), global, "Unload");
+  Form& info = runtime::SharedInstance(kInfoFRClass);
+  check(global.Unload(info), global, "Unload");
   return runtime::kOk;
 }
 

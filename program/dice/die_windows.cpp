@@ -2,7 +2,7 @@
 
 #include "program/dice/roll.h"
 #include "program/stored_descriptions.h"
-#include "runtime/core/application.h"
+#include "runtime/core/forms.h"
 
 namespace tessel::dice {
 namespace {

@@ -2,9 +2,6 @@
 
 #include <cfenv>
 
-#include "runtime/core/runtime_error.h"
-#include "runtime/core/services.h"
-
 namespace tessel::dice {
 
 float ThrowDie(float sides) {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "runtime/core/form.h"
+#include "runtime/core/forms.h"
 
 namespace tessel::dice {
 

@@ -1,11 +1,9 @@
 #include "program/start/wstart.h"
 
-#include <memory>
-
 #include "program/about/info_fr.h"
 #include "program/dice/die_windows.h"
 #include "program/stored_descriptions.h"
-#include "runtime/core/application.h"
+#include "runtime/core/forms.h"
 
 namespace tessel::app {
 namespace {
@@ -43,8 +41,7 @@ Status W20Select_Click(Form&) {
 // Only the start window goes; open die windows stay until they are closed themselves.
 Status W20End_Click(Form& me) {
   runtime::GlobalObject& global = runtime::Global();
-  const std::shared_ptr<Form> self = me.shared_from_this();
-  check(global.Unload(*self), global, "Unload");
+  check(global.Unload(me), global, "Unload");
   return kOk;
 }
 

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "runtime/core/diagnostics.h"
+#include "runtime/core/forms.h"
 #include "runtime/core/program_icon.h"
 
 namespace tessel::runtime {
@@ -20,11 +21,9 @@ Application::Application(const Project& project, Backend& backend)
       program_icon_(ProgramIcon(project)),
       previous_(current) {
   current = this;
-  backend_.SetEventSink(this);
 }
 
 Application::~Application() {
-  backend_.SetEventSink(nullptr);
   for (auto& [name, form] : instances_) {
     if (form->loaded()) form->Unload();
   }
@@ -64,13 +63,6 @@ Form* Application::FindInstance(std::string_view name) {
   return it == instances_.end() ? nullptr : it->second.get();
 }
 
-Form* Application::FindLoaded(WindowHandle window) {
-  for (auto& [name, form] : instances_) {
-    if (form->loaded() && form->handle() == window) return form.get();
-  }
-  return nullptr;
-}
-
 bool Application::AnyLoaded() const {
   for (const auto& [name, form] : instances_) {
     if (form->loaded()) return true;
@@ -78,25 +70,12 @@ bool Application::AnyLoaded() const {
   return false;
 }
 
-void Application::OnClick(WindowHandle window, int control_id) {
-  Form* form = FindLoaded(window);
-  if (!form) return;
-  const std::string_view control = form->ControlName(control_id);
-  for (const Binding& binding : form->form_class().procedures) {
-    if (binding.control == control && binding.event == "Click") {
-      Dispatch(*form, binding.procedure);
-      return;
-    }
-  }
-}
-
 // The close box unloads the window; no handler of the program runs for it. A window that a
 // modal window keeps from taking input refuses the request, as it refuses a click.
-void Application::OnCloseBox(WindowHandle window) {
-  Form* form = FindLoaded(window);
-  if (!form || IsBlocked(*form)) return;
+void Application::CloseRequested(Form& form) {
+  if (!form.loaded() || IsBlocked(form)) return;
   try {
-    check(Global().Unload(*form), Global(), "Unload");
+    check(Global().Unload(form), Global(), "Unload");
   } catch (const RuntimeError& error) {
     Report(error);
   }
@@ -107,33 +86,31 @@ bool Application::IsBlocked(const Form& form) const {
                      [&](const std::shared_ptr<Form>& f) { return f.get() == &form; });
 }
 
-void Application::Dispatch(Form& form, Procedure procedure) {
+void Application::Dispatch(Form& form, const Binding& binding) {
   const std::shared_ptr<Form> keep = form.shared_from_this();
+  const std::string event = "Ereignis";
   try {
-    procedure(form);
+    check(binding.procedure(form), form, event);
   } catch (const RuntimeError& error) {
     Report(error);
   } catch (const std::bad_alloc&) {
-    Report(RuntimeError(kOutOfMemory, form.ObjectName(), form.InterfaceName(), "Ereignis"));
+    Report(RuntimeError(kOutOfMemory, form.ObjectName(), form.InterfaceName(), event));
   } catch (const std::exception& error) {
-    LogLine(form.ObjectName() + ": " + error.what());
-    Report(RuntimeError(kFailed, form.ObjectName(), form.InterfaceName(), "Ereignis"));
+    Report(RuntimeError(kFailed, form.ObjectName(), form.InterfaceName(), event, error.what()));
   }
 }
 
 void Application::Report(const RuntimeError& error) {
-  LogLine(std::string(project_.name) + ": " + error.what());
-  std::string text = error.UserMessage();
-  if (!failure_detail_.empty()) text += "\n\n" + failure_detail_;
-  failure_detail_.clear();
-  backend_.ShowErrorBox(project_.name, text);
+  LogLine(std::string(project_.name) + ": " + error.what() +
+          (error.cause().empty() ? "" : ": " + error.cause()));
+  backend_.ShowErrorBox(project_.name, error.UserMessage());
 }
 
 void Application::WindowUnloaded() {
   if (!AnyLoaded()) backend_.Quit(0);
 }
 
-Status Application::RunModal(Form& form, Form& owner) {
+Result Application::RunModal(Form& form, Form& owner) {
   const size_t outer = blocked_.size();
   const auto unblock = [&] {
     for (size_t i = blocked_.size(); i > outer; --i) {
@@ -161,11 +138,11 @@ Form& SharedInstance(const FormClass& form_class) {
 
 GlobalObject& Global() { return Application::Current().Global(); }
 
-Status Call(Form& me, Procedure procedure) {
+Result Call(Form& me, Procedure procedure) {
   try {
     return procedure(me);
   } catch (const RuntimeError& error) {
-    return error.status();
+    return {error.status(), error.cause()};
   }
 }
 

@@ -3,7 +3,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,10 +16,10 @@ namespace tessel::runtime {
 
 // One run of a program: its shared instances, the dispatcher, and the rule that the program
 // ends when no window is loaded.
-class Application : public EventSink {
+class Application {
  public:
   Application(const Project& project, Backend& backend);
-  ~Application() override;
+  ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
@@ -41,25 +40,22 @@ class Application : public EventSink {
   // For tests: the instance of a window by class name, if it was ever referred to.
   Form* FindInstance(std::string_view name);
 
-  void OnClick(WindowHandle window, int control_id) override;
-  void OnCloseBox(WindowHandle window) override;
-
   // The frame around every handler the runtime calls: keeps the window alive, reports a
-  // runtime error to the user, and returns to the event loop.
-  void Dispatch(Form& form, Procedure procedure);
-  void Report(const RuntimeError& error);
-
-  // Why the last operation failed, in words, for the next error report to add.
-  void SetFailureDetail(std::string detail) { failure_detail_ = std::move(detail); }
+  // runtime error, or a failing status the handler returns, to the user, and returns to the
+  // event loop.
+  void Dispatch(Form& form, const Binding& binding);
+  // The close box or the window system asks the window to go: it is unloaded, unless a modal
+  // window keeps it from taking input.
+  void CloseRequested(Form& form);
 
   // Called after a window was unloaded: ends the program once nothing is loaded.
   void WindowUnloaded();
   // Modal show, owned by `owner`: every other loaded window takes no input until this one is
   // unloaded.
-  Status RunModal(Form& form, Form& owner);
+  Result RunModal(Form& form, Form& owner);
 
  private:
-  Form* FindLoaded(WindowHandle window);
+  void Report(const RuntimeError& error);
   bool AnyLoaded() const;
   bool IsBlocked(const Form& form) const;
 
@@ -68,17 +64,9 @@ class Application : public EventSink {
   const std::vector<std::uint8_t> program_icon_;
   std::map<std::string_view, std::shared_ptr<Form>> instances_;
   std::optional<GlobalObject> global_;
-  std::string failure_detail_;
   // The windows a modal window keeps from taking input, innermost modal phase last.
   std::vector<std::shared_ptr<Form>> blocked_;
   Application* previous_;
 };
-
-// What program code calls: the shared instance by class, and the global object.
-Form& SharedInstance(const FormClass& form_class);
-GlobalObject& Global();
-
-// Calls a window's own procedure directly: its runtime error comes back as a failing status.
-Status Call(Form& me, Procedure procedure);
 
 }  // namespace tessel::runtime

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string_view>
 
 #include "runtime/core/status.h"
@@ -9,18 +8,17 @@
 
 namespace tessel::runtime {
 
-class TestSurface;
-
 using WindowHandle = std::uint32_t;  // 0 is no window
 
-// What a backend reports back to the runtime. Called on the user-interface thread.
-class EventSink {
+// What one window reports to the runtime, on the user-interface thread. The runtime hands it
+// over when it creates the window, bound to that window's handlers.
+class WindowEvents {
  public:
-  virtual ~EventSink() = default;
-  virtual void OnClick(WindowHandle window, int control_id) = 0;
+  virtual ~WindowEvents() = default;
+  virtual void OnClick(int control_id) = 0;  // a button was pressed
   // The close box, or the window system's request to close the window (Alt+F4, a window
   // manager's or task bar's close).
-  virtual void OnCloseBox(WindowHandle window) = 0;
+  virtual void OnCloseRequest() = 0;
 };
 
 // A thin adapter to one window system. Positions and sizes cross it in twips.
@@ -28,9 +26,8 @@ class Backend {
  public:
   virtual ~Backend() = default;
 
-  virtual void SetEventSink(EventSink* sink) = 0;
-
-  virtual Status CreateWindow(const WindowSpec& spec, WindowHandle* window) = 0;
+  virtual Status CreateWindow(const WindowSpec& spec, WindowEvents& events,
+                              WindowHandle* window) = 0;
   // Places the outer top-left corner; the size stays.
   virtual Status MoveWindow(WindowHandle window, int left_twips, int top_twips) = 0;
   virtual Status CentreWindow(WindowHandle window) = 0;  // on the screen, not on an owner
@@ -50,10 +47,6 @@ class Backend {
   virtual void Quit(int exit_code) = 0;
   // A modal message box with one OK button; returns when the user closes it.
   virtual void ShowErrorBox(std::string_view title, std::string_view text) = 0;
-  // Runs the task from the event loop, after what is already queued.
-  virtual void Post(std::function<void()> task) = 0;
-
-  virtual TestSurface& test_surface() = 0;
 };
 
 }  // namespace tessel::runtime

@@ -1,50 +1,33 @@
 #include "runtime/core/form.h"
 
-#include <algorithm>
 #include <cmath>
 
-#include "runtime/descriptions/description_error.h"
 #include "runtime/core/application.h"
 #include "runtime/core/window_builder.h"
+#include "runtime/descriptions/description_error.h"
 
 namespace tessel::runtime {
-
-namespace {
-
-// The first control a handler is bound to that the window does not have; empty when all are.
-std::string_view UnboundControl(const FormClass& form_class, const WindowSpec& spec) {
-  for (const Binding& binding : form_class.procedures) {
-    if (binding.control == "Form") continue;
-    const bool present =
-        std::any_of(spec.controls.begin(), spec.controls.end(),
-                    [&](const ControlSpec& c) { return c.name == binding.control; });
-    if (!present) return binding.control;
-  }
-  return {};
-}
-
-}  // namespace
 
 Form::Form(Application& application, const FormClass& form_class)
     : application_(application), form_class_(form_class) {}
 
-Status Form::Move(float left, std::int16_t top) {
+Result Form::Move(float left, std::int16_t top) {
   if (!loaded()) return kInvalidArgument;
   if (!std::isfinite(left) || std::fabs(left) > 2e9f) return kInvalidArgument;
   return application_.backend().MoveWindow(handle_, static_cast<int>(std::lround(left)), top);
 }
 
-Status Form::Show() {
+Result Form::Show() {
   if (loaded()) return application_.backend().ShowWindow(handle_);
-  if (const Status status = Load(); Failed(status)) return status;
+  if (Result result = Load(); Failed(result)) return result;
   return loaded() ? application_.backend().ShowWindow(handle_) : kOk;
 }
 
-Status Form::Show(std::int32_t modal, Form& owner) {
+Result Form::Show(std::int32_t modal, Form& owner) {
   if (modal == 0) return Show();
   if (modal != 1 || !owner.loaded() || &owner == this) return kInvalidArgument;
   if (!loaded()) {
-    if (const Status status = Load(); Failed(status)) return status;
+    if (Result result = Load(); Failed(result)) return result;
     if (!loaded()) return kOk;  // its Load handler unloaded it again
   }
   return application_.RunModal(*this, owner);
@@ -69,25 +52,48 @@ std::string_view Form::ControlName(int id) const {
   return control_names_[static_cast<size_t>(id) - 1];
 }
 
+void Form::OnClick(int control_id) {
+  if (control_id < 0 || static_cast<size_t>(control_id) >= click_bindings_.size()) return;
+  if (const Binding* binding = click_bindings_[static_cast<size_t>(control_id)]) {
+    application_.Dispatch(*this, *binding);
+  }
+}
+
+void Form::OnCloseRequest() { application_.CloseRequested(*this); }
+
+// Each Click handler to its control's id, once; a handler bound to a control that the window
+// does not have fails the load.
+Result Form::Bind(const WindowSpec& spec) {
+  click_bindings_.assign(spec.controls.size() + 1, nullptr);
+  for (const Binding& binding : form_class_.procedures) {
+    if (binding.control == "Form") continue;
+    const ControlSpec* control = nullptr;
+    for (const ControlSpec& c : spec.controls) {
+      if (c.name == binding.control) control = &c;
+    }
+    if (!control) {
+      return {kLoadFailed, "Das Fenster '" + ObjectName() + "' hat kein Steuerelement '" +
+                               std::string(binding.control) + "'."};
+    }
+    if (binding.event == "Click") click_bindings_[static_cast<size_t>(control->id)] = &binding;
+  }
+  return kOk;
+}
+
 // Builds the window from its description, runs its Load handler, and leaves it hidden for
 // Show to bring up.
-Status Form::Load() {
+Result Form::Load() {
   BuiltWindow built;
   try {
     built = BuildWindow(form_class_.description);
   } catch (const descriptions::DescriptionError& error) {
-    application_.SetFailureDetail("Die Fensterbeschreibung von '" + ObjectName() +
-                                  "' ist fehlerhaft: " + error.what());
-    return kLoadFailed;
+    return {kLoadFailed,
+            "Die Fensterbeschreibung von '" + ObjectName() + "' ist fehlerhaft: " + error.what()};
   }
-  if (const std::string_view missing = UnboundControl(form_class_, built.spec); !missing.empty()) {
-    application_.SetFailureDetail("Das Fenster '" + ObjectName() + "' hat kein Steuerelement '" +
-                                  std::string(missing) + "'.");
-    return kLoadFailed;
-  }
+  if (Result result = Bind(built.spec); Failed(result)) return result;
   if (built.spec.icon.empty()) built.spec.icon = application_.program_icon();
   Backend& backend = application_.backend();
-  if (const Status status = backend.CreateWindow(built.spec, &handle_); Failed(status)) {
+  if (const Status status = backend.CreateWindow(built.spec, *this, &handle_); Failed(status)) {
     return status;
   }
   state_ = FormState::kLoaded;
@@ -102,13 +108,13 @@ Status Form::Load() {
   }
   for (const Binding& binding : form_class_.procedures) {
     if (binding.control == "Form" && binding.event == "Load") {
-      application_.Dispatch(*this, binding.procedure);
+      application_.Dispatch(*this, binding);
     }
   }
   return kOk;
 }
 
-Status Form::Unload() {
+Result Form::Unload() {
   if (!loaded()) return kOk;
   if (const Status status = application_.backend().DestroyWindow(handle_); Failed(status)) {
     return status;
@@ -116,22 +122,21 @@ Status Form::Unload() {
   state_ = FormState::kUnloaded;
   handle_ = 0;
   control_names_.clear();
+  click_bindings_.clear();
   labels_.clear();
   return kOk;
 }
 
-Status Label::SetCaption(std::string_view text) {
+Result Label::SetCaption(std::string_view text) {
   if (!form_.loaded()) return kInvalidArgument;
   return form_.application_.backend().SetCaption(form_.handle(), id_, text);
 }
 
-Status GlobalObject::Unload(Form& form) {
-  // The window must outlive its own Unload even when its last handler reference goes.
-  const std::shared_ptr<Form> keep = form.shared_from_this();
+Result GlobalObject::Unload(Form& form) {
   const bool was_loaded = form.loaded();
-  const Status status = form.Unload();
-  if (!Failed(status) && was_loaded) application_.WindowUnloaded();
-  return status;
+  Result result = form.Unload();
+  if (!Failed(result) && was_loaded) application_.WindowUnloaded();
+  return result;
 }
 
 }  // namespace tessel::runtime

@@ -19,8 +19,9 @@ class Application;
 // brings it up. Unloaded: its window is gone, until the next Show loads it again.
 enum class FormState { kCreated, kLoaded, kUnloaded };
 
-// The one instance of a window class. It outlives every loading of its window.
-class Form : public std::enable_shared_from_this<Form> {
+// The one instance of a window class. It outlives every loading of its window. Its window's
+// events reach it directly: the handlers are bound to the controls once, when it loads.
+class Form : public std::enable_shared_from_this<Form>, private WindowEvents {
  public:
   Form(Application& application, const FormClass& form_class);
   Form(const Form&) = delete;
@@ -35,17 +36,17 @@ class Form : public std::enable_shared_from_this<Form> {
   std::string InterfaceName() const { return "_" + ObjectName(); }
 
   // Places the outer top-left corner, in twips; the size stays.
-  Status Move(float left, std::int16_t top);
+  Result Move(float left, std::int16_t top);
   // Modeless and without owner. Loads the window when needed; on an open window only
   // brings it to the front.
-  Status Show();
+  Result Show();
   // Modal with an owner (modal 1): returns once this window is unloaded.
-  Status Show(std::int32_t modal, Form& owner);
+  Result Show(std::int32_t modal, Form& owner);
 
   // The label of that name in the loaded window; a missing one is a runtime error.
   Label& GetLabel(std::string_view name);
 
-  // Control ids of the loaded window, for dispatch and for tests; 0 when there is none.
+  // Control ids of the loaded window, for tests; 0 when there is none.
   int ControlId(std::string_view name) const;
   std::string_view ControlName(int id) const;
 
@@ -54,14 +55,19 @@ class Form : public std::enable_shared_from_this<Form> {
   friend class GlobalObject;
   friend class Label;
 
-  Status Load();
-  Status Unload();
+  void OnClick(int control_id) override;
+  void OnCloseRequest() override;
+
+  Result Load();
+  Result Bind(const WindowSpec& spec);
+  Result Unload();
 
   Application& application_;
   const FormClass& form_class_;
   FormState state_ = FormState::kCreated;
   WindowHandle handle_ = 0;
-  std::vector<std::string> control_names_;  // index = control id - 1
+  std::vector<std::string> control_names_;      // index = control id - 1
+  std::vector<const Binding*> click_bindings_;  // index = control id; null where none is bound
   std::vector<std::unique_ptr<Label>> labels_;
 };
 

@@ -15,7 +15,7 @@ class GlobalObject {
   explicit GlobalObject(Application& application) : application_(application) {}
 
   // Takes the window off the screen; its instance stays.
-  Status Unload(Form& form);
+  Result Unload(Form& form);
 
   std::string ObjectName() const { return "Global"; }
   std::string InterfaceName() const { return "_Global"; }

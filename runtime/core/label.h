@@ -14,7 +14,7 @@ class Label {
  public:
   Label(Form& form, int id, std::string name) : form_(form), id_(id), name_(std::move(name)) {}
 
-  Status SetCaption(std::string_view text);
+  Result SetCaption(std::string_view text);
 
   std::string ObjectName() const { return name_; }
   std::string InterfaceName() const { return "ILabel"; }

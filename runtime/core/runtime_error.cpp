@@ -18,12 +18,13 @@ std::string Summary(Status status, const std::string& object, const std::string&
 }  // namespace
 
 RuntimeError::RuntimeError(Status status, std::string object, std::string interface_name,
-                           std::string operation)
+                           std::string operation, std::string cause)
     : std::runtime_error(Summary(status, object, operation)),
       status_(status),
       object_(std::move(object)),
       interface_name_(std::move(interface_name)),
-      operation_(std::move(operation)) {}
+      operation_(std::move(operation)),
+      cause_(std::move(cause)) {}
 
 std::string RuntimeError::UserMessage() const {
   if (operation_.empty()) {
@@ -31,16 +32,18 @@ std::string RuntimeError::UserMessage() const {
            "):\n\nFehler bei einer Gleitkommaberechnung (ungültige Operation, Division durch "
            "null oder Überlauf).";
   }
-  return "Laufzeitfehler (Status " + Hex(status_) + "):\n\nDie Operation '" + operation_ +
-         "' des Objekts '" + object_ + "' (Schnittstelle " + interface_name_ +
-         ") ist fehlgeschlagen.";
+  std::string text = "Laufzeitfehler (Status " + Hex(status_) + "):\n\nDie Operation '" +
+                     operation_ + "' des Objekts '" + object_ + "' (Schnittstelle " +
+                     interface_name_ + ") ist fehlgeschlagen.";
+  if (!cause_.empty()) text += "\n\n" + cause_;
+  return text;
 }
 
-void check(Status status, std::string_view object, std::string_view interface_name,
+void check(const Result& result, std::string_view object, std::string_view interface_name,
            std::string_view operation) {
-  if (Failed(status)) {
-    throw RuntimeError(status, std::string(object), std::string(interface_name),
-                       std::string(operation));
+  if (Failed(result)) {
+    throw RuntimeError(result.status(), std::string(object), std::string(interface_name),
+                       std::string(operation), result.cause());
   }
 }
 

@@ -12,13 +12,14 @@ namespace tessel::runtime {
 // operation that failed. It ends the handler that raised it and is shown to the user.
 class RuntimeError : public std::runtime_error {
  public:
-  RuntimeError(Status status, std::string object, std::string interface_name,
-               std::string operation);
+  RuntimeError(Status status, std::string object, std::string interface_name, std::string operation,
+               std::string cause = {});
 
   Status status() const { return status_; }
   const std::string& object() const { return object_; }
   const std::string& interface_name() const { return interface_name_; }
   const std::string& operation() const { return operation_; }
+  const std::string& cause() const { return cause_; }  // in words; may be empty
 
   // The text of the German message box.
   std::string UserMessage() const;
@@ -28,6 +29,7 @@ class RuntimeError : public std::runtime_error {
   std::string object_;
   std::string interface_name_;
   std::string operation_;
+  std::string cause_;
 };
 
 // Anything that can be named in an error report.
@@ -37,13 +39,13 @@ concept Reportable = requires(const T& object) {
   { object.InterfaceName() } -> std::convertible_to<std::string>;
 };
 
-// The error report: a negative status raises the runtime error at once.
-void check(Status status, std::string_view object, std::string_view interface_name,
+// The error report: a failing result raises the runtime error at once, with its cause.
+void check(const Result& result, std::string_view object, std::string_view interface_name,
            std::string_view operation);
 
 template <Reportable T>
-void check(Status status, const T& object, std::string_view operation) {
-  if (Failed(status)) check(status, object.ObjectName(), object.InterfaceName(), operation);
+void check(const Result& result, const T& object, std::string_view operation) {
+  if (Failed(result)) check(result, object.ObjectName(), object.InterfaceName(), operation);
 }
 
 // The floating-point runtime error (invalid operation, division by zero, overflow).

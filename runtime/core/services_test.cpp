@@ -43,13 +43,6 @@ TEST(ScopedRandomValue, FixesTheDrawAndRestoresTheGenerator) {
   EXPECT_NE(NextRandomValue() + NextRandomValue() + NextRandomValue(), 0.75f);
 }
 
-TEST(IntegerPart, IsTheLargestWholeNumberNotAbove) {
-  EXPECT_EQ(IntegerPart(6.99999964), 6.0);
-  EXPECT_EQ(IntegerPart(1.0), 1.0);
-  EXPECT_EQ(IntegerPart(-0.5), -1.0);
-  EXPECT_EQ(IntegerPart(20.9999988), 20.0);
-}
-
 TEST(ValueToText, WritesPlainDigitsWhateverTheLocale) {
   const char* saved = std::setlocale(LC_ALL, nullptr);
   const std::string previous = saved ? saved : "C";

@@ -10,20 +10,18 @@
 #include "runtime/qt/control_factory.h"
 #include "runtime/qt/input_blocker.h"
 #include "runtime/qt/tool_window.h"
-#include "runtime/core/test_surface.h"
 
 class QApplication;
 
 namespace tessel::runtime::qt {
 
 // The runtime's windows as Qt 6 widgets, on X11 or on Qt's offscreen platform.
-class QtBackend : public Backend, public TestSurface {
+class QtBackend : public Backend {
  public:
   QtBackend();
   ~QtBackend() override;
 
-  void SetEventSink(EventSink* sink) override { sink_ = sink; }
-  Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
+  Status CreateWindow(const WindowSpec& spec, WindowEvents& events, WindowHandle* window) override;
   Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
@@ -34,34 +32,15 @@ class QtBackend : public Backend, public TestSurface {
   int RunEventLoop() override;
   void Quit(int exit_code) override;
   void ShowErrorBox(std::string_view title, std::string_view text) override;
-  void Post(std::function<void()> task) override;
-  TestSurface& test_surface() override { return *this; }
 
-  void After(int milliseconds, std::function<void()> task) override;
-  std::uint64_t NativeId(WindowHandle window) override;
-  PixelRect ScreenSize() override;
-  PixelRect WindowFrame(WindowHandle window) override;
-  PixelRect ClientArea(WindowHandle window) override;
-  PixelRect ControlRect(WindowHandle window, int control_id) override;
-  bool IsVisible(WindowHandle window) override;
-  bool IsEnabled(WindowHandle window) override;
-  bool IsActive(WindowHandle window) override;
-  std::string WindowCaption(WindowHandle window) override;
-  std::string ControlCaption(WindowHandle window, int control_id) override;
-  std::string ToolTip(WindowHandle window, int control_id) override;
-  std::string ShownToolTip() override;
-  int FocusedControl(WindowHandle window) override;
-  Screenshot Grab(WindowHandle window) override;
-  bool ShowsArrowPointer(WindowHandle window) override;
-  void Click(WindowHandle window, int control_id) override;
-  void PressKey(WindowHandle window, Key key) override;
-  void PressCloseBox(WindowHandle window) override;
-  void RequestClose(WindowHandle window) override;
-  void Hover(WindowHandle window, int control_id) override;
-  void DragTitleBar(WindowHandle window, int dx, int dy) override;
-  void SetSystemColour(int index, std::uint32_t rgb) override;
-  std::vector<std::string> MessageBoxes() override;
-  void DismissMessageBox() override;
+  // For inspection by tests and tools: a window's widget and its controls, null when the window
+  // is not open.
+  ToolWindow* Widget(WindowHandle window);
+  QWidget* Control(WindowHandle window, int control_id) { return FindControl(window, control_id); }
+  const BuiltControls* Controls(WindowHandle window);
+  bool InputBlocked(WindowHandle window);
+  // Brings every open window in line with the system colours, after a change of scheme.
+  void ApplyColours();
 
  private:
   struct NativeWindow {
@@ -79,12 +58,10 @@ class QtBackend : public Backend, public TestSurface {
 
   std::unique_ptr<QApplication> owned_application_;
   std::unique_ptr<InputBlocker> blocker_;
-  EventSink* sink_ = nullptr;
   std::map<WindowHandle, NativeWindow> windows_;
   WindowHandle next_handle_ = 1;
   std::vector<QEventLoop*> loops_;
   std::map<WindowHandle, QEventLoop*> modal_loops_;
-  QObject timers_;  // what After waits for goes with the backend
   bool quit_requested_ = false;
   int exit_code_ = 0;
 };

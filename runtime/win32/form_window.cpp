@@ -61,13 +61,11 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
   switch (message) {
     case WM_COMMAND:
       // The handler may unload this very window; nothing of the form is touched after it.
-      if (IsButtonClick(wparam, lparam)) {
-        form->events.OnButton(form->handle, LOWORD(wparam) - kFirstChildId);
-      }
+      if (IsButtonClick(wparam, lparam)) form->events.OnClick(LOWORD(wparam) - kFirstChildId);
       return 0;
     case WM_CLOSE:
       // The runtime decides whether the window goes; the close box only reports.
-      form->events.OnCloseBox(form->handle);
+      form->events.OnCloseRequest();
       return 0;
     case WM_ERASEBKGND:
       return Erase(*form, hwnd, reinterpret_cast<HDC>(wparam));
@@ -78,10 +76,6 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
         HWND focus = GetFocus();
         if (focus && IsChild(hwnd, focus)) form->saved_focus = focus;
       }
-      break;
-    case WM_ENTERSIZEMOVE:
-    case WM_EXITSIZEMOVE:
-      form->events.OnMoveLoop(message == WM_ENTERSIZEMOVE);
       break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -3,21 +3,11 @@
 #include <map>
 
 #include "runtime/core/backend.h"
+#include "runtime/core/window_spec.h"
 #include "runtime/win32/gdi_store.h"
 #include "runtime/win32/win32_api.h"
-#include "runtime/core/window_spec.h"
 
 namespace tessel::runtime::win32 {
-
-// What a form's native window tells the backend.
-class FormEvents {
- public:
-  virtual ~FormEvents() = default;
-  virtual void OnButton(WindowHandle window, int control_id) = 0;
-  virtual void OnCloseBox(WindowHandle window) = 0;
-  // The system's own loop for dragging a window by its title bar starts or ends.
-  virtual void OnMoveLoop(bool running) = 0;
-};
 
 // Child window ids are control ids plus this, clear of IDOK and IDCANCEL, which a dialog's
 // Enter and Esc keys send when no button is meant.
@@ -29,7 +19,7 @@ inline constexpr wchar_t kPictureBoxClass[] = L"TesselPictureBox";
 // One loaded window: its native window, its controls and everything they draw with.
 struct FormWindow {
   FormWindow(WindowHandle handle_in, const WindowSpec& spec_in, int dots_per_inch,
-             FormEvents& events_in)
+             WindowEvents& events_in)
       : handle(handle_in), spec(spec_in), events(events_in), gdi(dots_per_inch) {}
 
   HWND Control(int control_id) const;
@@ -38,7 +28,7 @@ struct FormWindow {
 
   WindowHandle handle;
   WindowSpec spec;
-  FormEvents& events;
+  WindowEvents& events;  // the runtime's, bound when the window was created
   GdiStore gdi;
   HWND hwnd = nullptr;
   HWND tool_tips = nullptr;

@@ -1,16 +1,11 @@
 #include "runtime/win32/win32_backend.h"
 
 #include "runtime/win32/controls.h"
-#include "runtime/win32/input.h"
 #include "runtime/win32/text.h"
 #include "runtime/win32/units.h"
 
 namespace tessel::runtime::win32 {
 namespace {
-
-constexpr wchar_t kTaskWindowClass[] = L"TesselTasks";
-constexpr UINT kRunTask = WM_APP + 1;
-constexpr UINT kFinishDrag = WM_APP + 2;
 
 int ScreenDotsPerInch() {
   HDC screen = GetDC(nullptr);
@@ -23,18 +18,6 @@ void InitCommonControlsOnce() {
   static const bool done = [] {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     return InitCommonControlsEx(&controls) != FALSE;
-  }();
-  (void)done;
-}
-
-void RegisterTaskWindowClass(WNDPROC proc) {
-  static const bool done = [proc] {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = proc;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.lpszClassName = kTaskWindowClass;
-    return RegisterClassExW(&window_class) != 0;
   }();
   (void)done;
 }
@@ -63,10 +46,6 @@ HWND FirstTabStop(HWND form) {
 Win32Backend::Win32Backend() : dots_per_inch_(ScreenDotsPerInch()) {
   InitCommonControlsOnce();
   RegisterWindowClasses();
-  RegisterTaskWindowClass(&Win32Backend::TaskWindowProc);
-  task_window_ = CreateWindowExW(0, kTaskWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(task_window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Backend::~Win32Backend() {
@@ -75,10 +54,13 @@ Win32Backend::~Win32Backend() {
     ::DestroyWindow(form->hwnd);
   }
   windows_.clear();
-  for (const auto& [index, colour] : replaced_colours_) SetSysColors(1, &index, &colour);
-  SetWindowLongPtrW(task_window_, GWLP_USERDATA, 0);
-  ::DestroyWindow(task_window_);
   DiscardQuitMessages();
+}
+
+std::vector<WindowHandle> Win32Backend::Windows() const {
+  std::vector<WindowHandle> handles;
+  for (const auto& [handle, form] : windows_) handles.push_back(handle);
+  return handles;
 }
 
 FormWindow* Win32Backend::Find(WindowHandle window) {
@@ -103,13 +85,13 @@ bool Win32Backend::IsForm(HWND hwnd) const {
   return false;
 }
 
-Status Win32Backend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
+Status Win32Backend::CreateWindow(const WindowSpec& spec, WindowEvents& events,
+                                  WindowHandle* window) {
   if (ToPixels(spec.client.width, dots_per_inch_) <= 0 ||
       ToPixels(spec.client.height, dots_per_inch_) <= 0) {
     return kInvalidArgument;
   }
   const WindowHandle handle = next_handle_;
-  FormEvents& events = *this;
   auto form = std::make_unique<FormWindow>(handle, spec, dots_per_inch_, events);
   if (!CreateFormWindow(*form, dots_per_inch_)) return kFailed;
   ++next_handle_;
@@ -267,66 +249,6 @@ void Win32Backend::RunModalLoop(WindowHandle window) {
 void Win32Backend::ShowErrorBox(std::string_view title, std::string_view text) {
   MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(),
               MB_OK | MB_ICONERROR | MB_TASKMODAL);
-}
-
-// A posted message reaches our hidden window from every loop of the thread: ours, and the
-// system's own loops of message boxes.
-void Win32Backend::Post(std::function<void()> task) {
-  tasks_.push_back(std::move(task));
-  PostMessageW(task_window_, kRunTask, 0, 0);
-}
-
-// While the system's title-bar drag loop runs, tasks wait: that loop takes posted messages
-// ahead of the mouse input that ends it.
-void Win32Backend::RunNextTask() {
-  if (in_move_loop_) {
-    ++held_tasks_;
-    return;
-  }
-  if (tasks_.empty()) return;
-  std::function<void()> task = std::move(tasks_.front());
-  tasks_.pop_front();
-  task();
-}
-
-void Win32Backend::OnMoveLoop(bool running) {
-  in_move_loop_ = running;
-  // A test's drag lets go from inside the loop, once the window holds the mouse capture.
-  if (running && drag_end_) PostMessageW(task_window_, kFinishDrag, 0, 0);
-  if (running) return;
-  for (; held_tasks_ > 0; --held_tasks_) PostMessageW(task_window_, kRunTask, 0, 0);
-}
-
-LRESULT CALLBACK Win32Backend::TaskWindowProc(HWND hwnd, UINT message, WPARAM wparam,
-                                              LPARAM lparam) {
-  auto* backend = reinterpret_cast<Win32Backend*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (message == kRunTask && backend) {
-    backend->RunNextTask();
-    return 0;
-  }
-  if (message == WM_TIMER && backend) {
-    KillTimer(hwnd, wparam);
-    const auto it = backend->timed_tasks_.find(wparam);
-    if (it == backend->timed_tasks_.end()) return 0;
-    const std::function<void()> task = std::move(it->second);
-    backend->timed_tasks_.erase(it);
-    task();
-    return 0;
-  }
-  if (message == kFinishDrag && backend && backend->drag_end_) {
-    SendRelease(*backend->drag_end_);
-    backend->drag_end_.reset();
-    return 0;
-  }
-  return DefWindowProcW(hwnd, message, wparam, lparam);
-}
-
-void Win32Backend::OnButton(WindowHandle window, int control_id) {
-  if (sink_) sink_->OnClick(window, control_id);
-}
-
-void Win32Backend::OnCloseBox(WindowHandle window) {
-  if (sink_) sink_->OnCloseBox(window);
 }
 
 }  // namespace tessel::runtime::win32

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
 #include <vector>
+
+#include "tests/support/win32_test_surface.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -23,34 +27,40 @@ WindowSpec SmallWindow(const char* caption) {
   return spec;
 }
 
-WindowHandle Open(Win32Backend& backend, const char* caption) {
-  WindowHandle window = 0;
-  EXPECT_EQ(backend.CreateWindow(SmallWindow(caption), &window), kOk);
-  backend.MoveWindow(window, 1500, 1500);
-  backend.ShowWindow(window);
-  return window;
-}
+// What one window reported.
+struct Recorder : WindowEvents {
+  void OnClick(int control_id) override { clicks.push_back(control_id); }
+  void OnCloseRequest() override { ++close_requests; }
+  std::vector<int> clicks;
+  int close_requests = 0;
+};
 
-struct Recorder : EventSink {
-  void OnClick(WindowHandle window, int control_id) override {
-    clicks.push_back({window, control_id});
+// A backend with its test surface; every window reports to its own recorder.
+struct Desk {
+  WindowHandle Open(const char* caption) {
+    WindowHandle window = 0;
+    EXPECT_EQ(backend.CreateWindow(SmallWindow(caption), events[caption], &window), kOk);
+    backend.MoveWindow(window, 1500, 1500);
+    backend.ShowWindow(window);
+    return window;
   }
-  void OnCloseBox(WindowHandle window) override { close_boxes.push_back(window); }
-  std::vector<std::pair<WindowHandle, int>> clicks;
-  std::vector<WindowHandle> close_boxes;
+
+  Win32Backend backend;
+  Win32TestSurface surface{backend};
+  std::map<std::string, Recorder> events;
 };
 
 // The runtime unloads a modal window before it enables the others again; the window it was
 // opened from must still end up active, as a dialog's owner does.
 TEST(Win32Backend, ActivationGoesBackToWhereAModalWindowWasOpenedFrom) {
-  Win32Backend backend;
-  const WindowHandle start = Open(backend, "start");
-  const WindowHandle modal = Open(backend, "modal");
-  backend.SetWindowEnabled(start, false);
-  EXPECT_TRUE(backend.IsActive(modal));
-  backend.DestroyWindow(modal);
-  backend.SetWindowEnabled(start, true);
-  EXPECT_TRUE(backend.IsActive(start));
+  Desk desk;
+  const WindowHandle start = desk.Open("start");
+  const WindowHandle modal = desk.Open("modal");
+  desk.backend.SetWindowEnabled(start, false);
+  EXPECT_TRUE(desk.surface.IsActive(modal));
+  desk.backend.DestroyWindow(modal);
+  desk.backend.SetWindowEnabled(start, true);
+  EXPECT_TRUE(desk.surface.IsActive(start));
 }
 
 Win32Backend* quitting_backend = nullptr;
@@ -63,16 +73,17 @@ void CALLBACK QuitWithFive(HWND, UINT, UINT_PTR timer, DWORD) {
 // Quit from a nested loop ends every loop with its code, and leaves nothing behind that would
 // end the next loop as soon as its queue runs dry.
 TEST(Win32Backend, QuitEndsNestedLoopsAndLeavesNoQuitBehind) {
-  Win32Backend backend;
-  const WindowHandle owner = Open(backend, "owner");
+  Desk desk;
+  Win32Backend& backend = desk.backend;
+  const WindowHandle owner = desk.Open("owner");
   WindowHandle window = 0;
-  ASSERT_EQ(backend.CreateWindow(SmallWindow("modal"), &window), kOk);
+  ASSERT_EQ(backend.CreateWindow(SmallWindow("modal"), desk.events["modal"], &window), kOk);
   bool modal_loop_ended = false;
-  backend.Post([&] {
+  desk.surface.Post([&] {
     backend.ShowModal(window, owner);
     modal_loop_ended = true;
   });
-  backend.Post([&] { backend.Quit(3); });
+  desk.surface.Post([&] { backend.Quit(3); });
   EXPECT_EQ(backend.RunEventLoop(), 3);
   EXPECT_TRUE(modal_loop_ended);
   quitting_backend = &backend;
@@ -83,53 +94,51 @@ TEST(Win32Backend, QuitEndsNestedLoopsAndLeavesNoQuitBehind) {
 // A program that quits while its error box is up must not hang in the box's own loop.
 TEST(Win32Backend, QuitEndsAnOpenMessageBox) {
   const std::string text = "Laufzeitfehler: \u00FCbergelaufen";
-  Win32Backend backend;
+  Desk desk;
   std::vector<std::string> open_boxes;
-  backend.Post([&] {
-    backend.Post([&] {
-      open_boxes = backend.MessageBoxes();
-      backend.Quit(7);
+  desk.surface.Post([&] {
+    desk.surface.Post([&] {
+      open_boxes = desk.surface.MessageBoxes();
+      desk.backend.Quit(7);
     });
-    backend.ShowErrorBox("Tessel", text);
+    desk.backend.ShowErrorBox("Tessel", text);
   });
-  EXPECT_EQ(backend.RunEventLoop(), 7);
+  EXPECT_EQ(desk.backend.RunEventLoop(), 7);
   EXPECT_EQ(open_boxes, std::vector<std::string>{text});
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  EXPECT_TRUE(desk.surface.MessageBoxes().empty());
 }
 
 // The system's own move loop takes the drag; the window ends up moved by the pointer's path.
 TEST(Win32Backend, DraggingTheTitleBarMovesTheWindowByThePointersPath) {
-  Win32Backend backend;
-  const WindowHandle window = Open(backend, "dragged");
-  const PixelRect before = backend.WindowFrame(window);
+  Desk desk;
+  const WindowHandle window = desk.Open("dragged");
+  const PixelRect before = desk.surface.WindowFrame(window);
   ASSERT_EQ(before.x, 100);
-  backend.DragTitleBar(window, 37, -21);
-  const PixelRect after = backend.WindowFrame(window);
+  desk.surface.DragTitleBar(window, 37, -21);
+  const PixelRect after = desk.surface.WindowFrame(window);
   EXPECT_EQ(after, (PixelRect{137, 79, before.width, before.height}));
 }
 
 // The close box only reports; a disabled window's close box cannot be pressed at all.
 TEST(Win32Backend, CloseBoxReportsAndLeavesTheWindowToTheRuntime) {
-  Win32Backend backend;
-  Recorder recorder;
-  backend.SetEventSink(&recorder);
-  const WindowHandle window = Open(backend, "closing");
-  backend.PressCloseBox(window);
-  EXPECT_EQ(recorder.close_boxes, std::vector<WindowHandle>{window});
-  EXPECT_TRUE(backend.IsVisible(window));
+  Desk desk;
+  const WindowHandle window = desk.Open("closing");
+  const Recorder& recorder = desk.events["closing"];
+  desk.surface.PressCloseBox(window);
+  EXPECT_EQ(recorder.close_requests, 1);
+  EXPECT_TRUE(desk.surface.IsVisible(window));
   // What other programs send reports the same way.
-  SendMessageW(reinterpret_cast<HWND>(backend.NativeId(window)), WM_CLOSE, 0, 0);
-  EXPECT_EQ(recorder.close_boxes, (std::vector<WindowHandle>{window, window}));
-  EXPECT_TRUE(backend.IsVisible(window));
-  backend.SetWindowEnabled(window, false);
-  backend.PressCloseBox(window);
-  backend.Click(window, 1);
-  EXPECT_EQ(recorder.close_boxes.size(), 2u);
+  SendMessageW(reinterpret_cast<HWND>(desk.surface.NativeId(window)), WM_CLOSE, 0, 0);
+  EXPECT_EQ(recorder.close_requests, 2);
+  EXPECT_TRUE(desk.surface.IsVisible(window));
+  desk.backend.SetWindowEnabled(window, false);
+  desk.surface.PressCloseBox(window);
+  desk.surface.Click(window, 1);
+  EXPECT_EQ(recorder.close_requests, 2);
   EXPECT_TRUE(recorder.clicks.empty());
-  backend.SetWindowEnabled(window, true);
-  backend.Click(window, 1);
-  EXPECT_EQ(recorder.clicks, (std::vector<std::pair<WindowHandle, int>>{{window, 1}}));
-  backend.SetEventSink(nullptr);
+  desk.backend.SetWindowEnabled(window, true);
+  desk.surface.Click(window, 1);
+  EXPECT_EQ(recorder.clicks, std::vector<int>{1});
 }
 
 // Under Wine the system colours belong to the whole session, so a test that changes them must
@@ -138,9 +147,9 @@ TEST(Win32Backend, PutsBackTheSystemColoursATestChanged) {
   const COLORREF window = GetSysColor(COLOR_WINDOW);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   {
-    Win32Backend backend;
-    backend.test_surface().SetSystemColour(COLOR_WINDOW, 0x123456);
-    backend.test_surface().SetSystemColour(COLOR_WINDOW, 0x654321);
+    Desk desk;
+    desk.surface.SetSystemColour(COLOR_WINDOW, 0x123456);
+    desk.surface.SetSystemColour(COLOR_WINDOW, 0x654321);
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(0x65, 0x43, 0x21));
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), face);
   }

@@ -6,7 +6,7 @@
 #include "program/stored_descriptions.h"
 #include "runtime/core/application.h"
 #include "runtime/core/start.h"
-#include "runtime/core/test_surface.h"
+#include "tests/support/test_surface.h"
 
 namespace tessel::runtime {
 namespace {
@@ -29,11 +29,12 @@ TEST_P(StartWindowThatCannotLoad, IsReportedAndEndsTheProgramWithStatusOne) {
   const FormClass& form_class = GetParam().form_class;
   const Project project{"Tessel", "Tessel", "Tessel98", "", 0x0407, &form_class, {&form_class}};
   const auto backend = CreatePlatformBackend();
+  const auto surface = CreateTestSurface(*backend);
   Application application(project, *backend);
   std::vector<std::string> boxes;
-  backend->Post([&] {
-    boxes = backend->test_surface().MessageBoxes();
-    backend->test_surface().DismissMessageBox();
+  surface->Post([&] {
+    boxes = surface->MessageBoxes();
+    surface->DismissMessageBox();
   });
   EXPECT_EQ(application.Run(), 1);
   ASSERT_EQ(boxes.size(), 1u);

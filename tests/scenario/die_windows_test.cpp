@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "runtime/core/services.h"
 #include "program/resources/bitmap_file.h"
 #include "program/resources/picture_tables.h"
+#include "runtime/core/services.h"
 #include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
 #include "tests/scenario/text_bands.h"
@@ -49,6 +49,7 @@ TEST(DieWindows, OpenSideBySideOnTopOfTheStartWindowAsOneBlock) {
 TEST(DieWindows, ShowAFaceFromTheFirstFrameOn) {
   Scenario s;
   std::vector<std::pair<Operation, WindowHandle>> calls;
+  std::vector<WindowHandle> dice;
   s.Then([&] { s.Click("WStart", "w6Select"); })
       .Then([&] { s.Click("WStart", "W20Select"); })
       .Then([&] {
@@ -57,10 +58,12 @@ TEST(DieWindows, ShowAFaceFromTheFirstFrameOn) {
         EXPECT_TRUE(six >= 1 && six <= 6) << six;
         EXPECT_TRUE(twenty >= 1 && twenty <= 20) << twenty;
         calls = s.faults().calls();
+        dice = {s.Handle("W6Form"), s.Handle("W20Form")};
       });
   s.Run();
+  ASSERT_EQ(dice.size(), 2u);
   // For each die window: created, moved, rolled, and only then shown.
-  for (const WindowHandle window : {WindowHandle{2}, WindowHandle{3}}) {
+  for (const WindowHandle window : dice) {
     std::vector<Operation> order;
     for (const auto& [operation, handle] : calls) {
       if (handle == window) order.push_back(operation);

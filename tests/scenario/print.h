@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "runtime/core/test_surface.h"
+#include "tests/support/test_surface.h"
 
 namespace tessel::runtime {
 

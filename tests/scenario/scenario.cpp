@@ -9,12 +9,14 @@ namespace tessel::testing {
 
 Scenario::Scenario()
     : backend_(runtime::CreatePlatformBackend()),
+      surface_(runtime::CreateTestSurface(*backend_)),
       faults_(std::make_unique<runtime::FaultInjectingBackend>(*backend_)),
       application_(std::make_unique<runtime::Application>(app::TesselProject(), *faults_)) {}
 
 Scenario::~Scenario() {
   application_.reset();
   faults_.reset();
+  surface_.reset();
   backend_.reset();
 }
 
@@ -29,7 +31,7 @@ Scenario& Scenario::ThenWaitFor(std::function<bool()> ready, int timeout_ms) {
 }
 
 int Scenario::Run() {
-  faults_->Post([this] { RunStep(0); });
+  surface_->Post([this] { RunStep(0); });
   const int status = application_->Run();
   return abandoned_ ? -1 : status;
 }
@@ -44,7 +46,7 @@ void Scenario::RunStep(size_t index) {
     Wait(index, 0);
     return;
   }
-  faults_->Post([this, index] { RunStep(index + 1); });
+  surface_->Post([this, index] { RunStep(index + 1); });
   steps_[index].action();
 }
 
@@ -57,7 +59,7 @@ void Scenario::Wait(size_t index, int waited_ms) {
     return;
   }
   EXPECT_TRUE(ready) << "step " << index << " waited " << waited_ms << " ms in vain";
-  faults_->Post([this, index] { RunStep(index + 1); });
+  surface_->Post([this, index] { RunStep(index + 1); });
 }
 
 WindowHandle Scenario::Handle(std::string_view window) {

@@ -8,7 +8,7 @@
 
 #include "runtime/core/application.h"
 #include "tests/support/fault_injecting_backend.h"
-#include "runtime/core/test_surface.h"
+#include "tests/support/test_surface.h"
 
 namespace tessel::testing {
 
@@ -33,7 +33,7 @@ class Scenario {
   int Run();
 
   runtime::FaultInjectingBackend& faults() { return *faults_; }
-  runtime::TestSurface& surface() { return backend_->test_surface(); }
+  runtime::TestSurface& surface() { return *surface_; }
   runtime::Application& application() { return *application_; }
 
   // The loaded window of that class, or 0.
@@ -60,6 +60,7 @@ class Scenario {
   void Wait(size_t index, int waited_ms);
 
   std::unique_ptr<runtime::Backend> backend_;
+  std::unique_ptr<runtime::TestSurface> surface_;
   std::unique_ptr<runtime::FaultInjectingBackend> faults_;
   std::unique_ptr<runtime::Application> application_;
   std::vector<Step> steps_;

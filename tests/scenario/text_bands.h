@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "runtime/core/test_surface.h"
+#include "tests/support/test_surface.h"
 
 namespace tessel::testing {
 

@@ -13,8 +13,10 @@ Status FaultInjectingBackend::Injected(Operation operation, WindowHandle window)
   return --it->second.countdown == 0 ? it->second.status : kOk;
 }
 
-Status FaultInjectingBackend::CreateWindow(const WindowSpec& spec, WindowHandle* window) {
-  return Forward(Operation::kCreateWindow, 0, [&] { return inner_.CreateWindow(spec, window); });
+Status FaultInjectingBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events,
+                                           WindowHandle* window) {
+  return Forward(Operation::kCreateWindow, 0,
+                 [&] { return inner_.CreateWindow(spec, events, window); });
 }
 
 Status FaultInjectingBackend::MoveWindow(WindowHandle window, int left_twips, int top_twips) {

@@ -29,8 +29,7 @@ class FaultInjectingBackend : public Backend {
   // Every window operation so far, in order, with the window it was for.
   const std::vector<std::pair<Operation, WindowHandle>>& calls() const { return calls_; }
 
-  void SetEventSink(EventSink* sink) override { inner_.SetEventSink(sink); }
-  Status CreateWindow(const WindowSpec& spec, WindowHandle* window) override;
+  Status CreateWindow(const WindowSpec& spec, WindowEvents& events, WindowHandle* window) override;
   Status MoveWindow(WindowHandle window, int left_twips, int top_twips) override;
   Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
@@ -43,8 +42,6 @@ class FaultInjectingBackend : public Backend {
   void ShowErrorBox(std::string_view title, std::string_view text) override {
     inner_.ShowErrorBox(title, text);
   }
-  void Post(std::function<void()> task) override { inner_.Post(std::move(task)); }
-  TestSurface& test_surface() override { return inner_.test_surface(); }
 
  private:
   struct Fault {

@@ -1,4 +1,4 @@
-#include "runtime/win32/input.h"
+#include "tests/support/win32_input.h"
 
 #include <vector>
 

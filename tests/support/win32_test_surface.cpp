@@ -1,15 +1,23 @@
-// The test surface of the Win32 backend: everything read back from the window system.
+// The test surface of the Win32 backend: everything read back from the window system, and real
+// input through SendInput.
+#include "tests/support/win32_test_surface.h"
+
 #include <cstring>
 
 #include "runtime/win32/controls.h"
-#include "runtime/win32/input.h"
 #include "runtime/win32/text.h"
-#include "runtime/win32/win32_backend.h"
+#include "tests/support/win32_input.h"
 
 namespace tessel::runtime::win32 {
 namespace {
 
 constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr wchar_t kTaskWindowClass[] = L"TesselTestTasks";
+constexpr UINT kRunTask = WM_APP + 1;
+constexpr UINT kFinishDrag = WM_APP + 2;
+
+// The surface of the thread, for the hook that watches the system's move loop.
+Win32TestSurface* current_surface = nullptr;
 // The tool tip control copies at most this many characters, whatever buffer it is given.
 constexpr size_t kToolTipTextSize = INFOTIPSIZE;
 
@@ -53,29 +61,117 @@ std::string MessageBoxText(HWND box) {
 
 }  // namespace
 
-void Win32Backend::After(int milliseconds, std::function<void()> task) {
+Win32TestSurface::Win32TestSurface(Win32Backend& backend) : backend_(backend) {
+  static const bool registered = [] {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = &Win32TestSurface::TaskWindowProc;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.lpszClassName = kTaskWindowClass;
+    return RegisterClassExW(&window_class) != 0;
+  }();
+  (void)registered;
+  task_window_ = CreateWindowExW(0, kTaskWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(task_window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  current_surface = this;
+  move_loop_hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &Win32TestSurface::WatchMoveLoop, nullptr,
+                                      GetCurrentThreadId());
+}
+
+// System colours are the whole session's: a test's change goes with its surface.
+Win32TestSurface::~Win32TestSurface() {
+  for (const auto& [index, colour] : replaced_colours_) SetSysColors(1, &index, &colour);
+  UnhookWindowsHookEx(move_loop_hook_);
+  current_surface = nullptr;
+  SetWindowLongPtrW(task_window_, GWLP_USERDATA, 0);
+  ::DestroyWindow(task_window_);
+}
+
+// A posted message reaches our hidden window from every loop of the thread: the runtime's, and
+// the system's own loops of message boxes.
+void Win32TestSurface::Post(std::function<void()> task) {
+  tasks_.push_back(std::move(task));
+  PostMessageW(task_window_, kRunTask, 0, 0);
+}
+
+// While the system's title-bar drag loop runs, tasks wait: that loop takes posted messages
+// ahead of the mouse input that ends it.
+void Win32TestSurface::RunNextTask() {
+  if (in_move_loop_) {
+    ++held_tasks_;
+    return;
+  }
+  if (tasks_.empty()) return;
+  std::function<void()> task = std::move(tasks_.front());
+  tasks_.pop_front();
+  task();
+}
+
+void Win32TestSurface::OnMoveLoop(bool running) {
+  in_move_loop_ = running;
+  // A test's drag lets go from inside the loop, once the window holds the mouse capture.
+  if (running && drag_end_) PostMessageW(task_window_, kFinishDrag, 0, 0);
+  if (running) return;
+  for (; held_tasks_ > 0; --held_tasks_) PostMessageW(task_window_, kRunTask, 0, 0);
+}
+
+LRESULT CALLBACK Win32TestSurface::WatchMoveLoop(int code, WPARAM wparam, LPARAM lparam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION && current_surface &&
+      (message->message == WM_ENTERSIZEMOVE || message->message == WM_EXITSIZEMOVE)) {
+    current_surface->OnMoveLoop(message->message == WM_ENTERSIZEMOVE);
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+LRESULT CALLBACK Win32TestSurface::TaskWindowProc(HWND hwnd, UINT message, WPARAM wparam,
+                                                  LPARAM lparam) {
+  auto* surface = reinterpret_cast<Win32TestSurface*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == kRunTask && surface) {
+    surface->RunNextTask();
+    return 0;
+  }
+  if (message == WM_TIMER && surface) {
+    KillTimer(hwnd, wparam);
+    const auto it = surface->timed_tasks_.find(wparam);
+    if (it == surface->timed_tasks_.end()) return 0;
+    const std::function<void()> task = std::move(it->second);
+    surface->timed_tasks_.erase(it);
+    task();
+    return 0;
+  }
+  if (message == kFinishDrag && surface && surface->drag_end_) {
+    SendRelease(*surface->drag_end_);
+    surface->drag_end_.reset();
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+void Win32TestSurface::After(int milliseconds, std::function<void()> task) {
   const UINT_PTR id = next_timer_++;
   timed_tasks_[id] = std::move(task);
   SetTimer(task_window_, id, static_cast<UINT>(milliseconds), nullptr);
 }
 
-std::uint64_t Win32Backend::NativeId(WindowHandle window) {
-  return reinterpret_cast<std::uintptr_t>(FindHwnd(window));
+std::uint64_t Win32TestSurface::NativeId(WindowHandle window) {
+  return reinterpret_cast<std::uintptr_t>(backend_.FindHwnd(window));
 }
 
-PixelRect Win32Backend::ScreenSize() {
+PixelRect Win32TestSurface::ScreenSize() {
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-PixelRect Win32Backend::WindowFrame(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
+PixelRect Win32TestSurface::WindowFrame(WindowHandle window) {
+  HWND hwnd = backend_.FindHwnd(window);
   RECT r{};
   if (hwnd) GetWindowRect(hwnd, &r);
   return ToPixelRect(r);
 }
 
-PixelRect Win32Backend::ClientArea(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
+PixelRect Win32TestSurface::ClientArea(WindowHandle window) {
+  HWND hwnd = backend_.FindHwnd(window);
   if (!hwnd) return {};
   RECT r;
   GetClientRect(hwnd, &r);
@@ -83,33 +179,33 @@ PixelRect Win32Backend::ClientArea(WindowHandle window) {
   return ToPixelRect(r);
 }
 
-PixelRect Win32Backend::ControlRect(WindowHandle window, int control_id) {
-  HWND control = FindControl(window, control_id);
+PixelRect Win32TestSurface::ControlRect(WindowHandle window, int control_id) {
+  HWND control = backend_.FindControl(window, control_id);
   return control ? ToPixelRect(RectInParent(control)) : PixelRect{};
 }
 
-bool Win32Backend::IsVisible(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
+bool Win32TestSurface::IsVisible(WindowHandle window) {
+  HWND hwnd = backend_.FindHwnd(window);
   return hwnd && IsWindowVisible(hwnd);
 }
 
-bool Win32Backend::IsEnabled(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
+bool Win32TestSurface::IsEnabled(WindowHandle window) {
+  HWND hwnd = backend_.FindHwnd(window);
   return hwnd && IsWindowEnabled(hwnd);
 }
 
-bool Win32Backend::IsActive(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
+bool Win32TestSurface::IsActive(WindowHandle window) {
+  HWND hwnd = backend_.FindHwnd(window);
   return hwnd && GetActiveWindow() == hwnd;
 }
 
-std::string Win32Backend::WindowCaption(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
+std::string Win32TestSurface::WindowCaption(WindowHandle window) {
+  HWND hwnd = backend_.FindHwnd(window);
   return hwnd ? TextOf(hwnd) : std::string();
 }
 
-std::string Win32Backend::ControlCaption(WindowHandle window, int control_id) {
-  FormWindow* form = Find(window);
+std::string Win32TestSurface::ControlCaption(WindowHandle window, int control_id) {
+  FormWindow* form = backend_.Find(window);
   const ControlSpec* spec = form ? form->Spec(control_id) : nullptr;
   if (!spec || (spec->kind != ControlKind::kCommandButton && spec->kind != ControlKind::kLabel)) {
     return {};
@@ -117,8 +213,8 @@ std::string Win32Backend::ControlCaption(WindowHandle window, int control_id) {
   return TextOf(form->Control(control_id));
 }
 
-std::string Win32Backend::ToolTip(WindowHandle window, int control_id) {
-  FormWindow* form = Find(window);
+std::string Win32TestSurface::ToolTip(WindowHandle window, int control_id) {
+  FormWindow* form = backend_.Find(window);
   HWND control = form ? form->Control(control_id) : nullptr;
   if (!control || !form->tool_tips) return {};
   std::wstring text(kToolTipTextSize, L'\0');
@@ -133,8 +229,9 @@ std::string Win32Backend::ToolTip(WindowHandle window, int control_id) {
 }
 
 // The tool tip control of the window it shows over tells which of its tools it shows.
-std::string Win32Backend::ShownToolTip() {
-  for (const auto& [handle, form] : windows_) {
+std::string Win32TestSurface::ShownToolTip() {
+  for (const WindowHandle handle : backend_.Windows()) {
+    const FormWindow* form = backend_.Find(handle);
     if (!form->tool_tips || !IsWindowVisible(form->tool_tips)) continue;
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -147,8 +244,8 @@ std::string Win32Backend::ShownToolTip() {
 }
 
 // An inactive window's focus is the control that gets it back when the window is activated.
-int Win32Backend::FocusedControl(WindowHandle window) {
-  FormWindow* form = Find(window);
+int Win32TestSurface::FocusedControl(WindowHandle window) {
+  FormWindow* form = backend_.Find(window);
   if (!form) return 0;
   HWND focus = GetFocus();
   if (focus && IsChild(form->hwnd, focus)) return form->IdOf(focus);
@@ -157,8 +254,8 @@ int Win32Backend::FocusedControl(WindowHandle window) {
 }
 
 // What the window has painted, frame included, as it stands in the window's own surface.
-Screenshot Win32Backend::Grab(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
+Screenshot Win32TestSurface::Grab(WindowHandle window) {
+  HWND hwnd = backend_.FindHwnd(window);
   if (!hwnd) return {};
   RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT r;
@@ -189,15 +286,15 @@ Screenshot Win32Backend::Grab(WindowHandle window) {
   return shot;
 }
 
-HCURSOR Win32Backend::PointerAt(POINT screen) {
+HCURSOR Win32TestSurface::PointerAt(POINT screen) {
   SendMove(screen);
   PumpInput();
   return GetCursor();
 }
 
 // Over a free point of the client area and over the centre of every control.
-bool Win32Backend::ShowsArrowPointer(WindowHandle window) {
-  FormWindow* form = Find(window);
+bool Win32TestSurface::ShowsArrowPointer(WindowHandle window) {
+  FormWindow* form = backend_.Find(window);
   if (!form) return false;
   const HCURSOR arrow = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   POINT free_point{1, 1};
@@ -214,15 +311,16 @@ bool Win32Backend::ShowsArrowPointer(WindowHandle window) {
   return true;
 }
 
-void Win32Backend::PumpInput() {
+void Win32TestSurface::PumpInput() {
   MSG message;
-  while (!quit_requested_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
-    Route(message);
+  while (!backend_.quit_requested() &&
+         PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
+    backend_.Route(message);
   }
 }
 
-void Win32Backend::Click(WindowHandle window, int control_id) {
-  HWND control = FindControl(window, control_id);
+void Win32TestSurface::Click(WindowHandle window, int control_id) {
+  HWND control = backend_.FindControl(window, control_id);
   if (!control) return;
   RECT r;
   GetWindowRect(control, &r);
@@ -232,16 +330,16 @@ void Win32Backend::Click(WindowHandle window, int control_id) {
 
 // Keys go where the system sends a user's: to the focus of the active window. A disabled
 // window cannot be made active, so it gets none.
-void Win32Backend::PressKey(WindowHandle window, Key key) {
-  HWND hwnd = FindHwnd(window);
+void Win32TestSurface::PressKey(WindowHandle window, Key key) {
+  HWND hwnd = backend_.FindHwnd(window);
   if (!hwnd || !IsWindowEnabled(hwnd)) return;
   if (GetActiveWindow() != hwnd) SetForegroundWindow(hwnd);
   SendKey(key);
   PumpInput();
 }
 
-void Win32Backend::PressCloseBox(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
+void Win32TestSurface::PressCloseBox(WindowHandle window) {
+  HWND hwnd = backend_.FindHwnd(window);
   RECT r;
   POINT close_box;
   if (!hwnd || !GetWindowRect(hwnd, &r) ||
@@ -253,12 +351,12 @@ void Win32Backend::PressCloseBox(WindowHandle window) {
 }
 
 // What a task bar's close and Wine's answer to a window manager's close request send.
-void Win32Backend::RequestClose(WindowHandle window) {
-  if (HWND hwnd = FindHwnd(window)) PostMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+void Win32TestSurface::RequestClose(WindowHandle window) {
+  if (HWND hwnd = backend_.FindHwnd(window)) PostMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-void Win32Backend::Hover(WindowHandle window, int control_id) {
-  HWND control = FindControl(window, control_id);
+void Win32TestSurface::Hover(WindowHandle window, int control_id) {
+  HWND control = backend_.FindControl(window, control_id);
   if (!control) return;
   RECT r;
   GetWindowRect(control, &r);
@@ -269,8 +367,8 @@ void Win32Backend::Hover(WindowHandle window, int control_id) {
   PumpInput();
 }
 
-void Win32Backend::DragTitleBar(WindowHandle window, int dx, int dy) {
-  HWND hwnd = FindHwnd(window);
+void Win32TestSurface::DragTitleBar(WindowHandle window, int dx, int dy) {
+  HWND hwnd = backend_.FindHwnd(window);
   RECT r;
   POINT grip;
   if (!hwnd || !GetWindowRect(hwnd, &r) ||
@@ -289,22 +387,30 @@ void Win32Backend::DragTitleBar(WindowHandle window, int dx, int dy) {
 
 // The system colours are the session's: every window of every program follows the change,
 // until the backend goes and puts the old colours back.
-void Win32Backend::SetSystemColour(int index, std::uint32_t rgb) {
+void Win32TestSurface::SetSystemColour(int index, std::uint32_t rgb) {
   replaced_colours_.try_emplace(index, GetSysColor(index));
   const COLORREF colour = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
   SetSysColors(1, &index, &colour);
 }
 
-std::vector<std::string> Win32Backend::MessageBoxes() {
+std::vector<std::string> Win32TestSurface::MessageBoxes() {
   std::vector<std::string> texts;
   for (HWND box : VisibleMessageBoxes()) texts.push_back(MessageBoxText(box));
   return texts;
 }
 
-void Win32Backend::DismissMessageBox() {
+void Win32TestSurface::DismissMessageBox() {
   const std::vector<HWND> boxes = VisibleMessageBoxes();
   if (boxes.empty()) return;
   if (HWND ok = GetDlgItem(boxes.front(), IDOK)) SendMessageW(ok, BM_CLICK, 0, 0);
 }
 
 }  // namespace tessel::runtime::win32
+
+namespace tessel::runtime {
+
+std::unique_ptr<TestSurface> CreateTestSurface(Backend& backend) {
+  return std::make_unique<win32::Win32TestSurface>(dynamic_cast<win32::Win32Backend&>(backend));
+}
+
+}  // namespace tessel::runtime

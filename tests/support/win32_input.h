@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/core/test_surface.h"
 #include "runtime/win32/win32_api.h"
+#include "tests/support/test_surface.h"
 
 namespace tessel::runtime::win32 {
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ class TestSurface {
  public:
   virtual ~TestSurface() = default;
 
+  // Runs the task from the event loop, after what is already queued.
+  virtual void Post(std::function<void()> task) = 0;
   // Runs the task from the event loop once that many milliseconds have passed.
   virtual void After(int milliseconds, std::function<void()> task) = 0;
 
@@ -72,5 +75,8 @@ class TestSurface {
   virtual std::vector<std::string> MessageBoxes() = 0;
   virtual void DismissMessageBox() = 0;
 };
+
+// The test surface of the platform's backend, built for this platform's tests alone.
+std::unique_ptr<TestSurface> CreateTestSurface(Backend& backend);
 
 }  // namespace tessel::runtime

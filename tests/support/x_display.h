@@ -11,6 +11,16 @@ namespace tessel::testing {
 
 using XWindowId = std::uint64_t;
 
+// A window on the screen as the server sees it: position on the root window, size, title.
+struct XWindowInfo {
+  XWindowId id = 0;
+  std::string title;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // The test's own connection to the X server the program runs on: real input through the XTEST
 // extension, as from a keyboard and a mouse, and what the server holds about the windows. Kept
 // apart from Xlib's header, whose macros would clash with the runtime's names.
@@ -22,11 +32,14 @@ class XDisplay {
   XDisplay& operator=(const XDisplay&) = delete;
 
   bool connected() const { return display_ != nullptr; }
+  void Sync();
   // The name the running window manager gives itself; empty on a bare X server.
   std::string WindowManager();
 
   void MovePointer(int x, int y);
   void Click(int x, int y);
+  void PressButton(int x, int y);
+  void ReleaseButton(int x, int y);
   // Presses the keys in order and lets them go in reverse: {"Alt_L", "F4"}.
   void PressKeys(std::initializer_list<const char*> keys);
   // What a window manager sends a window it wants to close.
@@ -35,6 +48,13 @@ class XDisplay {
   // Mapped, and so on the screen, as far as the server is concerned.
   bool Viewable(XWindowId window);
   XWindowId TransientFor(XWindowId window);
+  // The viewable windows with a title, managed or not, bottom first.
+  std::vector<XWindowInfo> TitledWindows();
+  // What the screen shows of the window, 0x00RRGGBB, rows from the top.
+  std::vector<std::uint32_t> Pixels(const XWindowInfo& window);
+  // Whether the window's program answers a _NET_WM_PING within the time; true for a window
+  // that takes no pings.
+  bool Answers(XWindowId window, int timeout_ms);
   std::vector<std::string> NetWmState(XWindowId window);  // atom names
   // _NET_WM_ICON as stored: width, height, then width x height ARGB pixels, for each size.
   std::vector<std::uint32_t> NetWmIcon(XWindowId window);

@@ -1,0 +1,293 @@
+#include "tests/support/x_display.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace tessel::testing {
+namespace {
+
+// One property of 32-bit items, as Xlib hands them over: in longs.
+std::vector<unsigned long> Property(Display* display, Window window, const char* name, Atom type) {
+  Atom actual_type = 0;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  const Atom property = XInternAtom(display, name, False);
+  std::vector<unsigned long> items;
+  if (XGetWindowProperty(display, window, property, 0, 1 << 24, False, type, &actual_type, &format,
+                         &count, &remaining, &data) == Success &&
+      data && format == 32) {
+    const auto* longs = reinterpret_cast<const unsigned long*>(data);
+    items.assign(longs, longs + count);
+  }
+  if (data) XFree(data);
+  return items;
+}
+
+}  // namespace
+
+namespace {
+
+// Windows come and go while we look at them: a request about one that has just gone fails,
+// which is no reason to end the test.
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
+XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) { XSetErrorHandler(&IgnoreError); }
+
+void XDisplay::Sync() { XSync(display_, False); }
+
+XDisplay::~XDisplay() {
+  if (display_) XCloseDisplay(display_);
+}
+
+std::string XDisplay::WindowManager() {
+  const Window root = DefaultRootWindow(display_);
+  const auto check = Property(display_, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+  if (check.empty()) return {};
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  std::string name;
+  if (XGetWindowProperty(display_, check[0], XInternAtom(display_, "_NET_WM_NAME", False), 0, 256,
+                         False, XInternAtom(display_, "UTF8_STRING", False), &type, &format, &count,
+                         &remaining, &data) == Success &&
+      data) {
+    name.assign(reinterpret_cast<const char*>(data), count);
+  }
+  if (data) XFree(data);
+  return name.empty() ? "unnamed" : name;
+}
+
+void XDisplay::MovePointer(int x, int y) {
+  XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
+  XSync(display_, False);
+}
+
+void XDisplay::Click(int x, int y) {
+  MovePointer(x, y);
+  XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+  XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+  XSync(display_, False);
+}
+
+void XDisplay::PressButton(int x, int y) {
+  MovePointer(x, y);
+  XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+  XSync(display_, False);
+}
+
+void XDisplay::ReleaseButton(int x, int y) {
+  MovePointer(x, y);
+  XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+  XSync(display_, False);
+}
+
+void XDisplay::PressKeys(std::initializer_list<const char*> keys) {
+  std::vector<KeyCode> codes;
+  for (const char* key : keys) codes.push_back(XKeysymToKeycode(display_, XStringToKeysym(key)));
+  for (const KeyCode code : codes) XTestFakeKeyEvent(display_, code, True, CurrentTime);
+  for (auto it = codes.rbegin(); it != codes.rend(); ++it) {
+    XTestFakeKeyEvent(display_, *it, False, CurrentTime);
+  }
+  XSync(display_, False);
+}
+
+void XDisplay::SendDeleteWindow(XWindowId window) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display_, window, False, NoEventMask, &event);
+  XSync(display_, False);
+}
+
+bool XDisplay::Viewable(XWindowId window) {
+  XWindowAttributes attributes{};
+  return XGetWindowAttributes(display_, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+XWindowId XDisplay::TransientFor(XWindowId window) {
+  Window owner = None;
+  if (!XGetTransientForHint(display_, window, &owner)) return 0;
+  return owner;
+}
+
+std::vector<std::string> XDisplay::NetWmState(XWindowId window) {
+  std::vector<std::string> names;
+  for (const unsigned long atom : Property(display_, window, "_NET_WM_STATE", XA_ATOM)) {
+    char* name = XGetAtomName(display_, atom);
+    names.emplace_back(name ? name : "");
+    if (name) XFree(name);
+  }
+  return names;
+}
+
+std::vector<std::uint32_t> XDisplay::NetWmIcon(XWindowId window) {
+  std::vector<std::uint32_t> icon;
+  for (const unsigned long item : Property(display_, window, "_NET_WM_ICON", XA_CARDINAL)) {
+    icon.push_back(static_cast<std::uint32_t>(item));
+  }
+  return icon;
+}
+
+namespace {
+
+std::string TitleOf(Display* display, Window window) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  std::string title;
+  if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
+                         False, XInternAtom(display, "UTF8_STRING", False), &type, &format, &count,
+                         &remaining, &data) == Success &&
+      data && count > 0) {
+    title.assign(reinterpret_cast<const char*>(data), count);
+  }
+  if (data) XFree(data);
+  if (!title.empty()) return title;
+  char* name = nullptr;
+  if (XFetchName(display, window, &name) && name) {
+    title = name;
+    XFree(name);
+  }
+  return title;
+}
+
+// A titled, viewable window among the root's children, or the client a window manager's frame
+// holds one level down.
+void CollectTitled(Display* display, Window window, int depth, std::vector<XWindowInfo>& out) {
+  XWindowAttributes attributes{};
+  if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable) {
+    return;
+  }
+  if (std::string title = TitleOf(display, window); !title.empty()) {
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    out.push_back({window, std::move(title), x, y, attributes.width, attributes.height});
+    return;
+  }
+  if (depth == 0) return;
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned int n = 0;
+  if (!XQueryTree(display, window, &root, &parent, &children, &n)) return;
+  for (unsigned int i = 0; i < n; ++i) CollectTitled(display, children[i], depth - 1, out);
+  if (children) XFree(children);
+}
+
+}  // namespace
+
+std::vector<XWindowInfo> XDisplay::TitledWindows() {
+  std::vector<XWindowInfo> found;
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned int n = 0;
+  if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &n)) {
+    for (unsigned int i = 0; i < n; ++i) CollectTitled(display_, children[i], 2, found);
+    if (children) XFree(children);
+  }
+  return found;
+}
+
+std::vector<std::uint32_t> XDisplay::Pixels(const XWindowInfo& window) {
+  const int screen_width = DisplayWidth(display_, DefaultScreen(display_));
+  const int screen_height = DisplayHeight(display_, DefaultScreen(display_));
+  const int x0 = std::max(window.x, 0), y0 = std::max(window.y, 0);
+  const int x1 = std::min(window.x + window.width, screen_width);
+  const int y1 = std::min(window.y + window.height, screen_height);
+  std::vector<std::uint32_t> pixels;
+  if (x1 <= x0 || y1 <= y0) return pixels;
+  XImage* image =
+      XGetImage(display_, DefaultRootWindow(display_), x0, y0, static_cast<unsigned>(x1 - x0),
+                static_cast<unsigned>(y1 - y0), AllPlanes, ZPixmap);
+  if (!image) return pixels;
+  for (int y = 0; y < y1 - y0; ++y) {
+    for (int x = 0; x < x1 - x0; ++x) {
+      pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF));
+    }
+  }
+  XDestroyImage(image);
+  return pixels;
+}
+
+// _NET_WM_PING: the client sends the message back to the root window, where we listen.
+bool XDisplay::Answers(XWindowId window, int timeout_ms) {
+  const Atom protocols = XInternAtom(display_, "WM_PROTOCOLS", False);
+  const Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
+  Atom* supported = nullptr;
+  int count = 0;
+  bool takes_pings = false;
+  if (XGetWMProtocols(display_, window, &supported, &count)) {
+    for (int i = 0; i < count; ++i) takes_pings = takes_pings || supported[i] == ping;
+    XFree(supported);
+  }
+  if (!takes_pings) return true;
+  const Window root = DefaultRootWindow(display_);
+  // Clients answer with one mask or the other: Qt with StructureNotifyMask.
+  XSelectInput(display_, root, SubstructureNotifyMask | StructureNotifyMask);
+  static long serial = 0;
+  const long stamp = ++serial;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = protocols;
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(ping);
+  event.xclient.data.l[1] = stamp;
+  event.xclient.data.l[2] = static_cast<long>(window);
+  XSendEvent(display_, window, False, NoEventMask, &event);
+  XSync(display_, False);
+  for (int waited = 0; waited <= timeout_ms; waited += 5) {
+    while (XPending(display_)) {
+      XEvent reply;
+      XNextEvent(display_, &reply);
+      if (reply.type == ClientMessage && reply.xclient.message_type == protocols &&
+          static_cast<Atom>(reply.xclient.data.l[0]) == ping && reply.xclient.data.l[1] == stamp) {
+        return true;
+      }
+    }
+    usleep(5000);
+  }
+  return false;
+}
+
+XWindowId XDisplay::KeyboardFocus() {
+  Window focus = None;
+  int revert = 0;
+  XGetInputFocus(display_, &focus, &revert);
+  return focus;
+}
+
+XWindowId XDisplay::ActiveWindow() {
+  const auto active =
+      Property(display_, DefaultRootWindow(display_), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+  return active.empty() ? KeyboardFocus() : active[0];
+}
+
+std::vector<XWindowId> XDisplay::StackingOrder() {
+  const Window root = DefaultRootWindow(display_);
+  const auto managed = Property(display_, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+  if (!managed.empty()) return {managed.begin(), managed.end()};
+  // Nobody puts frames around the windows: the root's children are the clients themselves.
+  std::vector<XWindowId> order;
+  Window root_back = 0, parent = 0, *children = nullptr;
+  unsigned int n = 0;
+  if (XQueryTree(display_, root, &root_back, &parent, &children, &n)) {
+    order.assign(children, children + n);
+    if (children) XFree(children);
+  }
+  return order;
+}
+
+}  // namespace tessel::testing

@@ -2,25 +2,19 @@
 // target into DIR: full.bin (every class and property code), minimal.bin (a window and one
 // label) and deep.bin (picture boxes three deep), from the samples the description tests use.
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <utility>
 
 #include "runtime/descriptions/writer.h"
 #include "tests/support/description_samples.h"
+#include "tools/write_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 namespace d = tessel::descriptions;
-
-void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
-}
+using tessel::tools::WriteFile;
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 // files in the programs, which only read them. Each one is read back first, so that a builder
 // that writes what the reader refuses fails the build rather than the program's start.
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -14,11 +13,13 @@
 #include "program/start/wstart_description.h"
 #include "runtime/descriptions/reader.h"
 #include "runtime/descriptions/writer.h"
+#include "tools/write_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 namespace d = tessel::descriptions;
+using tessel::tools::WriteFile;
 
 struct Window {
   const char* name;
@@ -43,13 +44,6 @@ std::vector<std::uint8_t> StoredBytes(const Window& window) {
     throw std::runtime_error(std::string(window.name) + " does not read back as it was built");
   }
   return bytes;
-}
-
-void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #include "program/project.h"
 
 #include "program/about/info_fr.h"
-#include "program/start/wstart.h"
 #include "program/dice/die_windows.h"
-#include "program/resources/pictures.h"
+#include "program/start/wstart.h"
 
 namespace tessel::app {
 
@@ -15,8 +14,7 @@ const runtime::Project& TesselProject() {
       "",
       0x0407,
       &kWStartClass,
-      {&dice::kW6FormClass, &dice::kW20FormClass, &kWStartClass, &about::kInfoFRClass},
-      &resources::StartIconFile};
+      {&dice::kW6FormClass, &dice::kW20FormClass, &kWStartClass, &about::kInfoFRClass}};
   return project;
 }
 

@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "program/project.h"
 #include "runtime/descriptions/dump.h"
 #include "runtime/descriptions/reader.h"
-#include "program/project.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ int DescribeOwnWindows(std::string_view only) {
   for (const tessel::runtime::FormClass* window : tessel::app::TesselProject().windows) {
     if (!only.empty() && window->name != only) continue;
     if (only.empty()) std::cout << "== " << window->name << "\n";
-    status = DescribeBytes(window->description(), window->name, std::cout, std::cerr);
+    status = DescribeBytes(window->description, window->name, std::cout, std::cerr);
     if (status != 0) return status;
   }
   if (status != 0) std::cerr << "describe: no window named " << only << "\n";

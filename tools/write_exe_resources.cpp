@@ -4,7 +4,6 @@
 // out the fill that our version block counts.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -13,27 +12,19 @@
 #include "program/resources/pictures.h"
 #include "program/resources/win32/icon_resources.h"
 #include "program/resources/win32/tessel_version.h"
+#include "tools/write_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using tessel::resources::kAppIconImageId;
 using tessel::resources::kVersionLanguage;
+using tessel::tools::WriteFile;
 
 // Numeric resource types, as windows.h numbers them.
 constexpr int kRtIcon = 3;
 constexpr int kRtGroupIcon = 14;
 constexpr int kRtVersion = 16;
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
-}
-
-void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-  WriteFile(path, std::string(bytes.begin(), bytes.end()));
-}
 
 // The version block is German; the icons are language-neutral, and windres would otherwise
 // tag them with its default, US English.

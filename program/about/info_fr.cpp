@@ -1,19 +1,13 @@
 #include "program/about/info_fr.h"
 
+#include "program/stored_descriptions.h"
 #include "runtime/core/forms.h"
-#include "runtime/descriptions/writer.h"
 
 namespace tessel::about {
 namespace {
 
 using runtime::check;
 using runtime::Form;
-
-const std::vector<std::uint8_t>& DescriptionBytes() {
-  static const std::vector<std::uint8_t> bytes =
-      descriptions::WriteDescription(InfoFRDescription());
-  return bytes;
-}
 
 // Unloading ends the start window's modal Show.
 runtime::Status OK_Click(Form&) {
@@ -25,6 +19,7 @@ runtime::Status OK_Click(Form&) {
 
 }  // namespace
 
-const runtime::FormClass kInfoFRClass{"InfoFR", &DescriptionBytes, {{"OK", "Click", &OK_Click}}};
+const runtime::FormClass kInfoFRClass{
+    "InfoFR", app::kInfoFRDescription, {{"OK", "Click", &OK_Click}}};
 
 }  // namespace tessel::about

@@ -1,7 +1,8 @@
-#include "program/about/info_fr.h"
-#include "runtime/descriptions/make.h"
-#include "runtime/core/window_spec.h"
+#include "program/about/info_fr_description.h"
+
 #include "program/resources/pictures.h"
+#include "runtime/descriptions/make.h"
+#include "runtime/descriptions/system_colour.h"
 
 namespace tessel::about {
 namespace {
@@ -16,12 +17,12 @@ Block PanelLabel(std::uint8_t id, std::string name, std::string caption, Geometr
                  std::int16_t tab_index, const FontRecord* font) {
   std::vector<Property> p{
       Prop(L::kCaption, Text(std::move(caption))),
-      Prop(L::kBackColor, Colour{runtime::kColourWindow}),
+      Prop(L::kBackColor, ColourOf(SystemColour::kWindow)),
       Prop(L::kGeometry, geometry),
       Prop(L::kTabIndex, Integer(tab_index)),
       Prop(L::kAlignment, Byte(2)),
       Prop(L::kAutoSize, Byte(0xFF)),
-      Prop(L::kFlag1F, Byte(0)),
+      Prop(L::kBackStyle, Byte(0)),
   };
   if (font) p.push_back(Prop(L::kFont, *font));
   return Block{id, std::move(name), ClassCode::kLabel, std::move(p), {}};
@@ -34,7 +35,7 @@ Block OkButton() {
                {
                    Prop(CommandButtonProperty::kCaption, Text("OK")),
                    Prop(CommandButtonProperty::kGeometry, Geometry{120, 1680, 1300, 315}),
-                   Prop(CommandButtonProperty::kFlag13, Byte(0xFF)),
+                   Prop(CommandButtonProperty::kDefaultButton, Byte(0xFF)),
                    Prop(CommandButtonProperty::kFont, Font("Comic Sans MS", 97500, 700)),
                },
                {}};
@@ -48,9 +49,9 @@ Block Panel() {
       "About",
       ClassCode::kPictureBox,
       {
-          Prop(P::kBackColor, Colour{runtime::kColourWindow}),
+          Prop(P::kBackColor, ColourOf(SystemColour::kWindow)),
           Prop(P::kGeometry, Geometry{120, 120, 3435, 1470}),
-          Prop(P::kSetting09, Byte(0)),
+          Prop(P::kBorderStyle, Byte(0)),
           Prop(P::kTabIndex, Integer(1)),
           Prop(P::kSetting1A, Bytes(0x01, 0x00, 0x42, 0x00)),
       },

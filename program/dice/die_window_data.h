@@ -10,15 +10,14 @@ namespace tessel::dice {
 
 enum class Role { kRoll, kClose, kStrip, kCredit, kResult };
 
-// Everything in which the two die windows differ.
+// Everything in which the two die windows' descriptions differ; tools/write_descriptions stores
+// both.
 struct DieWindowData {
   std::string_view name;
   std::string_view caption;
   std::string_view link_topic;
   bool has_flag_3e;  // one more window flag, stored by one window only
   std::int32_t client_width;
-  float sides;
-  float left;  // where Load puts the window
   std::int16_t buttons_left;
   std::int16_t roll_tab_index;
   std::int16_t close_tab_index;

@@ -1,7 +1,7 @@
-#include "runtime/descriptions/make.h"
-#include "runtime/core/window_spec.h"
 #include "program/dice/die_window_data.h"
 #include "program/resources/pictures.h"
+#include "runtime/descriptions/make.h"
+#include "runtime/descriptions/system_colour.h"
 
 namespace tessel::dice {
 namespace {
@@ -25,7 +25,7 @@ Block RollButton(const DieWindowData& d) {
   std::vector<Property> p{Prop(B::kCaption, Text("Klick mich!")),
                           Prop(B::kGeometry, Geometry{d.buttons_left, 60, 1215, 1650})};
   AddTabIndex(p, B::kTabIndex, d.roll_tab_index);
-  p.push_back(Prop(B::kFlag18, Byte(0)));
+  p.push_back(Prop(B::kTabStop, Byte(0)));
   p.push_back(Prop(B::kFont, Font("Comic Sans MS", 202500, 400)));
   p.push_back(Prop(B::kToolTipText, Text("... nun mach' schon  ")));
   return Control("Click", ClassCode::kCommandButton, std::move(p));
@@ -50,14 +50,14 @@ Block Strip(const DieWindowData& d) {
 Block CreditLabel(const DieWindowData& d) {
   std::vector<Property> p{Prop(L::kCaption, Text(" by Kestro Productions"))};
   if (d.credit_in_window_colours) {
-    p.push_back(Prop(L::kBackColor, Colour{runtime::kColourWindow}));
-    p.push_back(Prop(L::kForeColor, Colour{runtime::kColourWindowText}));
+    p.push_back(Prop(L::kBackColor, ColourOf(SystemColour::kWindow)));
+    p.push_back(Prop(L::kForeColor, ColourOf(SystemColour::kWindowText)));
   }
   p.push_back(Prop(L::kGeometry, Geometry{d.credit_left, 2160, d.credit_width, 210}));
   AddTabIndex(p, L::kTabIndex, d.credit_tab_index);
   p.push_back(Prop(L::kAlignment, Byte(2)));
   if (d.credit_auto_size) p.push_back(Prop(L::kAutoSize, Byte(0xFF)));
-  p.push_back(Prop(L::kFlag1F, Byte(0)));
+  p.push_back(Prop(L::kBackStyle, Byte(0)));
   p.push_back(Prop(L::kFont, Font("Arial", 82500, 400)));
   if (d.credit_in_window_colours) p.push_back(Prop(L::kFlag27, Byte(0)));
   return Control(d.credit_name, ClassCode::kLabel, std::move(p));
@@ -67,7 +67,7 @@ Block ResultLabel(const DieWindowData& d) {
   std::vector<Property> p{Prop(L::kCaption, Text(std::string(d.result_initial))),
                           Prop(L::kGeometry, Geometry{60, 60, d.result_width, 2025})};
   AddTabIndex(p, L::kTabIndex, d.result_tab_index);
-  p.push_back(Prop(L::kSetting13, Byte(1)));
+  p.push_back(Prop(L::kBorderStyle, Byte(1)));
   p.push_back(Prop(L::kAlignment, Byte(2)));
   p.push_back(Prop(L::kFont, Font("Comic Sans MS", d.result_font_size, 400)));
   return Control(d.result_name, ClassCode::kLabel, std::move(p));

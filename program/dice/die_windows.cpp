@@ -1,9 +1,8 @@
 #include "program/dice/die_windows.h"
 
-#include "program/dice/die_window_data.h"
 #include "program/dice/roll.h"
+#include "program/stored_descriptions.h"
 #include "runtime/core/forms.h"
-#include "runtime/descriptions/writer.h"
 
 namespace tessel::dice {
 namespace {
@@ -13,61 +12,65 @@ using runtime::Form;
 using runtime::kOk;
 using runtime::Status;
 
-template <const DieWindowData& kData>
-const std::vector<std::uint8_t>& DescriptionBytes() {
-  static const std::vector<std::uint8_t> bytes =
-      descriptions::WriteDescription(DieWindowDescription(kData));
-  return bytes;
-}
+// What the handlers know of a die window; all it shows is in its stored description.
+struct DieWindow {
+  std::string_view name;
+  float sides;
+  float left;  // where Load puts the window
+  std::string_view result_label;
+};
 
-template <const DieWindowData& kData>
+constexpr DieWindow kW6Form{"W6Form", 6.0f, 2888.0f, "W6Print"};
+constexpr DieWindow kW20Form{"W20Form", 20.0f, 5500.0f, "W20Print"};
+
+template <const DieWindow& kWindow>
 Status Click_Click(Form& me) {
-  return Roll(me, kData.sides, kData.result_name);
+  return Roll(me, kWindow.sides, kWindow.result_label);
 }
 
 // Every opening of a die window shows a fresh face at the window's fixed place.
-template <const DieWindowData& kData>
+template <const DieWindow& kWindow>
 Status Form_Load(Form& me) {
-  check(me.Move(kData.left, 2000), me, "Move");
-  check(runtime::Call(me, &Click_Click<kData>), me, "Roll");
+  check(me.Move(kWindow.left, 2000), me, "Move");
+  check(runtime::Call(me, &Click_Click<kWindow>), me, "Roll");
   return kOk;
 }
 
-template <const DieWindowData& kData>
+template <const DieWindow& kWindow>
 const runtime::FormClass& ClassOf();
 
 // Names the window class, not the instance that raised the event: they are the same window.
-template <const DieWindowData& kData>
+template <const DieWindow& kWindow>
 Status End_Click(Form&) {
   runtime::GlobalObject& global = runtime::Global();
-  Form& window = runtime::SharedInstance(ClassOf<kData>());
+  Form& window = runtime::SharedInstance(ClassOf<kWindow>());
   check(global.Unload(window), global, "Unload");
   return kOk;
 }
 
-template <const DieWindowData& kData>
-runtime::FormClass MakeClass() {
-  return {kData.name,
-          &DescriptionBytes<kData>,
+template <const DieWindow& kWindow>
+runtime::FormClass MakeClass(std::span<const std::uint8_t> description) {
+  return {kWindow.name,
+          description,
           {
-              {"Form", "Load", &Form_Load<kData>},
-              {"Click", "Click", &Click_Click<kData>},
-              {"End", "Click", &End_Click<kData>},
+              {"Form", "Load", &Form_Load<kWindow>},
+              {"Click", "Click", &Click_Click<kWindow>},
+              {"End", "Click", &End_Click<kWindow>},
           }};
 }
 
 template <>
-const runtime::FormClass& ClassOf<kW6FormData>() {
+const runtime::FormClass& ClassOf<kW6Form>() {
   return kW6FormClass;
 }
 template <>
-const runtime::FormClass& ClassOf<kW20FormData>() {
+const runtime::FormClass& ClassOf<kW20Form>() {
   return kW20FormClass;
 }
 
 }  // namespace
 
-const runtime::FormClass kW6FormClass = MakeClass<kW6FormData>();
-const runtime::FormClass kW20FormClass = MakeClass<kW20FormData>();
+const runtime::FormClass kW6FormClass = MakeClass<kW6Form>(app::kW6FormDescription);
+const runtime::FormClass kW20FormClass = MakeClass<kW20Form>(app::kW20FormDescription);
 
 }  // namespace tessel::dice

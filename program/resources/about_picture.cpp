@@ -1,17 +1,14 @@
-#include <cstddef>
+#include <span>
 
 #include "program/resources/pictures.h"
 
 namespace tessel::resources {
 
-// Generated at build time from about_picture.bmp, which resources/tools/draw_about_picture
-// draws.
-extern const std::uint8_t kAboutPictureBytes[];
-extern const std::size_t kAboutPictureSize;
+// Embedded at build time from about_picture.bmp, which tools/pictures/draw_about_picture draws.
+extern const std::span<const std::uint8_t> kAboutPicture;
 
 const std::vector<std::uint8_t>& AboutPictureFile() {
-  static const std::vector<std::uint8_t> file(kAboutPictureBytes,
-                                              kAboutPictureBytes + kAboutPictureSize);
+  static const std::vector<std::uint8_t> file(kAboutPicture.begin(), kAboutPicture.end());
   return file;
 }
 

@@ -2,7 +2,7 @@
 
 #include "program/about/info_fr.h"
 #include "program/dice/die_windows.h"
-#include "program/start/wstart_description.h"
+#include "program/stored_descriptions.h"
 #include "runtime/core/forms.h"
 
 namespace tessel::app {
@@ -48,7 +48,7 @@ Status W20End_Click(Form& me) {
 }  // namespace
 
 const runtime::FormClass kWStartClass{"WStart",
-                                      &WStartDescriptionBytes,
+                                      kWStartDescription,
                                       {
                                           {"Form", "Load", &Form_Load},
                                           {"InfoSelect", "Click", &InfoSelect_Click},

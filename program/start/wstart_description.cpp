@@ -1,8 +1,7 @@
 #include "program/start/wstart_description.h"
 
-#include "runtime/descriptions/make.h"
-#include "runtime/descriptions/writer.h"
 #include "program/resources/pictures.h"
+#include "runtime/descriptions/make.h"
 
 namespace tessel::app {
 namespace {
@@ -56,11 +55,6 @@ Description WStartDescription() {
                      {0x5D3B8A22, 0x1C4E, 0x4F0A, {0x9B, 0x31, 0x7E, 0x52, 0x0D, 0x86, 0xA4, 0x13}},
                      kWindowClassId,
                      std::move(window)};
-}
-
-const std::vector<std::uint8_t>& WStartDescriptionBytes() {
-  static const std::vector<std::uint8_t> bytes = WriteDescription(WStartDescription());
-  return bytes;
 }
 
 }  // namespace tessel::app

@@ -1,15 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "runtime/descriptions/model.h"
 
 namespace tessel::app {
 
+// The start window as typed data, for tools/write_descriptions to store.
 descriptions::Description WStartDescription();
-
-// The description as the runtime reads it.
-const std::vector<std::uint8_t>& WStartDescriptionBytes();
 
 }  // namespace tessel::app

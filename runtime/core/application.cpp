@@ -6,6 +6,7 @@
 
 #include "runtime/core/diagnostics.h"
 #include "runtime/core/forms.h"
+#include "runtime/core/program_icon.h"
 
 namespace tessel::runtime {
 namespace {
@@ -15,7 +16,10 @@ Application* current = nullptr;
 }  // namespace
 
 Application::Application(const Project& project, Backend& backend)
-    : project_(project), backend_(backend), previous_(current) {
+    : project_(project),
+      backend_(backend),
+      program_icon_(ProgramIcon(project)),
+      previous_(current) {
   current = this;
 }
 

@@ -33,6 +33,8 @@ class Application {
   GlobalObject& Global();
 
   const Project& project() const { return project_; }
+  // What a window without an icon of its own shows.
+  const std::vector<std::uint8_t>& program_icon() const { return program_icon_; }
   Backend& backend() { return backend_; }
 
   // For tests: the instance of a window by class name, if it was ever referred to.
@@ -59,6 +61,7 @@ class Application {
 
   const Project& project_;
   Backend& backend_;
+  const std::vector<std::uint8_t> program_icon_;
   std::map<std::string_view, std::shared_ptr<Form>> instances_;
   std::optional<GlobalObject> global_;
   // The windows a modal window keeps from taking input, innermost modal phase last.

@@ -88,7 +88,7 @@ Result Form::Load() {
   BuiltWindow built;
   try {
     built = BuildWindow(
-        form_class_.description(),
+        form_class_.description,
         [&backend = application_.backend()](const FontRecord& font, std::string_view text) {
           return backend.MeasureText(font, text);
         });
@@ -97,14 +97,12 @@ Result Form::Load() {
             "Die Fensterbeschreibung von '" + ObjectName() + "' ist fehlerhaft: " + error.what()};
   }
   if (Result result = Bind(built.spec); Failed(result)) return result;
-  if (!built.spec.icon && application_.project().icon) {
-    built.spec.icon = ReadPicture(application_.project().icon());
-  }
+  if (!built.spec.icon) built.spec.icon = ReadPicture(application_.program_icon());
   Backend& backend = application_.backend();
   if (const Status status = backend.CreateWindow(built.spec, *this, &handle_); Failed(status)) {
     return status;
   }
-  state_ = FormState::kShown;
+  state_ = FormState::kLoaded;
   for (const ControlSpec& control : built.spec.controls) {
     control_names_.push_back(control.name);
     if (control.kind == ControlKind::kLabel) {

@@ -15,7 +15,9 @@ namespace tessel::runtime {
 
 class Application;
 
-enum class FormState { kCreated, kShown, kUnloaded };
+// Created: referred to, never loaded. Loaded: its window is built, shown or still hidden; Show
+// brings it up. Unloaded: its window is gone, until the next Show loads it again.
+enum class FormState { kCreated, kLoaded, kUnloaded };
 
 // The one instance of a window class. It outlives every loading of its window. Its window's
 // events reach it directly: the handlers are bound to the controls once, when it loads.
@@ -27,7 +29,7 @@ class Form : public std::enable_shared_from_this<Form>, private WindowEvents {
 
   const FormClass& form_class() const { return form_class_; }
   FormState state() const { return state_; }
-  bool loaded() const { return state_ == FormState::kShown; }
+  bool loaded() const { return state_ == FormState::kLoaded; }
   WindowHandle handle() const { return handle_; }
 
   std::string ObjectName() const { return std::string(form_class_.name); }

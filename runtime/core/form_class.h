@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -23,7 +24,7 @@ struct Binding {
 // A window class: its stored description and its procedures in slot order.
 struct FormClass {
   std::string_view name;
-  const std::vector<std::uint8_t>& (*description)();
+  std::span<const std::uint8_t> description;  // read at every load
   std::vector<Binding> procedures;
 };
 
@@ -36,8 +37,6 @@ struct Project {
   std::uint16_t locale = 0;
   const FormClass* startup = nullptr;
   std::vector<const FormClass*> windows;  // window table order
-  // The program's own icon file, which a window without an icon of its own shows.
-  const std::vector<std::uint8_t>& (*icon)() = nullptr;
 };
 
 }  // namespace tessel::runtime

@@ -61,22 +61,19 @@ Alignment ToAlignment(std::uint8_t stored) {
   }
 }
 
-// A button is a tab stop unless its stored tab-stop flag (0x18) is false; FF on 0x13 makes
-// it the window's default button.
 ControlSpec CommandButton(const Block& block, const FontRecord& window_font) {
   ControlSpec c;
   c.kind = ControlKind::kCommandButton;
   c.caption = Text(block, CommandButtonProperty::kCaption);
   c.rect = Pixels(GetOr(block, CommandButtonProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, CommandButtonProperty::kTabIndex, 0);
-  c.tab_stop = GetOr<std::uint8_t>(block, CommandButtonProperty::kFlag18, 0xFF) != 0;
-  c.default_button = GetOr<std::uint8_t>(block, CommandButtonProperty::kFlag13, 0) != 0;
+  c.tab_stop = GetOr<std::uint8_t>(block, CommandButtonProperty::kTabStop, 0xFF) != 0;
+  c.default_button = GetOr<std::uint8_t>(block, CommandButtonProperty::kDefaultButton, 0) != 0;
   c.font = Font(block, CommandButtonProperty::kFont, window_font);
   c.tool_tip = Text(block, CommandButtonProperty::kToolTipText);
   return c;
 }
 
-// 0x13 = 1 is the thin single-line frame; 0x1F = 0 leaves the background unpainted.
 ControlSpec LabelControl(const Block& block, const FontRecord& window_font) {
   ControlSpec c;
   c.kind = ControlKind::kLabel;
@@ -85,15 +82,14 @@ ControlSpec LabelControl(const Block& block, const FontRecord& window_font) {
   c.fore_colour = GetOr(block, LabelProperty::kForeColor, Colour{kColourButtonText});
   c.rect = Pixels(GetOr(block, LabelProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, LabelProperty::kTabIndex, 0);
-  c.framed = GetOr<std::uint8_t>(block, LabelProperty::kSetting13, 0) == 1;
+  c.framed = GetOr<std::uint8_t>(block, LabelProperty::kBorderStyle, 0) == 1;
   c.alignment = ToAlignment(GetOr<std::uint8_t>(block, LabelProperty::kAlignment, 0));
   c.auto_size = GetOr<std::uint8_t>(block, LabelProperty::kAutoSize, 0) != 0;
-  c.transparent = GetOr<std::uint8_t>(block, LabelProperty::kFlag1F, 1) == 0;
+  c.transparent = GetOr<std::uint8_t>(block, LabelProperty::kBackStyle, 1) == 0;
   c.font = Font(block, LabelProperty::kFont, window_font);
   return c;
 }
 
-// 0x09 = 0 is a picture box without a frame.
 ControlSpec PictureBox(const Block& block, const FontRecord& window_font) {
   ControlSpec c;
   c.font = window_font;
@@ -101,7 +97,7 @@ ControlSpec PictureBox(const Block& block, const FontRecord& window_font) {
   c.back_colour = GetOr(block, PictureBoxProperty::kBackColor, Colour{kColourButtonFace});
   c.rect = Pixels(GetOr(block, PictureBoxProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, PictureBoxProperty::kTabIndex, 0);
-  c.framed = GetOr<std::uint8_t>(block, PictureBoxProperty::kSetting09, 1) != 0;
+  c.framed = GetOr<std::uint8_t>(block, PictureBoxProperty::kBorderStyle, 1) != 0;
   return c;
 }
 

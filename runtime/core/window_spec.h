@@ -8,17 +8,21 @@
 #include "runtime/core/picture_spec.h"
 #include "runtime/core/pixel_rect.h"
 #include "runtime/descriptions/model.h"
+#include "runtime/descriptions/system_colour.h"
 
 namespace tessel::runtime {
 
 using descriptions::Colour;
 using descriptions::FontRecord;
+using descriptions::IsSystemColour;
+using descriptions::SystemColour;
+using descriptions::SystemColourIndex;
 
-inline constexpr std::uint32_t kSystemColourFlag = 0x80000000;
-inline constexpr std::uint32_t kColourWindow = kSystemColourFlag | 5;
-inline constexpr std::uint32_t kColourWindowText = kSystemColourFlag | 8;
-inline constexpr std::uint32_t kColourButtonFace = kSystemColourFlag | 15;
-inline constexpr std::uint32_t kColourButtonText = kSystemColourFlag | 18;
+// What a window or control shows where its description stores no colour.
+inline constexpr std::uint32_t kColourButtonFace =
+    descriptions::ColourOf(SystemColour::kButtonFace).value;
+inline constexpr std::uint32_t kColourButtonText =
+    descriptions::ColourOf(SystemColour::kButtonText).value;
 
 enum class ControlKind { kCommandButton, kLabel, kImage, kPictureBox };
 enum class Alignment { kLeft, kRight, kCentre };

@@ -51,14 +51,33 @@ TEST(DescriptionCursor, ShortReadsThrowAndLeaveTheCursorInPlace) {
       } catch (const DescriptionError& e) {
         EXPECT_EQ(e.offset(), start);
         EXPECT_EQ(cursor.offset(), start);
-        std::string found = start == 3 ? "end of data"
-                                       : "only " + std::to_string(3 - start) +
-                                             (start == 2 ? " byte" : " bytes") + " before the end";
-        std::string expected =
-            r.width == 1 ? "field" : "field (" + std::to_string(r.width) + " bytes)";
-        EXPECT_EQ(e.what(), "offset " + std::to_string(start) + ": expected " + expected +
-                                ", found " + found);
       }
+    }
+  }
+}
+
+TEST(DescriptionCursor, ShortReadsSayWhatWasWantedAndWhatWasLeft) {
+  struct Case {
+    std::size_t start;
+    std::function<void(ByteCursor&)> read;
+    const char* message;
+  } const cases[] = {
+      {0, [](ByteCursor& c) { c.ReadU32("rest length"); },
+       "offset 0: expected rest length (4 bytes), found only 3 bytes before the end"},
+      {2, [](ByteCursor& c) { c.ReadI16("Top"); },
+       "offset 2: expected Top (2 bytes), found only 1 byte before the end"},
+      {3, [](ByteCursor& c) { c.ReadU8("structure byte"); },
+       "offset 3: expected structure byte, found end of data"},
+  };
+  const std::uint8_t data[3] = {1, 2, 3};
+  for (const Case& c : cases) {
+    ByteCursor cursor(data, 3);
+    cursor.ReadBytes(c.start, "lead");
+    try {
+      c.read(cursor);
+      ADD_FAILURE() << c.message << ": read passed the end";
+    } catch (const DescriptionError& e) {
+      EXPECT_STREQ(e.what(), c.message);
     }
   }
 }

@@ -8,8 +8,8 @@ namespace {
 
 using K = ValueKind;
 
-// One table per class, in ascending code order as they are stored. Settings whose role nobody
-// has pinned down are named by their code so that a dump still tells them apart.
+// One table per class, in ascending code order as they are stored. Settings that nothing reads
+// have no known role; they are named by their code so that a dump still tells them apart.
 constexpr PropertyInfo kWindowProperties[] = {
     {0x01, K::kText, "Caption"},          {0x03, K::kColour, "BackColor"},
     {0x19, K::kFourBytes, "Setting19"},   {0x22, K::kByte, "BorderStyle"},
@@ -22,24 +22,24 @@ constexpr PropertyInfo kWindowProperties[] = {
 };
 
 constexpr PropertyInfo kCommandButtonProperties[] = {
-    {0x01, K::kText, "Caption"},   {0x04, K::kGeometry, "Geometry"},
-    {0x0A, K::kByte, "Setting0A"}, {0x11, K::kInteger, "TabIndex"},
-    {0x13, K::kByte, "Flag13"},    {0x18, K::kByte, "Flag18"},
-    {0x1D, K::kFont, "Font"},      {0x25, K::kText, "ToolTipText"},
+    {0x01, K::kText, "Caption"},       {0x04, K::kGeometry, "Geometry"},
+    {0x0A, K::kByte, "Setting0A"},     {0x11, K::kInteger, "TabIndex"},
+    {0x13, K::kByte, "DefaultButton"}, {0x18, K::kByte, "TabStop"},
+    {0x1D, K::kFont, "Font"},          {0x25, K::kText, "ToolTipText"},
 };
 
 constexpr PropertyInfo kLabelProperties[] = {
     {0x01, K::kText, "Caption"},     {0x03, K::kColour, "BackColor"},
     {0x04, K::kColour, "ForeColor"}, {0x05, K::kGeometry, "Geometry"},
-    {0x12, K::kInteger, "TabIndex"}, {0x13, K::kByte, "Setting13"},
+    {0x12, K::kInteger, "TabIndex"}, {0x13, K::kByte, "BorderStyle"},
     {0x14, K::kByte, "Alignment"},   {0x18, K::kByte, "AutoSize"},
-    {0x1F, K::kByte, "Flag1F"},      {0x25, K::kFont, "Font"},
+    {0x1F, K::kByte, "BackStyle"},   {0x25, K::kFont, "Font"},
     {0x27, K::kByte, "Flag27"},
 };
 
 constexpr PropertyInfo kPictureBoxProperties[] = {
     {0x01, K::kColour, "BackColor"},    {0x05, K::kGeometry, "Geometry"},
-    {0x09, K::kByte, "Setting09"},      {0x12, K::kInteger, "TabIndex"},
+    {0x09, K::kByte, "BorderStyle"},    {0x12, K::kInteger, "TabIndex"},
     {0x1A, K::kFourBytes, "Setting1A"},
 };
 

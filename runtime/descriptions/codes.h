@@ -52,8 +52,8 @@ enum class CommandButtonProperty : std::uint8_t {
   kGeometry = 0x04,
   kSetting0A = 0x0A,
   kTabIndex = 0x11,
-  kFlag13 = 0x13,
-  kFlag18 = 0x18,
+  kDefaultButton = 0x13,  // FF: Enter presses it wherever the focus is
+  kTabStop = 0x18,        // absent or FF: Tab stops on it
   kFont = 0x1D,
   kToolTipText = 0x25,
 };
@@ -64,10 +64,10 @@ enum class LabelProperty : std::uint8_t {
   kForeColor = 0x04,
   kGeometry = 0x05,
   kTabIndex = 0x12,
-  kSetting13 = 0x13,
+  kBorderStyle = 0x13,  // 1: a thin single-line frame
   kAlignment = 0x14,
   kAutoSize = 0x18,
-  kFlag1F = 0x1F,
+  kBackStyle = 0x1F,  // absent or 1: the back colour is painted; 0: transparent
   kFont = 0x25,
   kFlag27 = 0x27,
 };
@@ -75,7 +75,7 @@ enum class LabelProperty : std::uint8_t {
 enum class PictureBoxProperty : std::uint8_t {
   kBackColor = 0x01,
   kGeometry = 0x05,
-  kSetting09 = 0x09,
+  kBorderStyle = 0x09,  // absent or 1: the sunken frame; 0: none
   kTabIndex = 0x12,
   kSetting1A = 0x1A,
 };

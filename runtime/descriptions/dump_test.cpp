@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/description_samples.h"
 #include "runtime/descriptions/value_text.h"
+#include "tests/support/description_samples.h"
 
 namespace tessel::descriptions {
 namespace {

@@ -31,8 +31,9 @@ std::string HexBytes(std::span<const std::uint8_t> bytes) {
 }
 
 std::string FormatGuid(const Guid& guid) {
-  std::string text =
-      "{" + Digits(guid.data1, 8) + "-" + Digits(guid.data2, 4) + "-" + Digits(guid.data3, 4) + "-";
+  // Appended piece by piece: GCC 12 at -O3 takes "{" + a temporary for an overlapping copy.
+  std::string text = "{";
+  text += Digits(guid.data1, 8) + "-" + Digits(guid.data2, 4) + "-" + Digits(guid.data3, 4) + "-";
   for (std::size_t i = 0; i < guid.data4.size(); ++i) {
     if (i == 2) text += '-';
     text += Digits(guid.data4[i], 2);

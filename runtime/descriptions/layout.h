@@ -14,6 +14,10 @@ inline constexpr std::size_t kReservedBytes = 36;  // zero, after the three iden
 inline constexpr std::size_t kRestLengthAt = 89;
 inline constexpr std::uint8_t kEndOfProperties = 0xFF;
 
+// A picture value: u32 rest length, this tag ("lt"), u32 file length, the file.
+inline constexpr std::array<std::uint8_t, 4> kPictureTag{0x6C, 0x74, 0x00, 0x00};
+inline constexpr std::uint32_t kPictureFraming = 8;  // tag and file length
+
 // Structure bytes between blocks.
 inline constexpr std::uint8_t kChildrenFollow = 0x01;
 inline constexpr std::uint8_t kListEnds = 0x02;

@@ -3,21 +3,21 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
-#include <stdexcept>
 #include <string>
 
 #include "runtime/descriptions/description_error.h"
 #include "runtime/descriptions/hex.h"
+#include "runtime/descriptions/layout.h"
 #include "runtime/descriptions/picture_kind.h"
 
 namespace tessel::descriptions {
 
 namespace {
 
-constexpr std::array<std::uint8_t, 4> kTag{0x6C, 0x74, 0x00, 0x00};  // "lt"
-constexpr std::uint32_t kFramingAfterLength = 8;                     // tag and file length
-constexpr std::size_t kBitmapSizeField = 2;                          // bfSize after "BM"
+using layout::kPictureFraming;
+using layout::kPictureTag;
+
+constexpr std::size_t kBitmapSizeField = 2;  // bfSize after "BM"
 
 // Reads the rest length and checks that it fits both the data and the framing.
 std::uint32_t ReadRestLength(ByteCursor& cursor) {
@@ -27,7 +27,7 @@ std::uint32_t ReadRestLength(ByteCursor& cursor) {
     throw DescriptionError(at, "picture length at most " + std::to_string(cursor.remaining()),
                            std::to_string(rest));
   }
-  if (rest < kFramingAfterLength) {
+  if (rest < kPictureFraming) {
     throw DescriptionError(at, "picture length of at least 8", std::to_string(rest));
   }
   return rest;
@@ -35,9 +35,9 @@ std::uint32_t ReadRestLength(ByteCursor& cursor) {
 
 void ReadTag(ByteCursor& cursor) {
   std::size_t at = cursor.offset();
-  std::span<const std::uint8_t> tag = cursor.ReadBytes(kTag.size(), "picture tag");
-  if (!std::equal(tag.begin(), tag.end(), kTag.begin())) {
-    throw DescriptionError(at, "picture tag " + HexBytes(kTag), HexBytes(tag));
+  std::span<const std::uint8_t> tag = cursor.ReadBytes(kPictureTag.size(), "picture tag");
+  if (!std::equal(tag.begin(), tag.end(), kPictureTag.begin())) {
+    throw DescriptionError(at, "picture tag " + HexBytes(kPictureTag), HexBytes(tag));
   }
 }
 
@@ -74,9 +74,9 @@ Picture ReadPictureValue(ByteCursor& cursor) {
   ReadTag(cursor);
   std::size_t length_at = cursor.offset();
   std::uint32_t file_length = cursor.ReadU32("picture file length");
-  if (file_length != rest - kFramingAfterLength) {
+  if (file_length != rest - kPictureFraming) {
     throw DescriptionError(length_at,
-                           "picture file length " + std::to_string(rest - kFramingAfterLength) +
+                           "picture file length " + std::to_string(rest - kPictureFraming) +
                                " (picture length " + std::to_string(rest) + " less 8)",
                            std::to_string(file_length));
   }
@@ -84,17 +84,6 @@ Picture ReadPictureValue(ByteCursor& cursor) {
   std::span<const std::uint8_t> file = cursor.ReadBytes(file_length, "picture file");
   CheckSignature(file, file_at);
   return Picture{{file.begin(), file.end()}};
-}
-
-void WritePictureValue(ByteWriter& writer, const Picture& picture) {
-  if (picture.file.size() > std::numeric_limits<std::uint32_t>::max() - kFramingAfterLength) {
-    throw std::length_error("picture file too long for a picture value");
-  }
-  auto file_length = static_cast<std::uint32_t>(picture.file.size());
-  writer.PutU32(file_length + kFramingAfterLength);
-  writer.PutBytes(kTag);
-  writer.PutU32(file_length);
-  writer.PutBytes(picture.file);
 }
 
 }  // namespace tessel::descriptions

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "runtime/descriptions/byte_cursor.h"
-#include "runtime/descriptions/byte_writer.h"
 #include "runtime/descriptions/model.h"
 
 namespace tessel::descriptions {
@@ -10,8 +9,5 @@ namespace tessel::descriptions {
 // (the rest length less 8), then the file, whose signature must be that of an icon, a cursor or
 // a bitmap whose bfSize is the file length. Throws DescriptionError at the offending field.
 Picture ReadPictureValue(ByteCursor& cursor);
-
-// Appends the picture's file with that framing; std::length_error if it cannot be framed.
-void WritePictureValue(ByteWriter& writer, const Picture& picture);
 
 }  // namespace tessel::descriptions

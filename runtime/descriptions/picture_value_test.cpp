@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/descriptions/description_error.h"
+#include "runtime/descriptions/value_writer.h"
 #include "tests/support/description_samples.h"
 
 namespace tessel::descriptions {

@@ -9,12 +9,14 @@
 #include <string_view>
 #include <utility>
 
-#include "tests/support/description_samples.h"
 #include "runtime/descriptions/writer.h"
+#include "tests/support/block_walk.h"
+#include "tests/support/description_samples.h"
 
 namespace tessel::descriptions {
 namespace {
 
+using testing::BlockNamed;
 using testing::Bytes;
 using testing::U32At;
 
@@ -48,15 +50,15 @@ std::size_t TextAt(const Bytes& bytes, std::string_view text, int nth = 0) {
   return Find(bytes, needle, nth);
 }
 
-std::size_t BlockAt(const Bytes& bytes, std::string_view name) { return TextAt(bytes, name) - 5; }
-std::size_t IdAt(const Bytes& bytes, std::string_view name) { return TextAt(bytes, name) - 1; }
-std::size_t ClassAt(const Bytes& bytes, std::string_view name) {
-  return TextAt(bytes, name) + 3 + name.size();
+// Where a block's fields lie, walked on the bytes before they are corrupted.
+std::size_t BlockAt(const Bytes& bytes, const char* name) { return BlockNamed(bytes, name).at; }
+std::size_t IdAt(const Bytes& bytes, const char* name) { return BlockNamed(bytes, name).id_at; }
+std::size_t NameAt(const Bytes& bytes, const char* name) { return BlockAt(bytes, name) + 5; }
+std::size_t ClassAt(const Bytes& bytes, const char* name) {
+  return BlockNamed(bytes, name).class_at;
 }
 // The first structure byte after the block's FF.
-std::size_t AfterBlock(const Bytes& bytes, std::string_view name) {
-  return BlockAt(bytes, name) + U32At(bytes, BlockAt(bytes, name));
-}
+std::size_t AfterBlock(const Bytes& bytes, const char* name) { return BlockNamed(bytes, name).end; }
 
 const Bytes kTag{0x6C, 0x74, 0x00, 0x00};
 
@@ -118,23 +120,32 @@ TEST(DescriptionReader, RejectsMalformedAtTheOffendingField) {
       {"window block length one more", [](Bytes& b) { return AddU32(b, 93, 1), 93; }},
       {"window block length one less", [](Bytes& b) { return AddU32(b, 93, -1), 93; }},
       {"control block length one more",
-       [](Bytes& b) { return AddU32(b, BlockAt(b, "InfoSelect"), 1), BlockAt(b, "InfoSelect"); }},
+       [](Bytes& b) {
+         std::size_t at = BlockAt(b, "InfoSelect");
+         return AddU32(b, at, 1), at;
+       }},
       {"nested block length one less",
-       [](Bytes& b) { return AddU32(b, BlockAt(b, "Dot"), -1), BlockAt(b, "Dot"); }},
+       [](Bytes& b) {
+         std::size_t at = BlockAt(b, "Dot");
+         return AddU32(b, at, -1), at;
+       }},
       {"last block length one more",
-       [](Bytes& b) { return AddU32(b, BlockAt(b, "Bild"), 1), BlockAt(b, "Bild"); }},
+       [](Bytes& b) {
+         std::size_t at = BlockAt(b, "Bild");
+         return AddU32(b, at, 1), at;
+       }},
       {"window id not 0", [](Bytes& b) { return b[IdAt(b, "WSample")] = 1, IdAt(b, "WSample"); }},
       {"first control id not 1",
        [](Bytes& b) { return b[IdAt(b, "InfoSelect")] = 2, IdAt(b, "InfoSelect"); }},
       {"nested id repeated", [](Bytes& b) { return b[IdAt(b, "Dot")] = 5, IdAt(b, "Dot"); }},
       {"name length one more",  // the name's own zero byte falls inside it
        [](Bytes& b) {
-         std::size_t at = TextAt(b, "InfoSelect");
+         std::size_t at = NameAt(b, "InfoSelect");
          return AddU16(b, at, 1), at + 2 + 10;
        }},
       {"name length one less",
        [](Bytes& b) {
-         std::size_t at = TextAt(b, "InfoSelect");
+         std::size_t at = NameAt(b, "InfoSelect");
          return AddU16(b, at, -1), at + 2 + 9;
        }},
       {"unknown class code",

@@ -5,50 +5,23 @@
 #include "runtime/descriptions/hex.h"
 #include "runtime/descriptions/picture_summary.h"
 #include "runtime/descriptions/quoted_text.h"
+#include "runtime/descriptions/system_colour.h"
 
 namespace tessel::descriptions {
 
 namespace {
 
-constexpr std::uint32_t kSystemColourBase = 0x80000000;
 constexpr std::uint32_t kFontSizeUnitsPerPoint = 10000;
-
-// The platform's system colours by their documented roles, from index 0.
-constexpr std::string_view kSystemColourNames[] = {
-    "scroll bar",
-    "desktop",
-    "active caption",
-    "inactive caption",
-    "menu",
-    "window background",
-    "window frame",
-    "menu text",
-    "window text",
-    "caption text",
-    "active border",
-    "inactive border",
-    "application workspace",
-    "highlight",
-    "highlight text",
-    "button face",
-    "button shadow",
-    "grey text",
-    "button text",
-    "inactive caption text",
-    "button highlight",
-    "3D dark shadow",
-    "3D light",
-    "tooltip text",
-    "tooltip background",
-};
 
 std::string FormatColour(Colour colour) {
   std::string text = Hex32(colour.value);
   if (colour.value >> 24 == 0) return text;
-  if (colour.value >> 24 != kSystemColourBase >> 24) return text + " (not a colour value)";
-  std::uint32_t index = colour.value - kSystemColourBase;
+  if (colour.value >> 24 != kSystemColourFlag >> 24) return text + " (not a colour value)";
+  std::uint32_t index = SystemColourIndex(colour);
   text += " (system colour " + std::to_string(index);
-  if (index < std::size(kSystemColourNames)) text += ", " + std::string(kSystemColourNames[index]);
+  if (std::string_view role = SystemColourRole(index); !role.empty()) {
+    text += ", " + std::string(role);
+  }
   return text + ")";
 }
 

@@ -3,7 +3,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "runtime/descriptions/picture_value.h"
+#include "runtime/descriptions/layout.h"
 
 namespace tessel::descriptions {
 
@@ -51,6 +51,18 @@ struct ValueWriter {
 };
 
 }  // namespace
+
+void WritePictureValue(ByteWriter& writer, const Picture& picture) {
+  using layout::kPictureFraming;
+  if (picture.file.size() > std::numeric_limits<std::uint32_t>::max() - kPictureFraming) {
+    throw std::length_error("picture file too long for a picture value");
+  }
+  auto file_length = static_cast<std::uint32_t>(picture.file.size());
+  writer.PutU32(file_length + kPictureFraming);
+  writer.PutBytes(layout::kPictureTag);
+  writer.PutU32(file_length);
+  writer.PutBytes(picture.file);
+}
 
 void WriteText(ByteWriter& writer, const std::string& text) {
   if (text.size() > std::numeric_limits<std::uint16_t>::max()) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "tests/support/block_walk.h"
 #include "tests/support/description_samples.h"
 
 namespace tessel::descriptions {
@@ -17,29 +18,16 @@ using testing::U32At;
 struct OutlineEntry {
   std::string name;
   Bytes structure;  // the structure bytes after the block's FF
-  std::size_t at;   // where the block starts
-  bool operator==(const OutlineEntry& other) const {
-    return name == other.name && structure == other.structure;
-  }
+  bool operator==(const OutlineEntry&) const = default;
 };
 
-// Walks the blocks by their lengths alone, collecting what follows each one.
+// Each block's name and what follows it, walked by the blocks' lengths alone.
 std::vector<OutlineEntry> Outline(const Bytes& bytes) {
   std::vector<OutlineEntry> outline;
-  std::size_t at = 93;
-  for (;;) {
-    std::size_t name_length = bytes.at(at + 5) | bytes.at(at + 6) << 8;
-    OutlineEntry entry{{bytes.begin() + static_cast<std::ptrdiff_t>(at + 7),
-                        bytes.begin() + static_cast<std::ptrdiff_t>(at + 7 + name_length)},
-                       {},
-                       at};
-    at += U32At(bytes, at);
-    do entry.structure.push_back(bytes.at(at++));
-    while (entry.structure.back() == 0x02);
-    outline.push_back(entry);
-    if (entry.structure.back() == 0x04) break;
-  }
-  EXPECT_EQ(at, bytes.size()) << "04 is not the last byte";
+  const std::vector<testing::WalkedBlock> blocks = testing::WalkBlocks(bytes);
+  for (const testing::WalkedBlock& block : blocks) outline.push_back({block.name, block.structure});
+  EXPECT_EQ(blocks.back().end + blocks.back().structure.size(), bytes.size())
+      << "04 is not the last byte";
   return outline;
 }
 
@@ -76,13 +64,14 @@ TEST(DescriptionWriter, InfoSelectBlockIsTheWorkedExample) {
                           0x00, 0x00, 0xBC, 0x02, 0xDC, 0x7C, 0x01, 0x00, 0x0D, 'C',  'o',  'm',
                           'i',  'c',  ' ',  'S',  'a',  'n',  's',  ' ',  'M',  'S',  0xFF};
   ASSERT_EQ(expected.size(), 71u);
-  std::size_t at = 93 + U32At(out, 93) + 1;
-  ASSERT_LE(at + 72, out.size());
-  EXPECT_EQ(out[at - 1], 0x01);
-  EXPECT_EQ(Bytes(out.begin() + static_cast<std::ptrdiff_t>(at),
-                  out.begin() + static_cast<std::ptrdiff_t>(at + 71)),
+  const std::vector<testing::WalkedBlock> blocks = testing::WalkBlocks(out);
+  ASSERT_EQ(blocks.size(), 3u);
+  EXPECT_EQ(blocks[0].structure, Bytes{0x01});
+  const testing::WalkedBlock& info_select = blocks[1];
+  EXPECT_EQ(Bytes(out.begin() + static_cast<std::ptrdiff_t>(info_select.at),
+                  out.begin() + static_cast<std::ptrdiff_t>(info_select.end)),
             expected);
-  EXPECT_EQ(out[at + 71], 0x03);
+  EXPECT_EQ(info_select.structure, Bytes{0x03});
 }
 
 TEST(DescriptionWriter, StructureBytesFollowTheTree) {
@@ -94,24 +83,24 @@ TEST(DescriptionWriter, StructureBytesFollowTheTree) {
   const Case cases[] = {
       {"InfoFR: a panel with three labels between two controls of the window",
        InfoFRShape(),
-       {{"InfoFR", {0x01}, 0},
-        {"OK", {0x03}, 0},
-        {"About", {0x01}, 0},
-        {"lblAbout1", {0x03}, 0},
-        {"lblAbout2", {0x03}, 0},
-        {"lblAbout3", {0x02, 0x03}, 0},
-        {"Bild", {0x02, 0x04}, 0}}},
+       {{"InfoFR", {0x01}},
+        {"OK", {0x03}},
+        {"About", {0x01}},
+        {"lblAbout1", {0x03}},
+        {"lblAbout2", {0x03}},
+        {"lblAbout3", {0x02, 0x03}},
+        {"Bild", {0x02, 0x04}}}},
       {"two lists closing at once",
        testing::FullSample(),
-       {{"WSample", {0x01}, 0},
-        {"InfoSelect", {0x03}, 0},
-        {"Click", {0x03}, 0},
-        {"About", {0x01}, 0},
-        {"lblAbout1", {0x03}, 0},
-        {"Inner", {0x01}, 0},
-        {"Dot", {0x02, 0x02, 0x03}, 0},
-        {"Bild", {0x02, 0x04}, 0}}},
-      {"a single control", testing::MinimalSample(), {{"W", {0x01}, 0}, {"L", {0x02, 0x04}, 0}}},
+       {{"WSample", {0x01}},
+        {"InfoSelect", {0x03}},
+        {"Click", {0x03}},
+        {"About", {0x01}},
+        {"lblAbout1", {0x03}},
+        {"Inner", {0x01}},
+        {"Dot", {0x02, 0x02, 0x03}},
+        {"Bild", {0x02, 0x04}}}},
+      {"a single control", testing::MinimalSample(), {{"W", {0x01}}, {"L", {0x02, 0x04}}}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Outline(WriteDescription(c.description)), c.outline) << c.proves;
@@ -130,7 +119,7 @@ TEST(DescriptionWriter, HeaderAndNegativeTop) {
   // The window's own length stops at its FF, before any control.
   EXPECT_EQ(out.at(93 + U32At(out, 93) - 1), 0xFF);
 
-  std::size_t bild = Outline(out).back().at;
+  std::size_t bild = testing::WalkBlocks(out).back().at;
   const Bytes expected = {0x17, 0x00, 0x00, 0x00, 0x06, 0x04, 0x00, 'B',  'i',  'l',  'd', 0x00,
                           0x18, 0x03, 0x5C, 0x0D, 0x88, 0xFF, 0x72, 0x06, 0xF7, 0x08, 0xFF};
   EXPECT_EQ(Bytes(out.begin() + static_cast<std::ptrdiff_t>(bild), out.end() - 2), expected);

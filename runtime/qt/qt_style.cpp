@@ -30,26 +30,25 @@ namespace {
 
 // Where the platform's system colours live in a Qt palette.
 QPalette::ColorRole RoleOf(std::uint32_t index) {
-  switch (index) {
-    case 5:  // window background
+  switch (static_cast<SystemColour>(index)) {
+    case SystemColour::kWindow:
       return QPalette::Base;
-    case 8:  // window text
+    case SystemColour::kWindowText:
       return QPalette::Text;
-    case 15:  // button face
+    case SystemColour::kButtonFace:
       return QPalette::Button;
-    case 18:  // button text
+    case SystemColour::kButtonText:
       return QPalette::ButtonText;
-    case 16:  // button shadow
+    case SystemColour::kButtonShadow:
       return QPalette::Dark;
-    case 20:  // button highlight
+    case SystemColour::kButtonHighlight:
       return QPalette::Light;
-    case 13:  // selection
+    case SystemColour::kHighlight:
       return QPalette::Highlight;
-    case 14:
+    case SystemColour::kHighlightText:
       return QPalette::HighlightedText;
-    default:
-      return QPalette::Window;
   }
+  return QPalette::Window;
 }
 
 }  // namespace
@@ -61,9 +60,8 @@ void SetSystemColour(std::uint32_t index, QColor colour) {
 }
 
 QColor ToQColor(Colour colour) {
-  if (colour.value & kSystemColourFlag) {
-    return QApplication::palette().color(RoleOf(colour.value & 0xFF));
-  }
+  if (IsSystemColour(colour))
+    return QApplication::palette().color(RoleOf(SystemColourIndex(colour)));
   return QColor(static_cast<int>(colour.value & 0xFF), static_cast<int>((colour.value >> 8) & 0xFF),
                 static_cast<int>((colour.value >> 16) & 0xFF));
 }

@@ -10,14 +10,10 @@ constexpr std::uint8_t kItalic = 0x02;
 constexpr std::uint8_t kUnderline = 0x04;
 constexpr std::uint8_t kStrikeOut = 0x08;
 
-bool IsSystemColour(Colour colour) { return (colour.value & kSystemColourFlag) != 0; }
-
-int SystemColourIndex(Colour colour) { return static_cast<int>(colour.value & 0xFF); }
-
 }  // namespace
 
 COLORREF ToColorRef(Colour colour) {
-  if (IsSystemColour(colour)) return GetSysColor(SystemColourIndex(colour));
+  if (IsSystemColour(colour)) return GetSysColor(static_cast<int>(SystemColourIndex(colour)));
   return colour.value & 0x00FFFFFF;
 }
 
@@ -43,7 +39,7 @@ HFONT GdiStore::Font(const FontRecord& record) {
 }
 
 HBRUSH GdiStore::Brush(Colour colour) {
-  if (IsSystemColour(colour)) return GetSysColorBrush(SystemColourIndex(colour));
+  if (IsSystemColour(colour)) return GetSysColorBrush(static_cast<int>(SystemColourIndex(colour)));
   HBRUSH& brush = brushes_[colour.value];
   if (!brush) brush = CreateSolidBrush(ToColorRef(colour));
   return brush;

@@ -193,17 +193,19 @@ TEST_F(Desktop, HintShowsUnderTheRealPointerOverAnInactiveWindow) {
 }
 
 // What window switchers and window managers read: the information window belongs to the start
-// window and is modal; the start window shows its own icon.
+// window and is modal; the start window shows its own icon, and the information window, which
+// stores none, the program's: the same.
 TEST_F(Desktop, ServerKnowsOwnerModalityAndIcon) {
   Scenario s;
   XWindowId owner = 0, start = 0;
   std::vector<std::string> state;
-  std::vector<std::uint32_t> icon;
+  std::vector<std::uint32_t> icon, info_icon;
   Open(s, "InfoSelect", "InfoFR").Then([&] {
     owner = X().TransientFor(Id(s, "InfoFR"));
     start = Id(s, "WStart");
     state = X().NetWmState(Id(s, "InfoFR"));
     icon = X().NetWmIcon(start);
+    info_icon = X().NetWmIcon(Id(s, "InfoFR"));
     s.Click("InfoFR", "OK");
   });
   s.Run();
@@ -221,6 +223,7 @@ TEST_F(Desktop, ServerKnowsOwnerModalityAndIcon) {
     }
   }
   EXPECT_EQ(mismatches, 0);
+  EXPECT_EQ(info_icon, icon);
 }
 
 }  // namespace

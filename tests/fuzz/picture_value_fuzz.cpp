@@ -8,9 +8,9 @@
 #include <span>
 
 #include "runtime/descriptions/byte_cursor.h"
-#include "runtime/descriptions/byte_writer.h"
 #include "runtime/descriptions/description_error.h"
 #include "runtime/descriptions/picture_value.h"
+#include "runtime/descriptions/value_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   namespace d = tessel::descriptions;

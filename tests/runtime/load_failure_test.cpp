@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "program/start/wstart_description.h"
+#include "program/stored_descriptions.h"
 #include "runtime/core/application.h"
 #include "runtime/core/start.h"
 #include "tests/support/test_surface.h"
@@ -13,11 +13,7 @@ namespace {
 
 Status DoNothing(Form&) { return kOk; }
 
-const std::vector<std::uint8_t>& Truncated() {
-  static const std::vector<std::uint8_t> bytes(app::WStartDescriptionBytes().begin(),
-                                               app::WStartDescriptionBytes().begin() + 500);
-  return bytes;
-}
+const std::span<const std::uint8_t> kTruncated = app::kWStartDescription.first(500);
 
 // A start window that cannot load is reported, and the program ends with a failing status
 // instead of running on without a window.
@@ -50,10 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, StartWindowThatCannotLoad,
     ::testing::Values(
         Case{"HandlerForAMissingControl",
-             {"WStart", &app::WStartDescriptionBytes, {{"NoSuchButton", "Click", &DoNothing}}},
+             {"WStart", app::kWStartDescription, {{"NoSuchButton", "Click", &DoNothing}}},
              "kein Steuerelement 'NoSuchButton'"},
         Case{
-            "TruncatedDescription", {"WStart", &Truncated, {}}, "offset 89: expected rest length"}),
+            "TruncatedDescription", {"WStart", kTruncated, {}}, "offset 89: expected rest length"}),
     [](const ::testing::TestParamInfo<Case>& param_info) { return param_info.param.name; });
 
 }  // namespace

@@ -127,4 +127,12 @@ Description MinimalSample() {
   return {{}, {}, kWindowClassId, {0, "W", ClassCode::kWindow, {}, {label}}};
 }
 
+Description DeepSample() {
+  Block label{4, "Tief", ClassCode::kLabel, {{0x01, std::string("unten")}}, {}};
+  Block inner{3, "P3", ClassCode::kPictureBox, {}, {label}};
+  Block middle{2, "P2", ClassCode::kPictureBox, {{0x12, std::int16_t{1}}}, {inner}};
+  Block outer{1, "P1", ClassCode::kPictureBox, {}, {middle}};
+  return {{}, {}, kWindowClassId, {0, "Tiefe", ClassCode::kWindow, {}, {outer}}};
+}
+
 }  // namespace tessel::descriptions::testing

@@ -34,4 +34,7 @@ Description FullSample();
 // A window and one label, the smallest description the format can express.
 Description MinimalSample();
 
+// Three picture boxes deep, so the description ends 02 02 02 04.
+Description DeepSample();
+
 }  // namespace tessel::descriptions::testing

@@ -5,8 +5,3 @@ set(TESSEL_EXE_RESOURCE_SOURCES
   program/resources/win32/version_block.cpp
   program/resources/win32/tessel_version.cpp
   program/resources/win32/icon_resources.cpp)
-
-# StartIcon's file, for the host tools that have no tessel_resources to link.
-set(TESSEL_START_ICON_SOURCES
-  program/resources/start_icon.cpp
-  program/resources/icon_file.cpp)

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "runtime/qt/qt_style.h"
+#include "runtime/qt/surface.h"
 #include "runtime/qt/units.h"
 #include "runtime/qt/wrapping_button.h"
 
@@ -61,7 +62,7 @@ QWidget* MakeImage(QWidget* parent, const ControlSpec& spec) {
 }
 
 QWidget* MakePictureBox(QWidget* parent, const ControlSpec& spec) {
-  auto* box = new QFrame(parent);
+  auto* box = new Surface(parent);
   if (spec.framed) box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   box->setFocusPolicy(Qt::NoFocus);
   return box;
@@ -93,7 +94,11 @@ void SetTabOrder(const WindowSpec& spec, BuiltControls& built) {
 }  // namespace
 
 void ApplyColours(QWidget* widget, const ControlSpec& spec) {
-  if (spec.kind != ControlKind::kLabel && spec.kind != ControlKind::kPictureBox) return;
+  if (spec.kind == ControlKind::kPictureBox) {
+    static_cast<Surface*>(widget)->SetBackground(ToQColor(spec.back_colour));
+    return;
+  }
+  if (spec.kind != ControlKind::kLabel) return;
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, ToQColor(spec.back_colour));
   palette.setColor(QPalette::WindowText, ToQColor(spec.fore_colour));

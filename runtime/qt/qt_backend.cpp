@@ -114,10 +114,7 @@ void QtBackend::ApplyColours() {
 void QtBackend::ApplyColours(WindowHandle window) {
   NativeWindow* native = Find(window);
   if (!native) return;
-  QWidget* client = native->widget->client();
-  QPalette palette = client->palette();
-  palette.setColor(QPalette::Window, ToQColor(native->spec.back_colour));
-  client->setPalette(palette);
+  native->widget->client()->SetBackground(ToQColor(native->spec.back_colour));
   for (const ControlSpec& c : native->spec.controls) {
     qt::ApplyColours(native->controls.by_id.at(c.id), c);
   }

@@ -41,18 +41,18 @@ if [ -z "${TESSEL_SOAK_DISPLAY:-}" ]; then
     env TESSEL_SOAK_DISPLAY=own "$0" "${args[@]}" "$program"
 fi
 [ "$TESSEL_SOAK_DISPLAY" = own ] || export DISPLAY=$TESSEL_SOAK_DISPLAY
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 if [ $wine = 1 ]; then
   prefix=$PWD/build/win32/wineprefix
-  # The script execs wine, which stays the process that runs the program.
+  # The script execs wine, which stays the process that runs the program. Wine's server goes
+  # by itself half a minute after the last program of the prefix.
   tests/wine/run-under-wine.sh "$prefix" "$program" &
-  pid=$!
-  trap 'kill $pid 2>/dev/null || true; WINEPREFIX=$prefix wineserver -k 2>/dev/null || true' EXIT
 else
   QT_QPA_PLATFORM=xcb "$program" &
-  pid=$!
-  trap 'kill $pid 2>/dev/null || true' EXIT
 fi
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status"; }
 
@@ -111,7 +111,7 @@ start=$window
 SECONDS=0
 report() { printf '%6d cycles  RSS %7d kB  %6d s\n' "$cycle" "$(rss_kb)" "$SECONDS"; }
 
-echo "program: $program (pid $pid)"
+echo "program: $program (pid $pid, $(cat /proc/$pid/comm))"
 report
 while [ $cycle -lt "$cycles" ]; do
   cycle=$((cycle + 1))
@@ -134,5 +134,4 @@ start_click 262 14  # Beenden
 status=0
 wait $pid || status=$?
 trap - EXIT
-[ $wine = 0 ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
 echo "ended through Beenden with status $status"

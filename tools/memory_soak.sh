@@ -6,7 +6,7 @@
 # size (VmRSS from /proc) every N cycles. At the end it quits through "Beenden" of the start
 # window and prints the program's exit status.
 #
-#   PROGRAM   default build/default/app/tessel, or with --wine build/win32/app/Tessel98.exe,
+#   PROGRAM   default build/default/program/tessel, or with --wine build/win32/program/Tessel98.exe,
 #             which then runs under Wine in the tests' prefix; its RSS is that of the Wine process
 #             that runs Tessel98.exe (the wineserver and Wine's services are not counted).
 #
@@ -29,9 +29,9 @@ while [ $# -gt 0 ]; do
   shift
 done
 if [ $wine = 1 ]; then
-  program=$(realpath "${1:-build/win32/app/Tessel98.exe}")
+  program=$(realpath "${1:-build/win32/program/Tessel98.exe}")
 else
-  program=$(realpath "${1:-build/default/app/tessel}")
+  program=$(realpath "${1:-build/default/program/tessel}")
 fi
 
 if [ -z "${TESSEL_SOAK_DISPLAY:-}" ]; then

@@ -96,7 +96,7 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events, Win
   native.widget = {new ToolWindow(QString::fromStdString(spec.caption), client, FrameOf(spec)),
                    &DestroyLater};
   ToolWindow* widget = native.widget.get();
-  if (!spec.icon.empty()) widget->setWindowIcon(QIcon(DecodePicture(spec.icon)));
+  if (!spec.icon.empty()) widget->setWindowIcon(IconOf(spec.icon));
   widget->client()->setFont(ToQFont(spec.font.value_or(FontRecord{})));
   native.controls =
       BuildControls(widget->client(), spec, [&events](int id) { events.OnClick(id); });
@@ -109,6 +109,12 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events, Win
 
 void QtBackend::ApplyColours() {
   for (const auto& [handle, native] : windows_) ApplyColours(handle);
+}
+
+const QIcon& QtBackend::IconOf(const std::vector<std::uint8_t>& file) {
+  auto it = icons_.find(file);
+  if (it == icons_.end()) it = icons_.emplace(file, QIcon(DecodePicture(file))).first;
+  return it->second;
 }
 
 void QtBackend::ApplyColours(WindowHandle window) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "runtime/qt/qt_style.h"
+#include "runtime/qt/surface.h"
 #include "runtime/qt/wrapping_button.h"
 
 namespace tessel::runtime::qt {
@@ -55,7 +56,7 @@ QWidget* MakeImage(QWidget* parent, const ControlSpec& spec) {
 }
 
 QWidget* MakePictureBox(QWidget* parent, const ControlSpec& spec) {
-  auto* box = new QFrame(parent);
+  auto* box = new Surface(parent);
   if (spec.framed) box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   box->setFocusPolicy(Qt::NoFocus);
   return box;
@@ -79,7 +80,11 @@ void SetTabOrder(const WindowSpec& spec, BuiltControls& built) {
 }  // namespace
 
 void ApplyColours(QWidget* widget, const ControlSpec& spec) {
-  if (spec.kind != ControlKind::kLabel && spec.kind != ControlKind::kPictureBox) return;
+  if (spec.kind == ControlKind::kPictureBox) {
+    static_cast<Surface*>(widget)->SetBackground(ToQColor(spec.back_colour));
+    return;
+  }
+  if (spec.kind != ControlKind::kLabel) return;
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, ToQColor(spec.back_colour));
   palette.setColor(QPalette::WindowText, ToQColor(spec.fore_colour));

@@ -95,7 +95,7 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events, Win
   native.widget = {new ToolWindow(QString::fromStdString(spec.caption), client, FrameOf(spec)),
                    &DestroyLater};
   ToolWindow* widget = native.widget.get();
-  if (spec.icon) widget->setWindowIcon(QIcon(DecodePicture(*spec.icon)));
+  if (spec.icon) widget->setWindowIcon(IconOf(*spec.icon));
   widget->client()->setFont(ToQFont(spec.font));
   native.controls =
       BuildControls(widget->client(), spec, [&events](int id) { events.OnClick(id); });
@@ -110,13 +110,16 @@ void QtBackend::ApplyColours() {
   for (const auto& [handle, native] : windows_) ApplyColours(handle);
 }
 
+const QIcon& QtBackend::IconOf(const PictureSpec& picture) {
+  auto it = icons_.find(picture.file);
+  if (it == icons_.end()) it = icons_.emplace(picture.file, QIcon(DecodePicture(picture))).first;
+  return it->second;
+}
+
 void QtBackend::ApplyColours(WindowHandle window) {
   NativeWindow* native = Find(window);
   if (!native) return;
-  QWidget* client = native->widget->client();
-  QPalette palette = client->palette();
-  palette.setColor(QPalette::Window, ToQColor(native->spec.back_colour));
-  client->setPalette(palette);
+  native->widget->client()->SetBackground(ToQColor(native->spec.back_colour));
   for (const ControlSpec& c : native->spec.controls) {
     qt::ApplyColours(native->controls.by_id.at(c.id), c);
   }

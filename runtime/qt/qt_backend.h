@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QEventLoop>
+#include <QIcon>
 #include <QPointer>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <vector>
@@ -57,10 +59,15 @@ class QtBackend : public Backend {
   QWidget* FindControl(WindowHandle window, int control_id);
   void PressEnter(WindowHandle window);
   void ApplyColours(WindowHandle window);
+  const QIcon& IconOf(const PictureSpec& picture);
 
   std::unique_ptr<QApplication> owned_application_;
   std::unique_ptr<InputBlocker> blocker_;
   std::map<WindowHandle, NativeWindow> windows_;
+  // One icon per picture for the whole run. The platform caches the sizes it makes of an icon
+  // under the icon's identity: a new icon at every opening of a window would leave a new set
+  // of pixmaps in the application-wide cache each time.
+  std::map<std::vector<std::uint8_t>, QIcon> icons_;
   WindowHandle next_handle_ = 1;
   std::vector<QEventLoop*> loops_;
   std::map<WindowHandle, QEventLoop*> modal_loops_;

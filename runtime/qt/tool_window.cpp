@@ -21,7 +21,7 @@ const QColor kDarkShadow(0x00, 0x00, 0x00);
 
 ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
-      client_(new QWidget(this)),
+      client_(new Surface(this)),
       frame_(frame) {
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -29,7 +29,6 @@ ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame
   setAttribute(Qt::WA_AlwaysShowToolTips);
   setFixedSize(client_size.grownBy(frame));
   client_->setGeometry(QRect(QPoint(frame.left(), frame.top()), client_size));
-  client_->setAutoFillBackground(true);
   QFont title_font("MS Sans Serif");
   title_font.setPixelSize(11);
   title_font.setBold(true);

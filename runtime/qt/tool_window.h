@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "runtime/qt/surface.h"
+
 namespace tessel::runtime::qt {
 
 // A top-level window that draws its own fixed tool-window frame: a thin border, a small title
@@ -14,7 +16,7 @@ class ToolWindow : public QWidget {
  public:
   ToolWindow(const QString& caption, QSize client_size, QMargins frame);
 
-  QWidget* client() const { return client_; }
+  Surface* client() const { return client_; }
   QRect TitleBarRect() const;
   QRect CloseBoxRect() const;
 
@@ -38,7 +40,7 @@ class ToolWindow : public QWidget {
   void PaintTitleBar(QPainter& painter) const;
   void PaintCloseBox(QPainter& painter) const;
 
-  QWidget* client_;
+  Surface* client_;
   QMargins frame_;
   bool dragging_ = false;
   bool close_box_down_ = false;

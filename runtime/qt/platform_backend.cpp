@@ -36,13 +36,24 @@ void RequireDisplay() {
 
 // While the application comes up, Qt's messages wait here: when the platform cannot reach its
 // display, Qt warns twice and then aborts, and the user is better served by one line from us.
-std::vector<std::string> held_messages;
+struct HeldMessage {
+  QtMsgType type;
+  std::string category;
+  QString text;
+};
+std::vector<HeldMessage> held_messages;
 
 void HoldWhileComingUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) FailStart("keine Anzeige: Qt erreicht " + DisplayName() + " nicht");
-  const std::string category = context.category ? context.category : "";
-  held_messages.push_back((category.empty() || category == "default" ? "" : category + ": ") +
-                          text.toStdString());
+  held_messages.push_back({type, context.category ? context.category : "", text});
+}
+
+void PassOnHeldMessages() {
+  for (const HeldMessage& message : held_messages) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
+    qt_message_output(message.type, context, message.text);
+  }
+  held_messages.clear();
 }
 
 }  // namespace
@@ -53,8 +64,7 @@ std::unique_ptr<Backend> CreatePlatformBackend() {
   const QtMessageHandler previous = qInstallMessageHandler(HoldWhileComingUp);
   auto backend = std::make_unique<qt::QtBackend>();
   qInstallMessageHandler(previous);
-  for (const std::string& line : held_messages) qWarning("%s", line.c_str());
-  held_messages.clear();
+  PassOnHeldMessages();
   return backend;
 }
 

@@ -1,5 +1,5 @@
 # The program on a Linux desktop: the application icon as PNGs for the hicolor theme, made from
-# the icon file's bytes at build time, the .desktop entry, and a Debian package.
+# the icon file's bytes at build time, and the .desktop entry (packaging/ makes the package).
 
 set(TESSEL_ICON_SIZES 16 32 48 64 128 256)
 set(TESSEL_ICON_DIR ${CMAKE_BINARY_DIR}/packaging/icons/hicolor)
@@ -34,31 +34,14 @@ set(TESSEL_PACKAGE_MAINTAINER "Tessel maintainers <maintainers@tessel.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 
 # tessel_install_desktop_files(): installs the executable target `tessel` with its .desktop entry
-# and icons, and sets up CPack for a .deb. Call it once, after add_executable(tessel ...).
+# and icons. Call it once, after add_executable(tessel ...). A game goes to games/, as Debian
+# policy asks of the programs in its games section.
 function(tessel_install_desktop_files)
   include(GNUInstallDirs)
-  install(TARGETS tessel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS tessel RUNTIME DESTINATION games)
   install(FILES ${TESSEL_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   if(TARGET tessel_desktop_icons)
     add_dependencies(tessel tessel_desktop_icons)
     install(DIRECTORY ${TESSEL_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
   endif()
-
-  set(CPACK_GENERATOR DEB)
-  set(CPACK_PACKAGE_NAME tessel)
-  set(CPACK_PACKAGE_VENDOR "Tessel")
-  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-      "small dice program with a six-sided and a twenty-sided die (German interface)")
-  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-  set(CPACK_STRIP_FILES ON)
-  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TESSEL_PACKAGE_MAINTAINER}")
-  set(CPACK_DEBIAN_PACKAGE_SECTION games)
-  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-  # The xcb platform plugin lives apart from the libraries; without it the program cannot open
-  # a window on an X11 or XWayland desktop.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins, \
-fonts-comic-neue, fonts-liberation2, libc6, libstdc++6")
-  include(CPack)
 endfunction()

@@ -1,4 +1,7 @@
 #include "program/project.h"
 #include "runtime/core/start.h"
 
-int main() { tessel::runtime::Start(tessel::app::TesselProject()); }
+int main(int argc, char** argv) {
+  tessel::runtime::Start(tessel::app::TesselProject(), tessel::app::TesselCommandLine(), argc,
+                         argv);
+}

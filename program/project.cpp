@@ -18,4 +18,14 @@ const runtime::Project& TesselProject() {
   return project;
 }
 
+const runtime::CommandLineTexts& TesselCommandLine() {
+  static const runtime::CommandLineTexts texts{
+      "tessel",
+      "Tessel 98 würfelt mit einem sechsseitigen und einem zwanzigseitigen Würfel.",
+      "Tessel 98, Version 1.00",
+      "Copyright (c) 2026 The Tessel authors. Freie Software unter der MIT-Lizenz.",
+  };
+  return texts;
+}
+
 }  // namespace tessel::app

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "runtime/core/command_line.h"
 #include "runtime/core/form_class.h"
 
 namespace tessel::app {
 
 // What the process entry hands to the runtime.
 const runtime::Project& TesselProject();
+
+// What tessel says to --help and --version.
+const runtime::CommandLineTexts& TesselCommandLine();
 
 }  // namespace tessel::app

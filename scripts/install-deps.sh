@@ -17,7 +17,13 @@ packages=(
   g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine
   libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386 libxinerama1:i386
   libxfixes3:i386 libxcomposite1:i386
+  # The release: the win32-thread cross compiler for the shipped Tessel98.exe, dpkg-shlibdeps
+  # for the package's dependencies, and the checks a Debian packager runs on it.
+  g++-mingw-w64-i686-win32 dpkg-dev lintian appstream desktop-file-utils
 )
+# hardening-check, without the dozens of packaging tools devscripts recommends.
+without_recommends=()
+[ "${1:-all}" = native ] || without_recommends+=(devscripts)
 
 # A German locale, for the tests that make sure no text of ours changes with the locale.
 install_german_locale() {
@@ -28,21 +34,30 @@ install_german_locale() {
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
+missing_plain=()
+for p in "${without_recommends[@]}"; do
+  installed "$p" || missing_plain+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ] && [ ${#missing_plain[@]} -eq 0 ]; then
   [ "${1:-all}" = native ] || install_german_locale
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
+echo "Installing: ${missing[*]} ${missing_plain[*]}"
 # Wine's 32-bit half comes from the i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -qq
 # With recommended packages: that is how every machine the tests have passed on was set up.
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+[ ${#missing[@]} -eq 0 ] ||
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+[ ${#missing_plain[@]} -eq 0 ] ||
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    "${missing_plain[@]}" >/dev/null
 [ "${1:-all}" = native ] || install_german_locale

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds three times (plain, with ASan + UBSan and the fuzz targets,
-# and Tessel98.exe cross-compiled for Windows), and runs every test of all three builds. The
-# last line is CTest's summary of the plain build.
+# and Tessel98.exe cross-compiled for Windows), and runs every test of all three builds; then
+# makes the release in dist/ and checks it as a packager and a user would. The last line is
+# CTest's summary of the plain build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +19,11 @@ for preset in sanitize win32 default; do
   cmake --build --preset "$preset"
 done
 
+# The .deb, the shipped Tessel98.exe and SHA256SUMS.
+cmake --build --preset dist
+
 ctest --preset sanitize
 # Wine draws the Windows program's windows on an X display of their own.
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32
+ctest --preset dist
 ctest --preset default

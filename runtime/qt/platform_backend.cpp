@@ -1,8 +1,73 @@
-#include "runtime/qt/qt_backend.h"
+#include <QApplication>
+#include <QString>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "runtime/core/start.h"
+#include "runtime/qt/qt_backend.h"
 
 namespace tessel::runtime {
+namespace {
 
-std::unique_ptr<Backend> CreatePlatformBackend() { return std::make_unique<qt::QtBackend>(); }
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+// Which display Qt is about to try, in the user's words.
+std::string DisplayName() {
+  if (Env("QT_QPA_PLATFORM").starts_with("wayland")) {
+    const std::string wayland = Env("WAYLAND_DISPLAY");
+    return "WAYLAND_DISPLAY „" + (wayland.empty() ? "wayland-0" : wayland) + "“";
+  }
+  return "DISPLAY „" + Env("DISPLAY") + "“";
+}
+
+// The X11 platform, Qt's choice when none is named, cannot start without DISPLAY; say so
+// before Qt aborts over it.
+void RequireDisplay() {
+  const std::string platform = Env("QT_QPA_PLATFORM");
+  if (!platform.empty() && !platform.starts_with("xcb")) return;
+  if (!Env("DISPLAY").empty() || (platform.empty() && !Env("WAYLAND_DISPLAY").empty())) return;
+  FailStart(
+      "keine Anzeige: DISPLAY ist nicht gesetzt (auf einem Desktop starten, oder mit xvfb-run)");
+}
+
+// While the application comes up, Qt's messages wait here: when the platform cannot reach its
+// display, Qt warns twice and then aborts, and the user is better served by one line from us.
+struct HeldMessage {
+  QtMsgType type;
+  std::string category;
+  QString text;
+};
+std::vector<HeldMessage> held_messages;
+
+void HoldWhileComingUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) FailStart("keine Anzeige: Qt erreicht " + DisplayName() + " nicht");
+  held_messages.push_back({type, context.category ? context.category : "", text});
+}
+
+void PassOnHeldMessages() {
+  for (const HeldMessage& message : held_messages) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
+    qt_message_output(message.type, context, message.text);
+  }
+  held_messages.clear();
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> CreatePlatformBackend() {
+  if (QApplication::instance()) return std::make_unique<qt::QtBackend>();
+  RequireDisplay();
+  const QtMessageHandler previous = qInstallMessageHandler(HoldWhileComingUp);
+  auto backend = std::make_unique<qt::QtBackend>();
+  qInstallMessageHandler(previous);
+  PassOnHeldMessages();
+  return backend;
+}
+
+bool PlatformReadsCommandLine() { return true; }
 
 }  // namespace tessel::runtime

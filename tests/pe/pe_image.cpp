@@ -115,6 +115,8 @@ PeImage::PeImage(std::vector<std::uint8_t> file) : file_(std::move(file)) {
   const std::size_t coff = pe + 4;
   headers_.machine = r.U16(coff, "Machine");
   const std::uint16_t sections = r.U16(coff + 2, "NumberOfSections");
+  headers_.symbol_table_offset = r.U32(coff + 8, "PointerToSymbolTable");
+  headers_.symbol_count = r.U32(coff + 12, "NumberOfSymbols");
   const std::uint16_t optional_size = r.U16(coff + 16, "SizeOfOptionalHeader");
   headers_.characteristics = r.U16(coff + 18, "Characteristics");
   ReadOptionalHeader(r, coff + 20, optional_size, headers_);
@@ -122,6 +124,30 @@ PeImage::PeImage(std::vector<std::uint8_t> file) : file_(std::move(file)) {
   for (std::size_t i = 0; i < sections; ++i) {
     headers_.sections.push_back(ReadSection(r, table + kSectionHeaderSize * i));
   }
+  for (Section& s : headers_.sections) {
+    if (s.name.starts_with('/')) s.name = LongSectionName(s.name);
+  }
+}
+
+// "/4": the name starts 4 bytes into the string table, which follows the 18-byte symbols.
+std::string PeImage::LongSectionName(const std::string& reference) const {
+  std::uint32_t offset = 0;
+  for (const char c : reference.substr(1)) {
+    if (c < '0' || c > '9' || offset > 9999999) {
+      throw PeError(0, "a long section name /<decimal offset>", reference);
+    }
+    offset = offset * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  const std::size_t table =
+      std::size_t{headers_.symbol_table_offset} + std::size_t{headers_.symbol_count} * 18;
+  return Reader(file_).Text(table + offset, 255, "long section name");
+}
+
+std::span<const std::uint8_t> PeImage::SectionData(const Section& section) const {
+  const std::uint32_t used = section.virtual_size != 0 && section.virtual_size < section.raw_size
+                                 ? section.virtual_size
+                                 : section.raw_size;
+  return std::span<const std::uint8_t>(file_).subspan(section.raw_offset, used);
 }
 
 std::size_t PeImage::FileOffsetOf(std::uint32_t rva, std::uint32_t size, const char* what) const {
@@ -137,19 +163,49 @@ std::size_t PeImage::FileOffsetOf(std::uint32_t rva, std::uint32_t size, const c
   throw PeError(0, std::string(what) + " at an RVA stored in a section", Hex(rva));
 }
 
-std::vector<std::string> PeImage::ImportedDlls() const {
-  std::vector<std::string> dlls;
-  if (headers_.directories.size() <= kImportDirectory) return dlls;
+template <typename Each>
+void PeImage::ForEachImportDescriptor(Each each) const {
+  if (headers_.directories.size() <= kImportDirectory) return;
   const DataDirectory dir = headers_.directories[kImportDirectory];
-  if (dir.rva == 0) return dlls;
+  if (dir.rva == 0) return;
   const Reader r(file_);
   // Descriptors of 20 bytes each, closed by one that is all zero.
   for (std::uint32_t rva = dir.rva;; rva += 20) {
     const std::size_t at = FileOffsetOf(rva, 20, "import descriptor");
     const std::uint32_t name = r.U32(at + 12, "import descriptor Name");
-    if (name == 0 && r.U32(at + 16, "import descriptor FirstThunk") == 0) return dlls;
-    dlls.push_back(r.Text(FileOffsetOf(name, 1, "imported DLL name"), 260, "DLL name"));
+    if (name == 0 && r.U32(at + 16, "import descriptor FirstThunk") == 0) return;
+    each(at, r.Text(FileOffsetOf(name, 1, "imported DLL name"), 260, "DLL name"));
   }
+}
+
+std::vector<std::string> PeImage::ImportedDlls() const {
+  std::vector<std::string> dlls;
+  ForEachImportDescriptor([&](std::size_t, std::string dll) { dlls.push_back(std::move(dll)); });
+  return dlls;
+}
+
+// The lookup table (or, when a linker left it out, the address table) holds one 32-bit entry
+// per function up to a zero: an ordinal when the top bit is set, else the RVA of a 2-byte hint
+// and the name.
+std::vector<Import> PeImage::Imports() const {
+  const Reader r(file_);
+  std::vector<Import> imports;
+  ForEachImportDescriptor([&](std::size_t at, const std::string& dll) {
+    std::uint32_t table = r.U32(at, "import descriptor OriginalFirstThunk");
+    if (table == 0) table = r.U32(at + 16, "import descriptor FirstThunk");
+    for (std::uint32_t rva = table;; rva += 4) {
+      const std::uint32_t entry =
+          r.U32(FileOffsetOf(rva, 4, "import lookup entry"), "import lookup entry");
+      if (entry == 0) break;
+      if (entry & 0x80000000) {
+        imports.push_back({dll, "#" + std::to_string(entry & 0xFFFF)});
+        continue;
+      }
+      const std::size_t hint = FileOffsetOf(entry, 3, "import hint and name");
+      imports.push_back({dll, r.Text(hint + 2, 255, "imported function name")});
+    }
+  });
+  return imports;
 }
 
 std::vector<Resource> PeImage::Resources() const {

@@ -19,7 +19,7 @@ class PeError : public std::runtime_error {
 };
 
 struct Section {
-  std::string name;
+  std::string name;  // a long name ("/4" in the header) read from the string table
   std::uint32_t virtual_address = 0;
   std::uint32_t virtual_size = 0;
   std::uint32_t raw_offset = 0;
@@ -41,6 +41,8 @@ struct Headers {
   std::uint32_t checksum = 0;
   std::size_t checksum_offset = 0;  // of the field in the file
   std::uint16_t subsystem = 0;
+  std::uint32_t symbol_table_offset = 0;  // also where the string table of long names begins
+  std::uint32_t symbol_count = 0;
   std::vector<DataDirectory> directories;
   std::vector<Section> sections;
 };
@@ -48,6 +50,12 @@ struct Headers {
 inline constexpr std::size_t kImportDirectory = 1;
 inline constexpr std::size_t kResourceDirectory = 2;
 inline constexpr std::size_t kDelayImportDirectory = 13;
+
+// One imported function: by name, or "#7" for ordinal 7.
+struct Import {
+  std::string dll;
+  std::string function;
+};
 
 // One leaf of the resource tree. A level named by a string instead of a number has
 // `named` set and its number left 0.
@@ -66,11 +74,19 @@ class PeImage {
 
   // The DLL names of the import directory, in stored order.
   std::vector<std::string> ImportedDlls() const;
+  // Every imported function, DLL by DLL, in stored order.
+  std::vector<Import> Imports() const;
+  // A section's bytes in the file, as many as it uses of its stored size.
+  std::span<const std::uint8_t> SectionData(const Section& section) const;
   // Every leaf of the resource tree (type, name, language), in stored order.
   std::vector<Resource> Resources() const;
 
  private:
   std::size_t FileOffsetOf(std::uint32_t rva, std::uint32_t size, const char* what) const;
+  std::string LongSectionName(const std::string& reference) const;
+  // Calls `each(descriptor offset, DLL name)` for every import descriptor.
+  template <typename Each>
+  void ForEachImportDescriptor(Each each) const;
   void ReadResourceLevel(std::uint32_t base, std::uint32_t offset, int level, Resource path,
                          std::vector<Resource>& out) const;
 

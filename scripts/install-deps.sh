@@ -9,7 +9,7 @@ packages=(
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core
 )
 [ "${1:-all}" = native ] || packages+=(
-  clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick locales
+  clang libclang-rt-14-dev clang-tidy clang-format xvfb xauth x11-utils imagemagick locales
   # A real desktop for the tests: a window manager, and real input through the X server.
   openbox libx11-dev libxtst-dev
   # The Windows program: the 32-bit cross compiler, and Wine to run it and its tests. The X

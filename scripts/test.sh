@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds three times (plain, with ASan + UBSan and the fuzz targets,
-# and Tessel98.exe cross-compiled for Windows), and runs every test of all three builds; then
-# makes the release in dist/ and checks it as a packager and a user would. The last line is
-# CTest's summary of the plain build.
+# and Tessel98.exe cross-compiled for Windows), checks formatting and clang-tidy's findings, and
+# runs every test of all three builds; then makes the release in dist/ and checks it as a
+# packager and a user would. The last line is CTest's summary of the plain build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +18,9 @@ for preset in sanitize win32 default; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
+
+# Formatting and clang-tidy over our own files, with the compile databases of both builds.
+./scripts/static-analysis.sh
 
 # The .deb, the shipped Tessel98.exe and SHA256SUMS.
 cmake --build --preset dist

@@ -41,7 +41,7 @@ TEST(ThrowDie, GivesTheStatedFacesAtTheEdgeValues) {
 // The smallest single-precision value at or above k/n, computed without our code.
 float SmallestSingleAtOrAbove(int k, int n) {
   const double boundary = static_cast<double>(k) / n;
-  float f = static_cast<float>(boundary);
+  auto f = static_cast<float>(boundary);
   if (static_cast<double>(f) < boundary) f = std::nextafter(f, 2.0f);
   while (static_cast<double>(std::nextafter(f, 0.0f)) >= boundary) f = std::nextafter(f, 0.0f);
   return f;

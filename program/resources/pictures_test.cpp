@@ -169,6 +169,7 @@ std::vector<std::vector<QRgb>> StripTable(int width) {
       row.insert(row.end(), tail.begin(), tail.end());
     }
     std::vector<QRgb> colours;
+    colours.reserve(row.size());
     for (const Rgb& p : row) colours.push_back(qRgb(p.red, p.green, p.blue));
     rows.push_back(colours);
   }

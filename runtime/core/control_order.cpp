@@ -29,18 +29,21 @@ std::vector<int> TabOrder(const std::vector<ControlSpec>& controls) {
   std::stable_sort(stops.begin(), stops.end(),
                    [](const auto* a, const auto* b) { return a->tab_index < b->tab_index; });
   std::vector<int> ids;
+  ids.reserve(stops.size());
   for (const ControlSpec* c : stops) ids.push_back(c->id);
   return ids;
 }
 
 std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls) {
   std::vector<std::pair<std::tuple<int, int>, int>> keyed;
+  keyed.reserve(controls.size());
   for (size_t i = 0; i < controls.size(); ++i) {
     keyed.emplace_back(StackKey(controls[i], static_cast<int>(i)), controls[i].id);
   }
   std::stable_sort(keyed.begin(), keyed.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<int> ids;
+  ids.reserve(keyed.size());
   for (const auto& [key, id] : keyed) ids.push_back(id);
   return ids;
 }

@@ -31,7 +31,7 @@ T GetOr(const Block& block, Code code, T fallback) {
 }
 
 std::string Text(const Block& block, auto code) {
-  const std::string* text = Get<std::string>(block, code);
+  const auto* text = Get<std::string>(block, code);
   return text ? Cp1252ToUtf8(*text) : std::string();
 }
 
@@ -41,12 +41,12 @@ PixelRect Pixels(const descriptions::Geometry& g) {
 }
 
 std::optional<PictureSpec> StoredPicture(const Block& block, auto code) {
-  const descriptions::Picture* picture = Get<descriptions::Picture>(block, code);
+  const auto* picture = Get<descriptions::Picture>(block, code);
   return picture ? ReadPicture(picture->file) : std::nullopt;
 }
 
 FontRecord Font(const Block& block, auto code, const FontRecord& window_font) {
-  const FontRecord* font = Get<FontRecord>(block, code);
+  const auto* font = Get<FontRecord>(block, code);
   return font ? *font : window_font;
 }
 

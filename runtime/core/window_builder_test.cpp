@@ -89,7 +89,7 @@ TEST(WindowBuilder, FitsAutoSizeLabelsToTheTextAsTheBackendMeasuresIt) {
   EXPECT_EQ(built.fittings.count(1), 0u);
 }
 
-Block Image(std::uint8_t id, std::vector<std::uint8_t> file) {
+Block Image(std::uint8_t id, const std::vector<std::uint8_t>& file) {
   return Block{id,
                "Image" + std::to_string(id),
                ClassCode::kImage,

@@ -25,6 +25,7 @@ struct OutlineEntry {
 std::vector<OutlineEntry> Outline(const Bytes& bytes) {
   std::vector<OutlineEntry> outline;
   const std::vector<testing::WalkedBlock> blocks = testing::WalkBlocks(bytes);
+  outline.reserve(blocks.size());
   for (const testing::WalkedBlock& block : blocks) outline.push_back({block.name, block.structure});
   EXPECT_EQ(blocks.back().end + blocks.back().structure.size(), bytes.size())
       << "04 is not the last byte";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <utility>
 
 #include "runtime/core/backend.h"
 #include "runtime/core/window_spec.h"
@@ -18,8 +19,8 @@ inline constexpr wchar_t kPictureBoxClass[] = L"TesselPictureBox";
 
 // One loaded window: its native window, its controls and everything they draw with.
 struct FormWindow {
-  FormWindow(WindowHandle handle_in, const WindowSpec& spec_in, WindowEvents& events_in)
-      : handle(handle_in), spec(spec_in), events(events_in) {}
+  FormWindow(WindowHandle handle_in, WindowSpec spec_in, WindowEvents& events_in)
+      : handle(handle_in), spec(std::move(spec_in)), events(events_in) {}
 
   HWND Control(int control_id) const;
   const ControlSpec* Spec(int control_id) const;

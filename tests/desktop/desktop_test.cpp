@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "program/resources/picture_tables.h"
-#include "tests/support/qt_picture_reader.h"
-#include "tests/support/x_display.h"
 #include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
+#include "tests/support/qt_picture_reader.h"
+#include "tests/support/x_display.h"
 
 namespace tessel::testing {
 namespace {

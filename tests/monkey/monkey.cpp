@@ -2,7 +2,6 @@
 //   tessel_monkey [--seed N] [--events N] [--batch N] [--replay FILE] [--log FILE] PROGRAM...
 // Runs on $DISPLAY (tests/desktop/x-session.sh gives it one of its own). A failure prints the
 // seed and the events so far, and writes them to the log file, which --replay plays again.
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -230,7 +229,7 @@ int Monkey::Run() {
     x_.Sync();
     if (Windows().empty()) {
       if (const std::string why = CheckEnded(); !why.empty()) return Fail(why);
-      log_.push_back("# the program ended; started again");
+      log_.emplace_back("# the program ended; started again");
       if (!WaitForStart()) return Fail("the program did not start again");
       continue;
     }

@@ -88,7 +88,7 @@ MonkeyEvent MonkeyEventSource::Click(const XWindowInfo& window) {
   if (choice < 60) {  // a button of the window
     for (const WindowButtons& known : kButtons) {
       if (window.title != known.title) continue;
-      size_t index = static_cast<size_t>(Between(0, static_cast<int>(known.buttons.size()) - 1));
+      auto index = static_cast<size_t>(Between(0, static_cast<int>(known.buttons.size()) - 1));
       if (Spares(window) && index == 2 && Between(0, 7) != 0) index = 0;  // "Beenden"
       const Rect& b = known.buttons[index];
       event.x = kClientLeft + b.x + Between(2, b.width - 3);

@@ -1,10 +1,10 @@
 #include "tests/monkey/program_process.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -25,6 +25,7 @@ ProgramProcess::~ProgramProcess() {
 
 bool ProgramProcess::Start(const std::vector<std::string>& command) {
   std::vector<char*> argv;
+  argv.reserve(command.size() + 1);
   for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
   argv.push_back(nullptr);
   pid_ = fork();

@@ -213,7 +213,7 @@ std::vector<Resource> PeImage::Resources() const {
   if (headers_.directories.size() <= kResourceDirectory) return out;
   const DataDirectory dir = headers_.directories[kResourceDirectory];
   if (dir.rva == 0) return out;
-  const std::uint32_t base = static_cast<std::uint32_t>(FileOffsetOf(dir.rva, 16, "resources"));
+  const auto base = static_cast<std::uint32_t>(FileOffsetOf(dir.rva, 16, "resources"));
   ReadResourceLevel(base, 0, 0, Resource{}, out);
   return out;
 }

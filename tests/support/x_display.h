@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-struct _XDisplay;
+struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name for a display
 
 namespace tessel::testing {
 

@@ -123,7 +123,7 @@ TEST(Tessel98Image, ImagehlpFindsTheChecksumValid) {
 TEST(Tessel98Image, ShellCanLoadTheApplicationIcon) {
   HMODULE exe = LoadLibraryExW(kExe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(exe, nullptr) << GetLastError();
-  HICON icon = static_cast<HICON>(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
+  auto icon = static_cast<HICON>(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
   ASSERT_NE(icon, nullptr) << GetLastError();
   ICONINFO info{};
   ASSERT_TRUE(GetIconInfo(icon, &info));

@@ -13,7 +13,7 @@ namespace {
 // The group directory as the executable must carry it: reserved 0, type 1, count 1; width 32,
 // height 32, 16 colours, reserved 0, planes 1, 4 bits per pixel, 744 bytes, identifier 30001.
 TEST(AppIconResources, StartIconSplitsIntoTheDocumentedGroupAndImage) {
-  const std::vector<std::uint8_t> file = StartIconFile();
+  const std::vector<std::uint8_t>& file = StartIconFile();
   const IconResources icon = SplitIconFile(file, 30001);
   // clang-format off
   EXPECT_EQ(icon.group, (std::vector<std::uint8_t>{
@@ -27,7 +27,7 @@ TEST(AppIconResources, StartIconSplitsIntoTheDocumentedGroupAndImage) {
 
 // Each broken file names the offset of the field that gave it away.
 TEST(AppIconResources, RejectsFilesItCannotSplit) {
-  const std::vector<std::uint8_t> good = StartIconFile();
+  const std::vector<std::uint8_t>& good = StartIconFile();
   struct Case {
     const char* what;
     std::vector<std::uint8_t> bytes;

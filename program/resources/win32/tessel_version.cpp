@@ -1,6 +1,7 @@
 #include "program/resources/win32/tessel_version.h"
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "program/resources/little_endian.h"
@@ -27,6 +28,7 @@ VersionNode VarFileInfo() {
 
 VersionNode StringFileInfo() {
   std::vector<VersionNode> strings;
+  strings.reserve(std::size(kTesselVersionStrings));
   for (const VersionString& s : kTesselVersionStrings) {
     strings.push_back(TextNode(std::u16string(s.key), s.text));
   }

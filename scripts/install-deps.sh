@@ -12,6 +12,8 @@ packages=(
   clang libclang-rt-14-dev clang-tidy clang-format xvfb xauth x11-utils imagemagick locales
   # A real desktop for the tests: a window manager, and real input through the X server.
   openbox libx11-dev libxtst-dev
+  # What a screen reader sees: a D-Bus session with the accessibility bus, read through AT-SPI.
+  dbus-daemon at-spi2-core python3-pyatspi
   # The Windows program: the 32-bit cross compiler, and Wine to run it and its tests. The X
   # extensions are only recommended by Wine, but its window driver draws with them.
   g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine

@@ -19,6 +19,20 @@ std::tuple<int, int> StackKey(const ControlSpec& c, int position) {
   return {DrawnOnParent(c) ? 2 : 1, -position};
 }
 
+// A control's top-left corner in the window's client area, through the picture boxes it lies on.
+PixelRect PlaceInWindow(const std::vector<ControlSpec>& controls, const ControlSpec& c) {
+  PixelRect place = c.rect;
+  for (int parent = c.parent_id; parent != 0;) {
+    const auto it = std::find_if(controls.begin(), controls.end(),
+                                 [parent](const ControlSpec& p) { return p.id == parent; });
+    if (it == controls.end()) break;
+    place.x += it->rect.x;
+    place.y += it->rect.y;
+    parent = it->parent_id;
+  }
+  return place;
+}
+
 }  // namespace
 
 std::vector<int> TabOrder(const std::vector<ControlSpec>& controls) {
@@ -44,6 +58,23 @@ std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls) {
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<int> ids;
   ids.reserve(keyed.size());
+  for (const auto& [key, id] : keyed) ids.push_back(id);
+  return ids;
+}
+
+std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls) {
+  std::vector<std::pair<std::tuple<int, int, int>, int>> keyed;
+  for (const ControlSpec& c : controls) {
+    if (c.kind == ControlKind::kCommandButton) {
+      keyed.emplace_back(std::tuple{0, c.tab_index, 0}, c.id);
+    } else {
+      const PixelRect place = PlaceInWindow(controls, c);
+      keyed.emplace_back(std::tuple{1, place.y, place.x}, c.id);
+    }
+  }
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<int> ids;
   for (const auto& [key, id] : keyed) ids.push_back(id);
   return ids;
 }

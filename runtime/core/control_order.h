@@ -15,4 +15,10 @@ std::vector<int> TabOrder(const std::vector<ControlSpec>& controls);
 // Within the last two groups, what the description stores later lies in front.
 std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls);
 
+// Every control's id in the order the window is read out to someone who cannot see it: first
+// the buttons, which take the focus, by TabIndex (whether Tab stops on them or only a click
+// focuses them), equal ones in description order; then everything else as the eye takes it in,
+// top to bottom and left to right by its place in the window.
+std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls);
+
 }  // namespace tessel::runtime

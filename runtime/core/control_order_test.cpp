@@ -44,5 +44,21 @@ TEST(ControlOrder, StackingPutsTabStopsFirstAndWhatIsDrawnOnTheParentBehind) {
   EXPECT_EQ(FrontToBack(Sample()), (std::vector<int>{8, 1, 9, 10, 4, 2, 7, 6, 5, 3}));
 }
 
+// Buttons by TabIndex, Tab stop or not; the rest by their place in the window, top to bottom
+// and then left to right, a label on a picture box counted from the window's corner.
+TEST(ControlOrder, ReadingPutsButtonsByTabIndexFirstThenEverythingElseAsItStands) {
+  std::vector<ControlSpec> controls = Sample();
+  const auto place = [&controls](int id, int x, int y) { controls[id - 1].rect = {x, y, 10, 10}; };
+  place(3, 50, 40);  // label on the window
+  place(4, 0, 30);   // picture box
+  place(5, 5, 15);   // its label: 45 down in the window, under label 3's top edge
+  place(6, 60, 10);  // its other label: 40 down, right of label 3, so read after it
+  place(7, 0, 40);   // image, level with label 3 and left of it
+  controls[1].tab_index = 1;
+  controls[9].tab_index = 1;
+  EXPECT_EQ(ReadingOrder(controls), (std::vector<int>{8, 2, 10, 1, 9, 4, 7, 3, 6, 5}));
+  EXPECT_TRUE(ReadingOrder({}).empty());
+}
+
 }  // namespace
 }  // namespace tessel::runtime

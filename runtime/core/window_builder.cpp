@@ -173,6 +173,7 @@ BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMea
   AddControls(window, 0, spec.client.width, measure, built);
   spec.tab_order = TabOrder(spec.controls);
   spec.front_to_back = FrontToBack(spec.controls);
+  spec.reading_order = ReadingOrder(spec.controls);
   built.start_up_position = static_cast<StartUpPosition>(
       GetOr<std::uint8_t>(window, WindowProperty::kStartUpPosition, 0));
   return built;

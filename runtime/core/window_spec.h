@@ -60,6 +60,7 @@ struct WindowSpec {
   std::vector<ControlSpec> controls;  // description order: a parent comes before its children
   std::vector<int> tab_order;         // the tab stops' ids in the order Tab walks them
   std::vector<int> front_to_back;     // every control's id; siblings lie in this order
+  std::vector<int> reading_order;     // every control's id, as the window is read out
 };
 
 }  // namespace tessel::runtime

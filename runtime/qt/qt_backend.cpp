@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "runtime/qt/accessible.h"
 #include "runtime/qt/qt_style.h"
 
 namespace tessel::runtime::qt {
@@ -99,6 +100,7 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events, Win
   widget->client()->setFont(ToQFont(spec.font));
   native.controls =
       BuildControls(widget->client(), spec, [&events](int id) { events.OnClick(id); });
+  MakeAccessible(widget, spec, native.controls, blocker_.get());
   widget->on_close_box = [&events] { events.OnCloseRequest(); };
   widget->on_enter = [this, handle] { PressEnter(handle); };
   ApplyColours(handle);

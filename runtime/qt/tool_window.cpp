@@ -127,7 +127,11 @@ void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (!close_box_down_) return;
   close_box_down_ = false;
   update();
-  if (CloseBoxRect().contains(event->position().toPoint()) && on_close_box) on_close_box();
+  if (CloseBoxRect().contains(event->position().toPoint())) PressCloseBox();
+}
+
+void ToolWindow::PressCloseBox() {
+  if (on_close_box) on_close_box();
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {

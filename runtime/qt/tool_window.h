@@ -23,6 +23,8 @@ class ToolWindow : public QWidget {
   // The close box was pressed, or the window system asked the window to close (Alt+F4, a
   // window manager's or task bar's close). The window itself stays until the runtime unloads it.
   std::function<void()> on_close_box;
+  // What a click on the close box does; the accessibility interface presses it so too.
+  void PressCloseBox();
   // Enter presses the focused button, or the default button where there is one.
   std::function<void()> on_enter;
 

@@ -1,5 +1,6 @@
 #include "runtime/win32/form_window.h"
 
+#include "runtime/win32/accessible.h"
 #include "runtime/win32/picture.h"
 #include "runtime/win32/text.h"
 
@@ -75,6 +76,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
         HWND focus = GetFocus();
         if (focus && IsChild(hwnd, focus)) form->saved_focus = focus;
       }
+      break;
+    case WM_GETOBJECT:
+      if (const LRESULT answer = AnswerGetObject(hwnd, wparam, lparam)) return answer;
       break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -1,6 +1,7 @@
 #include "runtime/win32/win32_backend.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <map>
 #include <string>
@@ -106,6 +107,65 @@ TEST(Win32Backend, QuitEndsAnOpenMessageBox) {
   EXPECT_EQ(desk.backend.RunEventLoop(), 7);
   EXPECT_EQ(open_boxes, std::vector<std::string>{text});
   EXPECT_TRUE(desk.surface.MessageBoxes().empty());
+}
+
+// What Active Accessibility reads of a form's client area.
+struct AccessibleRead {
+  long role = 0;
+  std::wstring name;
+  long children = -1;
+};
+
+AccessibleRead ReadAccessible(HWND hwnd) {
+  AccessibleRead read;
+  IAccessible* acc = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&acc)))) {
+    return read;
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  VARIANT role{};
+  if (SUCCEEDED(acc->get_accRole(self, &role)) && role.vt == VT_I4) read.role = role.lVal;
+  BSTR name = nullptr;
+  if (SUCCEEDED(acc->get_accName(self, &name)) && name) {
+    read.name = name;
+    SysFreeString(name);
+  }
+  acc->get_accChildCount(&read.children);
+  acc->Release();
+  return read;
+}
+
+// A form reads as a client area named by its caption, with its button; shown modally it reads
+// as a dialog, as the system's own dialog boxes do.
+TEST(Win32Backend, AccessibleFormIsNamedByItsCaptionAndADialogWhileModal) {
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  Desk desk;
+  Win32Backend& backend = desk.backend;
+  const WindowHandle owner = desk.Open("Tessel");
+  WindowHandle window = 0;
+  ASSERT_EQ(backend.CreateWindow(SmallWindow("About ..."), desk.events["About ..."], &window), kOk);
+  const auto hwnd = [&](WindowHandle w) {
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(desk.surface.NativeId(w)));
+  };
+  const AccessibleRead modeless = ReadAccessible(hwnd(owner));
+  AccessibleRead modal;
+  desk.surface.Post([&] { backend.ShowModal(window, owner); });
+  desk.surface.Post([&] {
+    modal = ReadAccessible(hwnd(window));
+    backend.DestroyWindow(window);
+    backend.Quit(0);
+  });
+  EXPECT_EQ(backend.RunEventLoop(), 0);
+  CoUninitialize();
+
+  EXPECT_EQ(modeless.role, ROLE_SYSTEM_CLIENT);
+  EXPECT_EQ(modeless.name, L"Tessel");
+  EXPECT_GE(modeless.children, 1);  // the button; the system may count its own parts too
+  EXPECT_EQ(modal.role, ROLE_SYSTEM_DIALOG);
+  EXPECT_EQ(modal.name, L"About ...");
 }
 
 // The system's own move loop takes the drag; the window ends up moved by the pointer's path.

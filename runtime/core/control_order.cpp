@@ -75,6 +75,7 @@ std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls) {
   std::stable_sort(keyed.begin(), keyed.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<int> ids;
+  ids.reserve(keyed.size());
   for (const auto& [key, id] : keyed) ids.push_back(id);
   return ids;
 }

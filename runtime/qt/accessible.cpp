@@ -19,7 +19,7 @@ bool TakesInput(const QPointer<InputBlocker>& blocker, const QWidget* window) {
 // A press through the accessibility interface is answered at once; the click itself follows
 // from the event loop, as a click of the mouse does. Pressed at once, a button that opens a
 // modal window or ends the program would hold the screen reader's call until it was over.
-void PressLater(QWidget* target, QPointer<InputBlocker> blocker,
+void PressLater(QWidget* target, const QPointer<InputBlocker>& blocker,
                 const std::function<void()>& press) {
   QTimer::singleShot(0, target, [target, blocker, press] {
     if (TakesInput(blocker, target->window())) press();

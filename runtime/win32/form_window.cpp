@@ -143,12 +143,12 @@ int FormWindow::IdOf(HWND child) const {
 }
 
 void RegisterWindowClasses() {
-  static const bool registered = [] {
+  static const bool kRegistered = [] {
     Register(kFormClass, FormProc, DLGWINDOWEXTRA);
     Register(kPictureBoxClass, PictureBoxProc, 0);
     return true;
   }();
-  (void)registered;
+  (void)kRegistered;
 }
 
 namespace {

@@ -143,12 +143,12 @@ int FormWindow::IdOf(HWND child) const {
 }
 
 void RegisterWindowClasses() {
-  static const bool kRegistered = [] {
+  static const bool registered = [] {
     Register(kFormClass, FormProc, DLGWINDOWEXTRA);
     Register(kPictureBoxClass, PictureBoxProc, 0);
     return true;
   }();
-  (void)kRegistered;
+  (void)registered;
 }
 
 namespace {

@@ -37,7 +37,11 @@ for name in "${targets[@]}"; do
   end=$(date +%s.%N)
   executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   found=$(($(find "$findings" -type f | wc -l) - before))
-  [ "$status" -eq 0 ] || [ "$found" -gt 0 ] || found="status $status, see $log"
+  if [ "$status" -eq 72 ]; then
+    found="$found (interrupted before the end)"  # libFuzzer's status after SIGINT
+  elif [ "$status" -ne 0 ] && [ "$found" -eq 0 ]; then
+    found="status $status, see $log"
+  fi
   [ "$status" -eq 0 ] || failed=1
   seconds=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.0f", b - a }')
   rate=$(awk -v n="${executed:-0}" -v a="$start" -v b="$end" 'BEGIN { printf "%.0f", n / (b - a) }')

@@ -20,9 +20,10 @@ function(tessel_add_test name)
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
-# tessel_add_fuzzer(NAME SOURCE LIBS... CORPUS dir): a libFuzzer target and a bounded run of it.
+# tessel_add_fuzzer(NAME SOURCE files... LIBS... CORPUS dir): a libFuzzer target and a bounded
+# run of it. tools/fuzz_all.sh finds the targets by the label fuzz.
 function(tessel_add_fuzzer name)
-  cmake_parse_arguments(ARG "" "SOURCE;CORPUS" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCE;LIBS" ${ARGN})
   if(NOT TESSEL_FUZZ)
     return()
   endif()
@@ -34,4 +35,8 @@ function(tessel_add_fuzzer name)
   add_test(NAME ${name}
            COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
                    sh -c "mkdir -p ${work} && exec $<TARGET_FILE:${name}> -max_total_time=15 -timeout=5 ${work} ${ARG_CORPUS}")
+  set_tests_properties(${name} PROPERTIES LABELS fuzz)
+  # For tools/fuzz_all.sh: the target's program and its seeds, one line each.
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/fuzz-targets/${name}
+       CONTENT "$<TARGET_FILE:${name}>\n${ARG_CORPUS}\n")
 endfunction()

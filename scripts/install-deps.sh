@@ -11,7 +11,7 @@ packages=(
 [ "${1:-all}" = native ] || packages+=(
   clang libclang-rt-14-dev clang-tidy clang-format xvfb xauth x11-utils imagemagick locales
   # A real desktop for the tests: a window manager, and real input through the X server.
-  openbox libx11-dev libxtst-dev
+  openbox libx11-dev libxtst-dev xdotool
   # What a screen reader sees: a D-Bus session with the accessibility bus, read through AT-SPI.
   dbus-daemon at-spi2-core python3-pyatspi
   # The Windows program: the 32-bit cross compiler, and Wine to run it and its tests. The X
@@ -27,10 +27,13 @@ packages=(
 without_recommends=()
 [ "${1:-all}" = native ] || without_recommends+=(devscripts)
 
-# A German locale, for the tests that make sure no text of ours changes with the locale.
-install_german_locale() {
-  locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
-  $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+# A German and a Turkish locale, for the tests that make sure no text of ours changes with the
+# locale (Turkish has its own case rules for i and I).
+install_locales() {
+  for name in de_DE tr_TR; do
+    locale -a 2>/dev/null | grep -qix "$name.utf8" && continue
+    $sudo localedef -i "$name" -c -f UTF-8 "$name.UTF-8"
+  done
 }
 
 sudo=""
@@ -46,7 +49,7 @@ for p in "${without_recommends[@]}"; do
   installed "$p" || missing_plain+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ] && [ ${#missing_plain[@]} -eq 0 ]; then
-  [ "${1:-all}" = native ] || install_german_locale
+  [ "${1:-all}" = native ] || install_locales
   exit 0
 fi
 
@@ -62,4 +65,4 @@ $sudo apt-get update -qq
 [ ${#missing_plain[@]} -eq 0 ] ||
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
     "${missing_plain[@]}" >/dev/null
-[ "${1:-all}" = native ] || install_german_locale
+[ "${1:-all}" = native ] || install_locales

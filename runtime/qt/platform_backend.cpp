@@ -48,6 +48,19 @@ void HoldWhileComingUp(QtMsgType type, const QMessageLogContext& context, const 
   held_messages.push_back({type, context.category ? context.category : "", text});
 }
 
+// Once up, Qt ends the process itself when the X server goes away: one warning in English, then
+// exit(1), with destructors that expect the connection. The warning becomes our own line and the
+// same status, and the process ends at once. Should Qt ever word it differently, its own line
+// and exit remain.
+QtMessageHandler after_coming_up = nullptr;
+
+void WatchForLostDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtWarningMsg && text.startsWith(QLatin1String("The X11 connection broke"))) {
+    FailStart("Verbindung zur Anzeige verloren: " + DisplayName() + " antwortet nicht mehr");
+  }
+  if (after_coming_up) after_coming_up(type, context, text);
+}
+
 void PassOnHeldMessages() {
   for (const HeldMessage& message : held_messages) {
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
@@ -65,6 +78,9 @@ std::unique_ptr<Backend> CreatePlatformBackend() {
   auto backend = std::make_unique<qt::QtBackend>();
   qInstallMessageHandler(previous);
   PassOnHeldMessages();
+  // A process that brings the toolkit up again (the tests do) finds the watch already there.
+  const QtMessageHandler before = qInstallMessageHandler(WatchForLostDisplay);
+  if (before != WatchForLostDisplay) after_coming_up = before;
   return backend;
 }
 

@@ -169,9 +169,16 @@ void PeImage::ForEachImportDescriptor(Each each) const {
   const DataDirectory dir = headers_.directories[kImportDirectory];
   if (dir.rva == 0) return;
   const Reader r(file_);
-  // Descriptors of 20 bytes each, closed by one that is all zero.
+  // Descriptors of 20 bytes each, closed by one that is all zero. Sections may map the same
+  // bytes at many addresses, so the walk stops where a real file would have run out of bytes.
+  const std::size_t most = file_.size() / 20;
+  std::size_t count = 0;
   for (std::uint32_t rva = dir.rva;; rva += 20) {
     const std::size_t at = FileOffsetOf(rva, 20, "import descriptor");
+    if (++count > most) {
+      throw PeError(at, "at most " + std::to_string(most) + " import descriptors in the file",
+                    "more");
+    }
     const std::uint32_t name = r.U32(at + 12, "import descriptor Name");
     if (name == 0 && r.U32(at + 16, "import descriptor FirstThunk") == 0) return;
     each(at, r.Text(FileOffsetOf(name, 1, "imported DLL name"), 260, "DLL name"));
@@ -190,12 +197,19 @@ std::vector<std::string> PeImage::ImportedDlls() const {
 std::vector<Import> PeImage::Imports() const {
   const Reader r(file_);
   std::vector<Import> imports;
+  // Each DLL's table has entries of its own, so all of them together fit in the file.
+  const std::size_t most = file_.size() / 4;
+  std::size_t count = 0;
   ForEachImportDescriptor([&](std::size_t at, const std::string& dll) {
     std::uint32_t table = r.U32(at, "import descriptor OriginalFirstThunk");
     if (table == 0) table = r.U32(at + 16, "import descriptor FirstThunk");
     for (std::uint32_t rva = table;; rva += 4) {
-      const std::uint32_t entry =
-          r.U32(FileOffsetOf(rva, 4, "import lookup entry"), "import lookup entry");
+      const std::size_t entry_at = FileOffsetOf(rva, 4, "import lookup entry");
+      if (++count > most) {
+        throw PeError(entry_at, "at most " + std::to_string(most) + " import lookup entries",
+                      "more");
+      }
+      const std::uint32_t entry = r.U32(entry_at, "import lookup entry");
       if (entry == 0) break;
       if (entry & 0x80000000) {
         imports.push_back({dll, "#" + std::to_string(entry & 0xFFFF)});
@@ -214,18 +228,26 @@ std::vector<Resource> PeImage::Resources() const {
   const DataDirectory dir = headers_.directories[kResourceDirectory];
   if (dir.rva == 0) return out;
   const auto base = static_cast<std::uint32_t>(FileOffsetOf(dir.rva, 16, "resources"));
-  ReadResourceLevel(base, 0, 0, Resource{}, out);
+  ResourceBudget budget{file_.size() / 8, file_.size()};
+  ReadResourceLevel(base, 0, 0, Resource{}, budget, out);
   return out;
 }
 
 // Levels: 0 type, 1 name, 2 language; below the language sits the data entry. Offsets of
 // directories and data entries count from the start of the resource section.
+// Directories that share subdirectories would make a tree of a few kilobytes name millions of
+// leaves, so the walk counts entries and data against what the file can hold.
 void PeImage::ReadResourceLevel(std::uint32_t base, std::uint32_t offset, int level, Resource path,
-                                std::vector<Resource>& out) const {
+                                ResourceBudget& budget, std::vector<Resource>& out) const {
   const Reader r(file_);
   const std::size_t at = std::size_t{base} + offset;
   const std::size_t entries =
       std::size_t{r.U16(at + 12, "NumberOfNamedEntries")} + r.U16(at + 14, "NumberOfIdEntries");
+  if (entries > budget.entries) {
+    throw PeError(at + 12, "resource entries that fit in the file once each",
+                  std::to_string(entries) + " more");
+  }
+  budget.entries -= entries;
   for (std::size_t i = 0; i < entries; ++i) {
     const std::size_t entry = at + 16 + 8 * i;
     const std::uint32_t name = r.U32(entry, "resource entry name");
@@ -239,13 +261,18 @@ void PeImage::ReadResourceLevel(std::uint32_t base, std::uint32_t offset, int le
       throw PeError(entry + 4, level < 2 ? "a subdirectory" : "a data entry", Hex(target));
     }
     if (subdirectory) {
-      ReadResourceLevel(base, target & ~kSubdirectoryBit, level + 1, path, out);
+      ReadResourceLevel(base, target & ~kSubdirectoryBit, level + 1, path, budget, out);
       continue;
     }
     const std::size_t leaf = std::size_t{base} + target;
     const std::uint32_t rva = r.U32(leaf, "resource data RVA");
     const std::uint32_t size = r.U32(leaf + 4, "resource data size");
     const std::size_t data = FileOffsetOf(rva, size, "resource data");
+    if (size > budget.data_bytes) {
+      throw PeError(leaf + 4, "resource data that fits in the file once",
+                    std::to_string(size) + " more bytes");
+    }
+    budget.data_bytes -= size;
     Resource found = path;
     found.data.assign(file_.begin() + static_cast<std::ptrdiff_t>(data),
                       file_.begin() + static_cast<std::ptrdiff_t>(data + size));

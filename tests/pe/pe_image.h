@@ -87,8 +87,14 @@ class PeImage {
   // Calls `each(descriptor offset, DLL name)` for every import descriptor.
   template <typename Each>
   void ForEachImportDescriptor(Each each) const;
+  // What a resource tree may still hold: directories may point at each other in any way, but
+  // in a real file no entry and no byte of data is counted twice.
+  struct ResourceBudget {
+    std::size_t entries = 0;
+    std::size_t data_bytes = 0;
+  };
   void ReadResourceLevel(std::uint32_t base, std::uint32_t offset, int level, Resource path,
-                         std::vector<Resource>& out) const;
+                         ResourceBudget& budget, std::vector<Resource>& out) const;
 
   std::vector<std::uint8_t> file_;
   Headers headers_;

@@ -1,0 +1,53 @@
+// Any bytes as a picture file, read as each of the three kinds: the layout either carries an
+// error naming an offset inside the file, or parts that lie inside the file and a size the
+// window system can be handed. The Win32 backend passes these parts to GDI unchecked.
+
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "runtime/win32/picture_layout.h"
+
+namespace {
+
+namespace d = tessel::descriptions;
+namespace w = tessel::runtime::win32;
+
+bool Inside(std::size_t size, std::size_t offset, std::size_t length) {
+  return offset <= size && length <= size - offset;
+}
+
+void Check(std::span<const std::uint8_t> file, d::PictureKind kind) {
+  const w::PictureLayout layout = w::LocatePicture(file, kind);
+  if (!layout.ok()) {
+    if (!layout.error.starts_with("offset ")) std::abort();
+    if (std::stoull(layout.error.substr(7)) > file.size()) std::abort();
+    return;
+  }
+  if (layout.kind != kind) std::abort();
+  if (layout.width < 1 || layout.width > 0x7FFF || layout.height < 1 || layout.height > 0x7FFF) {
+    std::abort();
+  }
+  if (layout.info_size < 40 || !Inside(file.size(), layout.info_offset, layout.info_size)) {
+    std::abort();
+  }
+  if (kind == d::PictureKind::kBitmap) {
+    if (layout.bits_size == 0 || !Inside(file.size(), layout.bits_offset, layout.bits_size)) {
+      std::abort();
+    }
+    // The rows come after the header and colour table, never inside them.
+    if (layout.bits_offset < layout.info_offset + layout.info_size) std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::span<const std::uint8_t> file(data, size);
+  for (const d::PictureKind kind :
+       {d::PictureKind::kBitmap, d::PictureKind::kIcon, d::PictureKind::kCursor}) {
+    Check(file, kind);
+  }
+  return 0;
+}

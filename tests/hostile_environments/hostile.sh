@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# hostile.sh CASE PROGRAM: starts the program in one hostile environment and prints what came of
+# it, for a test to match: every line the program wrote, marked "out: " or "err: ", then
+# "status N" (128 + n after signal n, as a shell reports it), and for the cases that end the
+# program from outside, how long it took ("ended within 2 s" or "still running after 2 s").
+#
+#   server_gone      the X server ends while the start window is open
+#   wayland          QT_QPA_PLATFORM=wayland, no compositor
+#   home_unset       no HOME, then SIGTERM
+#   home_read_only   HOME a directory the program cannot write, then SIGTERM
+#   sigterm, sigint  the signal while the start window is open
+#   sigterm_about, sigint_about   the signal while "About ..." is open (modal)
+#   fifty            50 programs started at once on one server, then SIGTERM to each
+#
+# Each case runs on an X server of its own; nothing of the user's display or home is touched.
+set -u
+case_name=$1
+program=$2
+
+work=$(mktemp -d)
+server=""
+pids=()
+finish() {
+  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null; done
+  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+  chmod -R u+w "$work" 2>/dev/null
+  rm -rf "$work"
+}
+trap finish EXIT
+
+# The environment every case starts from: no session of the caller's leaks in.
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+
+fail() {
+  echo "hostile.sh: $*"
+  exit 1
+}
+
+# until_true TENTHS COMMAND...: polls COMMAND every tenth of a second; false when it never held.
+until_true() {
+  local tenths=$1
+  shift
+  for ((i = 0; i < tenths; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+start_server() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
+    2>"$work/server.log" &
+  server=$!
+  until_true 100 test -s "$work/display" || fail "the X server did not start"
+  export DISPLAY=:$(cat "$work/display")
+  until_true 100 xprop -root >/dev/null 2>&1 || fail "the X server takes no connections"
+}
+
+# How many viewable windows carry a title matching the pattern.
+windows_titled() {
+  xwininfo -root -tree 2>/dev/null | grep -c -- "$1"
+}
+at_least_windows() { [ "$(windows_titled "$1")" -ge "$2" ]; }
+
+start_title='"Tessel 98   V1.1'
+
+# start_program [ENV...]: the program in the background, its output in a file of its own. A
+# shell starts background commands with SIGINT ignored, and a program keeps what it inherits;
+# a user's program started from a terminal or a desktop has the default, so it gets that here.
+start_program() {
+  local n=${#pids[@]}
+  env --default-signal=INT "$@" "$program" >"$work/out.$n" 2>"$work/err.$n" &
+  pids+=($!)
+}
+
+# report_program N: its output and status, once it has ended.
+report_program() {
+  wait "${pids[$1]}"
+  local status=$?
+  sed 's/^/out: /' "$work/out.$1"
+  sed 's/^/err: /' "$work/err.$1"
+  echo "status $status"
+}
+
+running() { kill -0 "$1" 2>/dev/null; }
+# ends_within TENTHS PID: whether the process is gone within the time.
+ends_within() { until_true "$1" eval "! running $2"; }
+
+# signal_and_report SIGNAL N: sends the signal to program N and reports how it ended.
+signal_and_report() {
+  local pid=${pids[$2]}
+  kill "-$1" "$pid"
+  if ends_within 20 "$pid"; then
+    report_program "$2"
+    echo "ended within 2 s"
+  else
+    echo "still running after 2 s"
+  fi
+}
+
+wait_for_start_window() {
+  until_true 300 at_least_windows "$start_title" 1 || {
+    cat "$work/err.0"
+    fail "no start window within 30 s"
+  }
+}
+
+# "Info ..." on the start window: its client area begins 3 pixels in and 19 down, the button
+# at 332,4 and 64 by 21 within it. Clicked through the X server, as a user would.
+open_about() {
+  local geometry x y
+  geometry=$(xwininfo -root -tree | grep -- "$start_title" | grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | head -n 1)
+  x=${geometry#*+}
+  y=${x#*+}
+  x=${x%%+*}
+  xdotool mousemove $((x + 3 + 332 + 32)) $((y + 19 + 4 + 10)) click 1
+  until_true 100 at_least_windows '"About \.\.\."' 1 || fail "no About window after the click"
+}
+
+case $case_name in
+  server_gone)
+    start_server
+    start_program
+    wait_for_start_window
+    kill "$server"
+    wait "$server" 2>/dev/null
+    server=""
+    if ends_within 50 "${pids[0]}"; then report_program 0; else echo "still running after 5 s"; fi
+    ;;
+  wayland)
+    start_program QT_QPA_PLATFORM=wayland
+    if ends_within 100 "${pids[0]}"; then report_program 0; else echo "still running after 10 s"; fi
+    ;;
+  home_unset | home_read_only)
+    start_server
+    if [ "$case_name" = home_unset ]; then
+      start_program -u HOME
+    elif [ "$(id -u)" -ne 0 ]; then
+      chmod 555 "$HOME"
+      start_program
+    else
+      # The mode does not hold root back; nobody can make anything in /proc.
+      start_program HOME=/proc
+    fi
+    wait_for_start_window
+    signal_and_report TERM 0
+    ;;
+  sigterm | sigint)
+    start_server
+    start_program
+    wait_for_start_window
+    signal_and_report "${case_name#sig}" 0
+    ;;
+  sigterm_about | sigint_about)
+    start_server
+    start_program
+    wait_for_start_window
+    open_about
+    signal=${case_name#sig}
+    signal_and_report "${signal%_about}" 0
+    ;;
+  fifty)
+    start_server
+    for _ in $(seq 50); do start_program; done
+    until_true 900 at_least_windows "$start_title" 50
+    echo "start windows $(windows_titled "$start_title")"
+    for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+    # One summary line per distinct outcome: status and what the program wrote.
+    for n in "${!pids[@]}"; do
+      if ends_within 50 "${pids[$n]}"; then report_program "$n"; else echo "still running after 5 s"; fi
+    done >"$work/outcomes"
+    sort "$work/outcomes" | uniq -c | sed 's/^ *//'
+    ;;
+  *)
+    fail "unknown case $case_name"
+    ;;
+esac

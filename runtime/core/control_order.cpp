@@ -33,6 +33,17 @@ PixelRect PlaceInWindow(const std::vector<ControlSpec>& controls, const ControlS
   return place;
 }
 
+// The ids of (key, id) pairs in ascending key order; equal keys keep their order.
+template <typename Key>
+std::vector<int> IdsByKey(std::vector<std::pair<Key, int>> keyed) {
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<int> ids;
+  ids.reserve(keyed.size());
+  for (const auto& [key, id] : keyed) ids.push_back(id);
+  return ids;
+}
+
 }  // namespace
 
 std::vector<int> TabOrder(const std::vector<ControlSpec>& controls) {
@@ -54,16 +65,12 @@ std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls) {
   for (size_t i = 0; i < controls.size(); ++i) {
     keyed.emplace_back(StackKey(controls[i], static_cast<int>(i)), controls[i].id);
   }
-  std::stable_sort(keyed.begin(), keyed.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::vector<int> ids;
-  ids.reserve(keyed.size());
-  for (const auto& [key, id] : keyed) ids.push_back(id);
-  return ids;
+  return IdsByKey(std::move(keyed));
 }
 
 std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls) {
   std::vector<std::pair<std::tuple<int, int, int>, int>> keyed;
+  keyed.reserve(controls.size());
   for (const ControlSpec& c : controls) {
     if (c.kind == ControlKind::kCommandButton) {
       keyed.emplace_back(std::tuple{0, c.tab_index, 0}, c.id);
@@ -72,12 +79,7 @@ std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls) {
       keyed.emplace_back(std::tuple{1, place.y, place.x}, c.id);
     }
   }
-  std::stable_sort(keyed.begin(), keyed.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::vector<int> ids;
-  ids.reserve(keyed.size());
-  for (const auto& [key, id] : keyed) ids.push_back(id);
-  return ids;
+  return IdsByKey(std::move(keyed));
 }
 
 }  // namespace tessel::runtime

@@ -2,7 +2,6 @@
 // target into DIR: full.bin (every class and property code), minimal.bin (a window and one
 // label) and deep.bin (picture boxes three deep), from the samples the description tests use.
 #include <filesystem>
-#include <iostream>
 #include <stdexcept>
 #include <utility>
 
@@ -19,24 +18,15 @@ using tessel::tools::WriteFile;
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: write_description_seeds DIR\n";
-    return 2;
-  }
-  try {
-    const fs::path dir = argv[1];
-    fs::create_directories(dir);
-    const std::pair<const char*, d::Description> seeds[] = {
-        {"full.bin", d::testing::FullSample()},
-        {"minimal.bin", d::testing::MinimalSample()},
-        {"deep.bin", d::testing::DeepSample()},
-    };
-    for (const auto& [name, description] : seeds) {
-      WriteFile(dir / name, d::WriteDescription(description));
-    }
-  } catch (const std::exception& e) {
-    std::cerr << "write_description_seeds: " << e.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return tessel::tools::WriteIntoDirectory(
+      argc, argv, "write_description_seeds", [](const fs::path& dir) {
+        const std::pair<const char*, d::Description> seeds[] = {
+            {"full.bin", d::testing::FullSample()},
+            {"minimal.bin", d::testing::MinimalSample()},
+            {"deep.bin", d::testing::DeepSample()},
+        };
+        for (const auto& [name, description] : seeds) {
+          WriteFile(dir / name, d::WriteDescription(description));
+        }
+      });
 }

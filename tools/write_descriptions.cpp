@@ -3,7 +3,6 @@
 // files in the programs, which only read them. Each one is read back first, so that a builder
 // that writes what the reader refuses fails the build rather than the program's start.
 #include <filesystem>
-#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -49,19 +48,10 @@ std::vector<std::uint8_t> StoredBytes(const Window& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: write_descriptions DIR\n";
-    return 2;
-  }
-  try {
-    const fs::path dir = argv[1];
-    fs::create_directories(dir);
-    for (const Window& window : kWindows) {
-      WriteFile(dir / (std::string(window.name) + ".bin"), StoredBytes(window));
-    }
-  } catch (const std::exception& e) {
-    std::cerr << "write_descriptions: " << e.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return tessel::tools::WriteIntoDirectory(
+      argc, argv, "write_descriptions", [](const fs::path& dir) {
+        for (const Window& window : kWindows) {
+          WriteFile(dir / (std::string(window.name) + ".bin"), StoredBytes(window));
+        }
+      });
 }

@@ -4,7 +4,6 @@
 // out the fill that our version block counts.
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,22 +44,13 @@ std::string ResourceScript() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: write_exe_resources DIR\n";
-    return 2;
-  }
-  try {
-    const fs::path dir = argv[1];
-    fs::create_directories(dir);
-    const auto icon =
-        tessel::resources::SplitIconFile(tessel::resources::StartIconFile(), kAppIconImageId);
-    WriteFile(dir / "version.bin", tessel::resources::TesselVersionBlock());
-    WriteFile(dir / "group.bin", icon.group);
-    WriteFile(dir / "icon.bin", icon.image);
-    WriteFile(dir / "tessel98.rc", ResourceScript());
-  } catch (const std::exception& e) {
-    std::cerr << "write_exe_resources: " << e.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return tessel::tools::WriteIntoDirectory(
+      argc, argv, "write_exe_resources", [](const fs::path& dir) {
+        const auto icon =
+            tessel::resources::SplitIconFile(tessel::resources::StartIconFile(), kAppIconImageId);
+        WriteFile(dir / "version.bin", tessel::resources::TesselVersionBlock());
+        WriteFile(dir / "group.bin", icon.group);
+        WriteFile(dir / "icon.bin", icon.image);
+        WriteFile(dir / "tessel98.rc", ResourceScript());
+      });
 }

@@ -7,29 +7,17 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <utility>
 
+#include "tests/pe/exe_under_test.h"
 #include "tests/pe/pe_image.h"
 
 namespace tessel::pe {
 namespace {
-
-std::filesystem::path ExePath() {
-  const char* path = std::getenv("TESSEL98_EXE");
-  return path ? path : "";
-}
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path.string());
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 const Section* FindSection(const PeImage& image, const std::string& name) {
   for (const Section& s : image.headers().sections) {

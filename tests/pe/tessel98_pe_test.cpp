@@ -4,33 +4,21 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <set>
 #include <tuple>
 
 #include "program/resources/pictures.h"
 #include "program/resources/win32/tessel_version.h"
+#include "tests/pe/exe_under_test.h"
 #include "tests/pe/pe_image.h"
 
 namespace tessel::pe {
 namespace {
 
-std::filesystem::path ExePath() {
-  const char* path = std::getenv("TESSEL98_EXE");
-  return path ? path : "";
-}
-
-std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path.string() + " (set TESSEL98_EXE)");
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 const PeImage& Tessel98() {
-  static const PeImage image(ReadFile(ExePath()));
+  static const PeImage image(ReadBytes(ExePath()));
   return image;
 }
 

@@ -19,6 +19,7 @@
 
 #include "runtime/qt/accessible.h"
 #include "runtime/qt/qt_style.h"
+#include "runtime/qt/window_manager_hints.h"
 
 namespace tessel::runtime::qt {
 namespace {
@@ -96,6 +97,7 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events, Win
   native.widget = {new ToolWindow(QString::fromStdString(spec.caption), client, FrameOf(spec)),
                    &DestroyLater};
   ToolWindow* widget = native.widget.get();
+  MarkAsToolWindow(widget);
   if (spec.icon) widget->setWindowIcon(IconOf(*spec.icon));
   widget->client()->setFont(ToQFont(spec.font));
   native.controls =
@@ -170,21 +172,35 @@ Status QtBackend::ShowWindow(WindowHandle window) {
   return kOk;
 }
 
-// Qt's own modality tells the window manager (WM_TRANSIENT_FOR the owner, a modal state) and
-// hands the activation back to the modal window whenever a blocked one gets it, on any window
-// manager and on none. Both take effect when the window is mapped, so it is shown afresh.
+// A modal window is a dialog that Qt's own modality tells the window manager about
+// (WM_TRANSIENT_FOR the owner, a modal state); Qt hands the activation back to it whenever a
+// blocked window gets it, on any window manager and on none. All of it takes effect when the
+// window is mapped, so it is shown afresh.
 Status QtBackend::ShowModal(WindowHandle window, WindowHandle owner) {
   NativeWindow* native = Find(window);
   NativeWindow* owning = Find(owner);
   if (!native || !owning || native == owning) return kInvalidArgument;
   ToolWindow* widget = native->widget.get();
   widget->hide();
+  widget->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+  MarkAsToolWindow(widget);
   widget->setWindowModality(Qt::ApplicationModal);
   widget->winId();
   owning->widget->winId();
   widget->windowHandle()->setTransientParent(owning->widget->windowHandle());
-  if (const Status status = ShowWindow(window); Failed(status)) return status;
+  const QPointer<ToolWindow> owner_widget = owning->widget.get();
+  SetOthersTakeFocus(window, false);
+  if (const Status status = ShowWindow(window); Failed(status)) {
+    SetOthersTakeFocus(window, true);
+    return status;
+  }
   RunModalLoop(window);
+  SetOthersTakeFocus(window, true);
+  // As the modal window goes, its owner becomes the active window again, once the runtime has
+  // given it back its input; without that, some window managers leave no window active.
+  QTimer::singleShot(0, owner_widget, [owner_widget] {
+    if (owner_widget && owner_widget->isVisible()) owner_widget->activateWindow();
+  });
   return kOk;
 }
 
@@ -199,11 +215,20 @@ Status QtBackend::DestroyWindow(WindowHandle window) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return kInvalidArgument;
   blocker_->SetBlocked(it->second.widget.get(), false);
+  const auto loop = modal_loops_.find(window);
+  // Before the modal window goes, so that the window manager may hand the activation on to them.
+  if (loop != modal_loops_.end()) SetOthersTakeFocus(window, true);
   windows_.erase(it);
-  if (const auto loop = modal_loops_.find(window); loop != modal_loops_.end()) {
-    loop->second->exit(0);
-  }
+  if (loop != modal_loops_.end()) loop->second->exit(0);
   return kOk;
+}
+
+// While a modal window is open the others take no focus from the window manager; see
+// SetTakesFocus.
+void QtBackend::SetOthersTakeFocus(WindowHandle modal, bool takes) {
+  for (const auto& [handle, native] : windows_) {
+    if (handle != modal) SetTakesFocus(native.widget.get(), takes);
+  }
 }
 
 Status QtBackend::SetCaption(WindowHandle window, int control_id, std::string_view text,

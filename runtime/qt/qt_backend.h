@@ -56,6 +56,7 @@ class QtBackend : public Backend {
 
   NativeWindow* Find(WindowHandle window);
   void RunModalLoop(WindowHandle window);
+  void SetOthersTakeFocus(WindowHandle modal, bool takes);
   QWidget* FindControl(WindowHandle window, int control_id);
   void PressEnter(WindowHandle window);
   void ApplyColours(WindowHandle window);

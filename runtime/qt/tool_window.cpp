@@ -5,6 +5,9 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
+
+#include "runtime/qt/window_manager_hints.h"
 
 namespace tessel::runtime::qt {
 namespace {
@@ -20,7 +23,7 @@ const QColor kDarkShadow(0x00, 0x00, 0x00);
 }  // namespace
 
 ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       client_(new Surface(this)),
       frame_(frame) {
   setWindowTitle(caption);
@@ -112,18 +115,33 @@ void ToolWindow::mousePressEvent(QMouseEvent* event) {
     close_box_down_ = true;
     update();
   } else if (TitleBarRect().contains(at)) {
-    dragging_ = true;
-    drag_offset_ = event->globalPosition().toPoint() - pos();
+    StartMove(*event);
   }
 }
 
+// The window manager moves the window where there is one, by its own rules (screen edges,
+// snapping, other monitors), from where the window really is. Only a press that the window
+// system saw can be handed over: the window manager takes the button that is held down.
+// Otherwise the window follows the pointer itself, keeping the point of the title bar that was
+// pressed.
+void ToolWindow::StartMove(const QMouseEvent& press) {
+  if (press.spontaneous() && StartSystemMove(this)) {
+    move_ = Move::kByWindowManager;
+    return;
+  }
+  move_ = Move::kByItself;
+  grip_ = press.position().toPoint();
+}
+
 void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_) move(event->globalPosition().toPoint() - drag_offset_);
+  if (move_ == Move::kByItself) move(event->globalPosition().toPoint() - grip_);
 }
 
 void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  dragging_ = false;
+  // Once the window manager has the move, the release goes to it, not to us.
+  if (move_ == Move::kByWindowManager) CancelSystemMove(this);
+  move_ = Move::kNone;
   if (!close_box_down_) return;
   close_box_down_ = false;
   update();

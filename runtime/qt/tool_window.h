@@ -41,12 +41,14 @@ class ToolWindow : public QWidget {
   void PaintBorder(QPainter& painter) const;
   void PaintTitleBar(QPainter& painter) const;
   void PaintCloseBox(QPainter& painter) const;
+  void StartMove(const QMouseEvent& press);
 
   Surface* client_;
   QMargins frame_;
-  bool dragging_ = false;
+  enum class Move { kNone, kByWindowManager, kByItself };
+  Move move_ = Move::kNone;
+  QPoint grip_;  // where the title bar was pressed, in the window
   bool close_box_down_ = false;
-  QPoint drag_offset_;
 };
 
 }  // namespace tessel::runtime::qt

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ googletest qt6-base-dev libgl-dev
+  cmake ninja-build g++ googletest qt6-base-dev libgl-dev libxcb1-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core
 )
 [ "${1:-all}" = native ] || packages+=(
@@ -23,9 +23,10 @@ packages=(
   # for the package's dependencies, and the checks a Debian packager runs on it.
   g++-mingw-w64-i686-win32 dpkg-dev lintian appstream desktop-file-utils
 )
-# hardening-check, without the dozens of packaging tools devscripts recommends.
+# hardening-check, without the dozens of packaging tools devscripts recommends; and GNOME's and
+# KDE's window managers for the desktop tests, without their desktops.
 without_recommends=()
-[ "${1:-all}" = native ] || without_recommends+=(devscripts)
+[ "${1:-all}" = native ] || without_recommends+=(devscripts mutter kwin-x11)
 
 # A German and a Turkish locale, for the tests that make sure no text of ours changes with the
 # locale (Turkish has its own case rules for i and I).

@@ -40,26 +40,30 @@ xcb_window_t RootWindow(xcb_connection_t* connection) {
   return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
 
+void SetAtoms(xcb_connection_t* connection, QWidget* window, const char* property,
+              std::initializer_list<const char*> names) {
+  std::vector<xcb_atom_t> atoms;
+  for (const char* name : names) atoms.push_back(Atom(connection, name));
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                      Atom(connection, property), XCB_ATOM_ATOM, 32,
+                      static_cast<std::uint32_t>(atoms.size()), atoms.data());
+}
+
 }  // namespace
 
 void MarkAsToolWindow(QWidget* window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return;
   window->winId();
-  QWindow* handle = window->windowHandle();
   // A modal window keeps the dialog type that its modality asks for.
   if (window->windowType() != Qt::Dialog) {
-    handle->setProperty(kX11WindowTypeProperty, kX11UtilityType);
-    handle->setFlags(handle->flags());
+    // Written now, and kept by Qt's plugin whenever it writes the type again.
+    SetAtoms(connection, window, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_UTILITY"});
+    window->windowHandle()->setProperty(kX11WindowTypeProperty, kX11UtilityType);
   }
   // Qt merges its own states into what an unmapped window already holds.
-  std::vector<xcb_atom_t> states;
-  for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
-    states.push_back(Atom(connection, name));
-  }
-  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                      Atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
-                      static_cast<std::uint32_t>(states.size()), states.data());
+  SetAtoms(connection, window, "_NET_WM_STATE",
+           {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
 }
 
 void SetTakesFocus(QWidget* window, bool takes) {

@@ -1,9 +1,9 @@
 #!/bin/sh
 # x-session.sh [--screen WxHxD] [--wm NAME] COMMAND [ARGS...]: runs the command on an X server
-# of its own, bare or with the window manager NAME (openbox, xfwm4, metacity, mutter) managing
+# of its own, bare or with the window manager NAME (openbox, xfwm4, metacity, mutter, kwin) managing
 # its windows, as on a user's desktop. The server picks a free display itself, so any number of
-# these run side by side. The exit status is the command's. xfwm4, metacity and mutter want a
-# D-Bus session: run them under dbus-run-session.
+# these run side by side. The exit status is the command's. xfwm4, metacity, mutter and kwin
+# want a D-Bus session: run them under dbus-run-session.
 set -eu
 screen=1024x768x24
 wm=none
@@ -18,9 +18,13 @@ done
 work=$(mktemp -d)
 server=""
 manager=""
+# The server goes first: a window manager may take a while over its own end, and every client
+# ends with the server anyway. A process ended by the signal has a failing status, which is no
+# failure here.
 finish() {
-  [ -n "$manager" ] && kill "$manager" 2>/dev/null && wait "$manager" 2>/dev/null
-  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+  trap '' TERM INT
+  for pid in $server $manager; do kill "$pid" 2>/dev/null || true; done
+  for pid in $server $manager; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap finish EXIT
@@ -64,6 +68,12 @@ case "$wm" in
   xfwm4) xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 & manager=$! ;;
   metacity) metacity --sm-disable --no-composite >/dev/null 2>&1 & manager=$! ;;
   mutter) mutter --x11 --replace --sm-disable >/dev/null 2>&1 & manager=$! ;;
+  # kwin is a Qt program itself: on this X server, whatever platform the caller chose for the
+  # command. The helpers it starts through D-Bus need the display too, and it signals its whole
+  # process group when it ends, so it gets one of its own.
+  kwin)
+    dbus-update-activation-environment DISPLAY >/dev/null 2>&1 || true
+    QT_QPA_PLATFORM=xcb setsid kwin_x11 --replace >/dev/null 2>&1 & manager=$! ;;
   *) echo "x-session.sh: unknown window manager '$wm'" >&2; exit 2 ;;
 esac
 

@@ -100,6 +100,26 @@ void XDisplay::PressKeys(std::initializer_list<const char*> keys) {
   XSync(display_, False);
 }
 
+bool XDisplay::PointerGrabbed() {
+  const int result = XGrabPointer(display_, DefaultRootWindow(display_), False, 0, GrabModeAsync,
+                                  GrabModeAsync, None, None, CurrentTime);
+  if (result == GrabSuccess) XUngrabPointer(display_, CurrentTime);
+  XSync(display_, False);
+  return result == AlreadyGrabbed;
+}
+
+bool XDisplay::PointerTakenFrom(XWindowId window) {
+  XSelectInput(display_, window, LeaveWindowMask);
+  XSync(display_, False);
+  bool left = false;
+  while (XPending(display_)) {
+    XEvent event;
+    XNextEvent(display_, &event);
+    left = left || (event.type == LeaveNotify && event.xcrossing.window == window);
+  }
+  return left;
+}
+
 void XDisplay::SendDeleteWindow(XWindowId window) {
   XEvent event{};
   event.xclient.type = ClientMessage;
@@ -115,6 +135,15 @@ void XDisplay::SendDeleteWindow(XWindowId window) {
 bool XDisplay::Viewable(XWindowId window) {
   XWindowAttributes attributes{};
   return XGetWindowAttributes(display_, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+XWindowInfo XDisplay::Placement(XWindowId window) {
+  XWindowAttributes attributes{};
+  if (!XGetWindowAttributes(display_, window, &attributes)) return {};
+  int x = 0, y = 0;
+  Window child = 0;
+  XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+  return {window, {}, x, y, attributes.width, attributes.height};
 }
 
 XWindowId XDisplay::TransientFor(XWindowId window) {

@@ -42,12 +42,22 @@ class XDisplay {
   void ReleaseButton(int x, int y);
   // Presses the keys in order and lets them go in reverse: {"Alt_L", "F4"}.
   void PressKeys(std::initializer_list<const char*> keys);
+  // Whether some client holds the pointer grabbed now, as a window manager does while it moves
+  // a window. Asked by a short grab of our own, which would make another client's grab fail
+  // meanwhile: ask only once a grab is due to be over.
+  bool PointerGrabbed();
+  // Whether the pointer has left the window since the last call; the first call starts
+  // listening. With the pointer held still over the window, this is a window manager taking it
+  // for a move: by a grab (openbox, mutter) or by a window of its own over the screen (kwin).
+  bool PointerTakenFrom(XWindowId window);
   // What a window manager sends a window it wants to close.
   void SendDeleteWindow(XWindowId window);
 
   // Mapped, and so on the screen, as far as the server is concerned.
   bool Viewable(XWindowId window);
   XWindowId TransientFor(XWindowId window);
+  // Where the window is on the screen now, as the server has it, whoever placed it there.
+  XWindowInfo Placement(XWindowId window);
   // The viewable windows with a title, managed or not, bottom first.
   std::vector<XWindowInfo> TitledWindows();
   // What the screen shows of the window, 0x00RRGGBB, rows from the top.

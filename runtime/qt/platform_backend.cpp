@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QString>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -15,21 +16,30 @@ std::string Env(const char* name) {
   return value ? value : "";
 }
 
+// Where Qt is to draw. The user's own choice of QT_QPA_PLATFORM stands. On a Wayland desktop
+// that also offers X11 (XWayland), X11: there windows stand at the places they ask for, which
+// the design's block of windows needs and Wayland does not grant. On Wayland alone, Wayland,
+// which Qt would not try by itself unless the session announced it. Otherwise X11.
+void ChoosePlatform() {
+  if (!Env("QT_QPA_PLATFORM").empty()) return;
+  const bool wayland_alone = !Env("WAYLAND_DISPLAY").empty() && Env("DISPLAY").empty();
+  setenv("QT_QPA_PLATFORM", wayland_alone ? "wayland" : "xcb", 1);
+}
+
+bool OnWayland() { return Env("QT_QPA_PLATFORM").starts_with("wayland"); }
+
 // Which display Qt is about to try, in the user's words.
 std::string DisplayName() {
-  if (Env("QT_QPA_PLATFORM").starts_with("wayland")) {
+  if (OnWayland()) {
     const std::string wayland = Env("WAYLAND_DISPLAY");
     return "WAYLAND_DISPLAY „" + (wayland.empty() ? "wayland-0" : wayland) + "“";
   }
   return "DISPLAY „" + Env("DISPLAY") + "“";
 }
 
-// The X11 platform, Qt's choice when none is named, cannot start without DISPLAY; say so
-// before Qt aborts over it.
+// X11 cannot start without DISPLAY; say so before Qt aborts over it.
 void RequireDisplay() {
-  const std::string platform = Env("QT_QPA_PLATFORM");
-  if (!platform.empty() && !platform.starts_with("xcb")) return;
-  if (!Env("DISPLAY").empty() || (platform.empty() && !Env("WAYLAND_DISPLAY").empty())) return;
+  if (OnWayland() || !Env("DISPLAY").empty()) return;
   FailStart(
       "keine Anzeige: DISPLAY ist nicht gesetzt (auf einem Desktop starten, oder mit xvfb-run)");
 }
@@ -43,9 +53,20 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> held_messages;
 
+// Why Qt could not come up: its plugin for the platform is not installed, or the display does
+// not answer.
+std::string WhyNoDisplay() {
+  const bool no_plugin = std::any_of(held_messages.begin(), held_messages.end(), [](const auto& m) {
+    return m.text.contains(QLatin1String("Could not find the Qt platform plugin"));
+  });
+  if (!no_plugin) return "Qt erreicht " + DisplayName() + " nicht";
+  return OnWayland() ? "für " + DisplayName() + " fehlt Qts Wayland-Plugin (Paket qt6-wayland)"
+                     : "für " + DisplayName() + " fehlt Qts X11-Plugin (Paket qt6-qpa-plugins)";
+}
+
 void HoldWhileComingUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtFatalMsg) FailStart("keine Anzeige: Qt erreicht " + DisplayName() + " nicht");
   held_messages.push_back({type, context.category ? context.category : "", text});
+  if (type == QtFatalMsg) FailStart("keine Anzeige: " + WhyNoDisplay());
 }
 
 // Once up, Qt ends the process itself when the X server goes away: one warning in English, then
@@ -73,6 +94,7 @@ void PassOnHeldMessages() {
 
 std::unique_ptr<Backend> CreatePlatformBackend() {
   if (QApplication::instance()) return std::make_unique<qt::QtBackend>();
+  ChoosePlatform();
   RequireDisplay();
   const QtMessageHandler previous = qInstallMessageHandler(HoldWhileComingUp);
   auto backend = std::make_unique<qt::QtBackend>();

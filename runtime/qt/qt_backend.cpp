@@ -15,7 +15,6 @@
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
-#include <cstdlib>
 
 #include "runtime/qt/accessible.h"
 #include "runtime/qt/qt_style.h"
@@ -42,11 +41,6 @@ QMargins FrameOf(const WindowSpec& spec) {
 
 QtBackend::QtBackend() {
   if (!QApplication::instance()) {
-    // Positions only hold on X11; on a Wayland desktop we go through XWayland.
-    if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY") &&
-        !std::getenv("QT_QPA_PLATFORM")) {
-      setenv("QT_QPA_PLATFORM", "xcb", 1);
-    }
     owned_application_ = std::make_unique<QApplication>(argc_storage, argv_storage);
   }
   QApplication::setQuitOnLastWindowClosed(false);

@@ -20,9 +20,11 @@ if(TARGET icon_to_png)
   add_custom_target(tessel_desktop_icons ALL DEPENDS ${icon_pngs})
 
   tessel_add_test(desktop_icon_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/desktop_icon_test.cpp
-                  LIBS tessel_resources tessel_qt_picture_reader)
-  target_compile_definitions(desktop_icon_test PRIVATE TESSEL_ICON_DIR="${TESSEL_ICON_DIR}")
-  add_dependencies(desktop_icon_test tessel_desktop_icons)
+                  LIBS tessel_resources tessel_qt_picture_reader
+                  DEFINITIONS TESSEL_ICON_DIR="${TESSEL_ICON_DIR}")
+  if(BUILD_TESTING)
+    add_dependencies(desktop_icon_test tessel_desktop_icons)
+  endif()
 endif()
 
 # The function runs in the caller's directory; these say where the files above are.

@@ -32,9 +32,6 @@ set(TESSEL_DESKTOP_FILE ${TESSEL_DESKTOP_FILE} CACHE INTERNAL "")
 set(TESSEL_ICON_DIR ${TESSEL_ICON_DIR} CACHE INTERNAL "")
 set(TESSEL_ICON_SIZES ${TESSEL_ICON_SIZES} CACHE INTERNAL "")
 
-set(TESSEL_PACKAGE_MAINTAINER "Tessel maintainers <maintainers@tessel.invalid>"
-    CACHE STRING "Maintainer field of the Debian package")
-
 # tessel_install_desktop_files(): installs the executable target `tessel` with its .desktop entry
 # and icons. Call it once, after add_executable(tessel ...). A game goes to games/, as Debian
 # policy asks of the programs in its games section.

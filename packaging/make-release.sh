@@ -67,6 +67,8 @@ make_windows_program() {
     cd "$work/windows"
     "$objcopy" --only-keep-debug "$built" Tessel98.exe.debug
     "$objcopy" --strip-all --add-gnu-debuglink=Tessel98.exe.debug "$built" Tessel98.exe
+    # objcopy keeps the program's mode; the debugging information is no program.
+    chmod 644 Tessel98.exe.debug
   )
   cp "$work/windows/Tessel98.exe.debug" "$stage/"
 }

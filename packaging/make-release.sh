@@ -27,19 +27,21 @@ if [ -n "$(git -C "$source" status --porcelain --untracked-files=no)" ]; then
   echo "make-release.sh: uncommitted changes are not part of the release of $commit" >&2
 fi
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct "$commit")}
-# Zip stores local times; sort orders and file modes follow these too.
+# Zip stores local times, sort follows the locale, and new files take their modes from the umask.
 export TZ=UTC LC_ALL=C.UTF-8
 umask 022
 
 name=tessel-$version
+tree=$work/$name
 stage=$work/stage
+arch=$(dpkg-architecture -q DEB_HOST_ARCH)
 rm -rf "$work"
 mkdir -p "$stage"
 
 make_tarball() {
-  git -C "$source" archive --format=tar --prefix="$name/" "$commit" | gzip -9n >"$stage/$name.tar.gz"
+  git -C "$source" archive --format=tar --prefix="$name/" "$commit" |
+    gzip -9n >"$stage/$name.tar.gz"
   tar -xzf "$stage/$name.tar.gz" -C "$work"
-  tree=$work/$name
   local packaged
   packaged=$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Version)
   [ "$packaged" = "$version" ] ||
@@ -50,7 +52,6 @@ make_tarball() {
 # same sources already; nocheck leaves them out of this build.
 make_debian_packages() {
   (cd "$tree" && DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck dpkg-buildpackage -us -uc -J)
-  arch=$(dpkg-architecture -q DEB_HOST_ARCH)
   cp "$work/tessel_${version}_$arch.deb" "$work/tessel-dbgsym_${version}_$arch.deb" "$stage/"
 }
 
@@ -91,7 +92,8 @@ make_windows_zip() {
   } >"$zip_dir/LIESMICH.txt"
   chmod 644 "$zip_dir"/*
   touch -d "@$SOURCE_DATE_EPOCH" "$zip_dir"/*
-  (cd "$zip_dir" && zip -X -9 -q "$stage/Tessel98-$version.zip" Tessel98.exe LIESMICH.txt LICENSE.txt)
+  (cd "$zip_dir" &&
+    zip -X -9 -q "$stage/Tessel98-$version.zip" Tessel98.exe LIESMICH.txt LICENSE.txt)
 }
 
 make_release_notes() {
@@ -101,7 +103,8 @@ make_release_notes() {
 }
 
 make_checksums() {
-  (cd "$stage" && find . -maxdepth 1 -type f -printf '%f\n' | sort | xargs sha256sum) >"$work/SHA256SUMS"
+  (cd "$stage" && find . -maxdepth 1 -type f -printf '%f\n' | sort | xargs sha256sum) \
+    >"$work/SHA256SUMS"
   mv "$work/SHA256SUMS" "$stage/"
 }
 

@@ -65,9 +65,9 @@ check_checksums() {
     fail "SHA256SUMS does not list exactly the files of the release"
   local notes name
   notes=$(the_file 'release-notes-*.md')
-  for name in $(cut -c67- SHA256SUMS); do
+  while read -r _ name; do
     grep -qF "\`$name\`" "$notes" || fail "the release notes do not name $name"
-  done
+  done <SHA256SUMS
 }
 
 check_unpack() {
@@ -87,7 +87,8 @@ check_source() {
   tarball=$(the_tarball)
   commit=$(tarball_commit "$tarball")
   top=$(basename "$tarball" .tar.gz)
-  cmp <(gunzip -c "$tarball") <(git -C "$checkout" archive --format=tar --prefix="$top/" "$commit") ||
+  cmp <(gunzip -c "$tarball") \
+      <(git -C "$checkout" archive --format=tar --prefix="$top/" "$commit") ||
     fail "$tarball is not what git archive gives of $commit"
   echo "$tarball: $commit"
 }

@@ -91,7 +91,6 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events, Win
   native.widget = {new ToolWindow(QString::fromStdString(spec.caption), client, FrameOf(spec)),
                    &DestroyLater};
   ToolWindow* widget = native.widget.get();
-  MarkAsToolWindow(widget);
   if (spec.icon) widget->setWindowIcon(IconOf(*spec.icon));
   widget->client()->setFont(ToQFont(spec.font));
   native.controls =
@@ -154,6 +153,8 @@ Status QtBackend::ShowWindow(WindowHandle window) {
   NativeWindow* native = Find(window);
   if (!native) return kInvalidArgument;
   ToolWindow* widget = native->widget.get();
+  // The native window comes into being here, where the window already has its place.
+  if (!native->shown_before) MarkAsToolWindow(widget);
   widget->show();
   widget->raise();
   widget->activateWindow();

@@ -18,13 +18,14 @@ done
 work=$(mktemp -d)
 server=""
 manager=""
+helper=""
 # The server goes first: a window manager may take a while over its own end, and every client
 # ends with the server anyway. A process ended by the signal has a failing status, which is no
 # failure here.
 finish() {
   trap '' TERM INT
-  for pid in $server $manager; do kill "$pid" 2>/dev/null || true; done
-  for pid in $server $manager; do wait "$pid" 2>/dev/null || true; done
+  for pid in $server $manager $helper; do kill "$pid" 2>/dev/null || true; done
+  for pid in $server $manager $helper; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap finish EXIT
@@ -68,11 +69,19 @@ case "$wm" in
   xfwm4) xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 & manager=$! ;;
   metacity) metacity --sm-disable --no-composite >/dev/null 2>&1 & manager=$! ;;
   mutter) mutter --x11 --replace --sm-disable >/dev/null 2>&1 & manager=$! ;;
-  # kwin is a Qt program itself: on this X server, whatever platform the caller chose for the
-  # command. The helpers it starts through D-Bus need the display too, and it signals its whole
-  # process group when it ends, so it gets one of its own.
+  # kwin and its shortcut service are Qt programs: on this X server, whatever platform the caller
+  # chose for the command. kwin would have the bus start the service, which then outlives the
+  # bus and the server and holds the caller's output open; started here, it ends with the rest.
+  # kwin signals its whole process group when it ends, so it gets one of its own.
   kwin)
-    dbus-update-activation-environment DISPLAY >/dev/null 2>&1 || true
+    QT_QPA_PLATFORM=xcb kglobalaccel5 >/dev/null 2>&1 & helper=$!
+    waited=0
+    until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.kde.kglobalaccel 2>/dev/null | grep -q true; do
+      waited=$((waited + 1))
+      [ $waited -le 200 ] || { echo "x-session.sh: kglobalaccel5 did not start" >&2; exit 1; }
+      sleep 0.05
+    done
     QT_QPA_PLATFORM=xcb setsid kwin_x11 --replace >/dev/null 2>&1 & manager=$! ;;
   *) echo "x-session.sh: unknown window manager '$wm'" >&2; exit 2 ;;
 esac

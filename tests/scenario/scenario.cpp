@@ -36,12 +36,36 @@ int Scenario::Run() {
   return abandoned_ ? -1 : status;
 }
 
+namespace {
+
+constexpr int kPollMs = 20;
+// A window manager takes a newly mapped window over in a few milliseconds; on a machine busy
+// with other work, in a few seconds.
+constexpr int kSettleTimeoutMs = 15000;
+
+}  // namespace
+
 void Scenario::RunStep(size_t index) {
   if (index >= steps_.size()) {
     abandoned_ = true;
     faults_->Quit(-1);
     return;
   }
+  Settle(index, 0);
+}
+
+void Scenario::Settle(size_t index, int waited_ms) {
+  const std::string unsettled = Unsettled();
+  if (!unsettled.empty() && waited_ms < kSettleTimeoutMs) {
+    surface().After(kPollMs, [this, index, waited_ms] { Settle(index, waited_ms + kPollMs); });
+    return;
+  }
+  EXPECT_EQ(unsettled, "") << "before step " << index << ": not settled after " << waited_ms
+                           << " ms";
+  Go(index);
+}
+
+void Scenario::Go(size_t index) {
   if (steps_[index].ready) {
     Wait(index, 0);
     return;
@@ -50,8 +74,17 @@ void Scenario::RunStep(size_t index) {
   steps_[index].action();
 }
 
+std::string Scenario::Unsettled() {
+  for (const runtime::FormClass* form_class : app::TesselProject().windows) {
+    const WindowHandle window = Handle(form_class->name);
+    if (window && surface_->IsVisible(window) && !surface_->Settled(window)) {
+      return std::string(form_class->name);
+    }
+  }
+  return {};
+}
+
 void Scenario::Wait(size_t index, int waited_ms) {
-  constexpr int kPollMs = 20;
   const Step& step = steps_[index];
   const bool ready = step.ready();
   if (!ready && waited_ms < step.timeout_ms) {

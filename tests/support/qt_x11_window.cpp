@@ -1,0 +1,98 @@
+#include "tests/support/qt_x11_window.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace tessel::runtime::qt {
+namespace {
+
+constexpr std::uint32_t kNormalState = 1;  // ICCCM's WM_STATE of a window on the screen
+
+template <typename Reply>
+using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply>
+Owned<Reply> Own(Reply* reply) {
+  return Owned<Reply>(reply, &std::free);
+}
+
+xcb_connection_t* X11Connection() {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+  const auto reply = Own(xcb_intern_atom_reply(
+      connection,
+      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+      nullptr));
+  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// The first 32-bit item of a property, if the window has it.
+bool FirstItem(xcb_connection_t* connection, xcb_window_t window, const char* name,
+               std::uint32_t* item) {
+  const auto reply = Own(xcb_get_property_reply(
+      connection,
+      xcb_get_property(connection, 0, window, Atom(connection, name), XCB_GET_PROPERTY_TYPE_ANY, 0,
+                       1),
+      nullptr));
+  if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
+    return false;
+  }
+  std::memcpy(item, xcb_get_property_value(reply.get()), sizeof *item);
+  return true;
+}
+
+xcb_window_t Root(xcb_connection_t* connection) {
+  return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+bool Viewable(xcb_connection_t* connection, xcb_window_t window) {
+  const auto attributes = Own(xcb_get_window_attributes_reply(
+      connection, xcb_get_window_attributes(connection, window), nullptr));
+  return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+// A window manager that runs names itself on the root window, and marks each window it has
+// taken over with WM_STATE once it shows it.
+bool ManagedIfAManagerRuns(xcb_connection_t* connection, xcb_window_t window) {
+  std::uint32_t check = 0, state = 0;
+  if (!FirstItem(connection, Root(connection), "_NET_SUPPORTING_WM_CHECK", &check)) return true;
+  return FirstItem(connection, window, "WM_STATE", &state) && state == kNormalState;
+}
+
+QRect OnTheServer(xcb_connection_t* connection, xcb_window_t window) {
+  const auto geometry =
+      Own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+  const auto origin = Own(xcb_translate_coordinates_reply(
+      connection, xcb_translate_coordinates(connection, window, Root(connection), 0, 0), nullptr));
+  if (!geometry || !origin) return {};
+  return {origin->dst_x, origin->dst_y, geometry->width, geometry->height};
+}
+
+}  // namespace
+
+bool PlacedAsQtHasIt(QWidget& window) {
+  xcb_connection_t* connection = X11Connection();
+  if (!connection) return true;
+  const auto id = static_cast<xcb_window_t>(window.winId());
+  return Viewable(connection, id) && ManagedIfAManagerRuns(connection, id) &&
+         OnTheServer(connection, id) == window.geometry();
+}
+
+bool HasServerFocus(QWidget& window) {
+  xcb_connection_t* connection = X11Connection();
+  if (!connection) return true;
+  const auto focus =
+      Own(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+  return focus && focus->focus == static_cast<xcb_window_t>(window.winId());
+}
+
+}  // namespace tessel::runtime::qt

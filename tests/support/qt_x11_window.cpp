@@ -17,9 +17,15 @@ constexpr std::uint32_t kNormalState = 1;  // ICCCM's WM_STATE of a window on th
 template <typename Reply>
 using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
-template <typename Reply>
-Owned<Reply> Own(Reply* reply) {
-  return Owned<Reply>(reply, &std::free);
+// The reply to a request, or none. The connection is Qt's, which would report an error as a
+// warning of its own; about a window that has just gone, that is no news here.
+template <typename Reply, typename Cookie>
+Owned<Reply> Ask(Reply* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**),
+                 xcb_connection_t* connection, Cookie cookie) {
+  xcb_generic_error_t* error = nullptr;
+  Owned<Reply> answer(reply(connection, cookie, &error), &std::free);
+  std::free(error);
+  return answer;
 }
 
 xcb_connection_t* X11Connection() {
@@ -28,21 +34,18 @@ xcb_connection_t* X11Connection() {
 }
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  const auto reply = Own(xcb_intern_atom_reply(
-      connection,
-      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-      nullptr));
+  const auto reply =
+      Ask(xcb_intern_atom_reply, connection,
+          xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name));
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 // The first 32-bit item of a property, if the window has it.
 bool FirstItem(xcb_connection_t* connection, xcb_window_t window, const char* name,
                std::uint32_t* item) {
-  const auto reply = Own(xcb_get_property_reply(
-      connection,
-      xcb_get_property(connection, 0, window, Atom(connection, name), XCB_GET_PROPERTY_TYPE_ANY, 0,
-                       1),
-      nullptr));
+  const auto reply = Ask(xcb_get_property_reply, connection,
+                         xcb_get_property(connection, 0, window, Atom(connection, name),
+                                          XCB_GET_PROPERTY_TYPE_ANY, 0, 1));
   if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
     return false;
   }
@@ -55,8 +58,8 @@ xcb_window_t Root(xcb_connection_t* connection) {
 }
 
 bool Viewable(xcb_connection_t* connection, xcb_window_t window) {
-  const auto attributes = Own(xcb_get_window_attributes_reply(
-      connection, xcb_get_window_attributes(connection, window), nullptr));
+  const auto attributes = Ask(xcb_get_window_attributes_reply, connection,
+                              xcb_get_window_attributes(connection, window));
   return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
@@ -70,9 +73,9 @@ bool ManagedIfAManagerRuns(xcb_connection_t* connection, xcb_window_t window) {
 
 QRect OnTheServer(xcb_connection_t* connection, xcb_window_t window) {
   const auto geometry =
-      Own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
-  const auto origin = Own(xcb_translate_coordinates_reply(
-      connection, xcb_translate_coordinates(connection, window, Root(connection), 0, 0), nullptr));
+      Ask(xcb_get_geometry_reply, connection, xcb_get_geometry(connection, window));
+  const auto origin = Ask(xcb_translate_coordinates_reply, connection,
+                          xcb_translate_coordinates(connection, window, Root(connection), 0, 0));
   if (!geometry || !origin) return {};
   return {origin->dst_x, origin->dst_y, geometry->width, geometry->height};
 }
@@ -90,8 +93,7 @@ bool PlacedAsQtHasIt(QWidget& window) {
 bool HasServerFocus(QWidget& window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return true;
-  const auto focus =
-      Own(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+  const auto focus = Ask(xcb_get_input_focus_reply, connection, xcb_get_input_focus(connection));
   return focus && focus->focus == static_cast<xcb_window_t>(window.winId());
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "program/project.h"
 #include "runtime/core/start.h"
+#include "tests/scenario/print.h"
 
 namespace tessel::testing {
 
@@ -61,7 +64,7 @@ void Scenario::Settle(size_t index, int waited_ms) {
     return;
   }
   EXPECT_EQ(unsettled, "") << "before step " << index << ": not settled after " << waited_ms
-                           << " ms";
+                           << " ms; " << Windows();
   Go(index);
 }
 
@@ -84,6 +87,19 @@ std::string Scenario::Unsettled() {
   return {};
 }
 
+std::string Scenario::Windows() {
+  std::ostringstream out;
+  for (const runtime::FormClass* form_class : app::TesselProject().windows) {
+    const WindowHandle window = Handle(form_class->name);
+    if (!window) continue;
+    out << form_class->name << " " << surface_->WindowFrame(window)
+        << (surface_->IsVisible(window) ? "" : " hidden")
+        << (surface_->Settled(window) ? "" : " unsettled")
+        << (surface_->IsActive(window) ? " active" : "") << "; ";
+  }
+  return out.str();
+}
+
 void Scenario::Wait(size_t index, int waited_ms) {
   const Step& step = steps_[index];
   const bool ready = step.ready();
@@ -91,7 +107,7 @@ void Scenario::Wait(size_t index, int waited_ms) {
     surface().After(kPollMs, [this, index, waited_ms] { Wait(index, waited_ms + kPollMs); });
     return;
   }
-  EXPECT_TRUE(ready) << "step " << index << " waited " << waited_ms << " ms in vain";
+  EXPECT_TRUE(ready) << "step " << index << " waited " << waited_ms << " ms in vain; " << Windows();
   surface_->Post([this, index] { RunStep(index + 1); });
 }
 

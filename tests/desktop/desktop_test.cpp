@@ -111,9 +111,9 @@ class ButtonWatch : public QObject {
 // move from where the pointer is when it takes the move over, as a hand holds still for that
 // moment after pressing: so the pointer stays until the program has the press and, where a
 // window manager runs, that one holds the pointer for the move. Over: the window manager has
-// let the pointer go again, having moved the window with the release; where the program moves
-// the window itself, it has the release, after every motion before it. Where the window then
-// stands, the next step reads once the window has settled.
+// taken the release and given the pointer back to the window, which it has moved under it;
+// where the program moves the window itself, it has the release, after every motion before it.
+// Where the window then stands, the next step reads once the window has settled.
 Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, ScreenPoint to) {
   struct Drag {
     ScreenPoint from;
@@ -142,8 +142,11 @@ Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, Screen
         }
         X().ReleaseButton(to.x, to.y);
       })
-      .ThenWaitFor(
-          [drag] { return (drag->taken || drag->buttons->released()) && !X().PointerGrabbed(); })
+      .ThenWaitFor([&s, window, drag] {
+        const bool over =
+            drag->taken ? !X().PointerTakenFrom(Id(s, window)) : drag->buttons->released();
+        return over && !X().PointerGrabbed();
+      })
       .Then([drag] { drag->buttons.reset(); });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -82,12 +83,17 @@ QRect OnTheServer(xcb_connection_t* connection, xcb_window_t window) {
 
 }  // namespace
 
+// Qt keeps the place twice, in the widget and in its window, and maps points to the screen by
+// the window's: both must have heard.
 bool PlacedAsQtHasIt(QWidget& window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return true;
   const auto id = static_cast<xcb_window_t>(window.winId());
+  const QRect placed = OnTheServer(connection, id);
   return Viewable(connection, id) && ManagedIfAManagerRuns(connection, id) &&
-         OnTheServer(connection, id) == window.geometry();
+         placed == window.geometry() && window.windowHandle() &&
+         placed == window.windowHandle()->geometry() &&
+         window.mapToGlobal(QPoint(0, 0)) == placed.topLeft();
 }
 
 bool HasServerFocus(QWidget& window) {

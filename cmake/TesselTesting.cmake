@@ -1,9 +1,12 @@
-# GoogleTest from Debian's source package, built with the project's own flags.
-enable_testing()
-include(GoogleTest)
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+# GoogleTest from Debian's source package, built with the project's own flags; none of it when
+# BUILD_TESTING is OFF, and tessel_add_test() then adds nothing.
+if(BUILD_TESTING)
+  enable_testing()
+  include(GoogleTest)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+endif()
 
 # A cross build lists its test cases under Wine when CTest starts, not while building, so that
 # building the Windows program never needs Wine.
@@ -11,11 +14,16 @@ if(CMAKE_CROSSCOMPILING)
   set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 endif()
 
-# tessel_add_test(NAME SOURCES... LIBS...): one test executable, registered case by case.
+# tessel_add_test(NAME SOURCES... LIBS... [DEFINITIONS...]): one test executable, registered
+# case by case.
 function(tessel_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DEFINITIONS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -20,18 +20,17 @@ if(TARGET icon_to_png)
   add_custom_target(tessel_desktop_icons ALL DEPENDS ${icon_pngs})
 
   tessel_add_test(desktop_icon_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/desktop_icon_test.cpp
-                  LIBS tessel_resources tessel_qt_picture_reader)
-  target_compile_definitions(desktop_icon_test PRIVATE TESSEL_ICON_DIR="${TESSEL_ICON_DIR}")
-  add_dependencies(desktop_icon_test tessel_desktop_icons)
+                  LIBS tessel_resources tessel_qt_picture_reader
+                  DEFINITIONS TESSEL_ICON_DIR="${TESSEL_ICON_DIR}")
+  if(BUILD_TESTING)
+    add_dependencies(desktop_icon_test tessel_desktop_icons)
+  endif()
 endif()
 
 # The function runs in the caller's directory; these say where the files above are.
 set(TESSEL_DESKTOP_FILE ${TESSEL_DESKTOP_FILE} CACHE INTERNAL "")
 set(TESSEL_ICON_DIR ${TESSEL_ICON_DIR} CACHE INTERNAL "")
 set(TESSEL_ICON_SIZES ${TESSEL_ICON_SIZES} CACHE INTERNAL "")
-
-set(TESSEL_PACKAGE_MAINTAINER "Tessel maintainers <maintainers@tessel.invalid>"
-    CACHE STRING "Maintainer field of the Debian package")
 
 # tessel_install_desktop_files(): installs the executable target `tessel` with its .desktop entry
 # and icons. Call it once, after add_executable(tessel ...). A game goes to games/, as Debian

@@ -19,9 +19,10 @@ packages=(
   g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine
   libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386 libxinerama1:i386
   libxfixes3:i386 libxcomposite1:i386
-  # The release: the win32-thread cross compiler for the shipped Tessel98.exe, dpkg-shlibdeps
-  # for the package's dependencies, and the checks a Debian packager runs on it.
-  g++-mingw-w64-i686-win32 dpkg-dev lintian appstream desktop-file-utils
+  # The release: the win32-thread cross compiler for the shipped Tessel98.exe, the Debian
+  # package's build (debhelper), the Windows zip, and the checks a Debian packager runs on them.
+  g++-mingw-w64-i686-win32 dpkg-dev debhelper zip unzip lintian autopkgtest appstream
+  desktop-file-utils
 )
 # hardening-check, without the dozens of packaging tools devscripts recommends; and GNOME's and
 # KDE's window managers for the desktop tests, without their desktops.

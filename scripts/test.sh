@@ -22,7 +22,8 @@ done
 # Formatting and clang-tidy over our own files, with the compile databases of both builds.
 ./scripts/static-analysis.sh
 
-# The .deb, the shipped Tessel98.exe and SHA256SUMS.
+# The release from the commit checked out: the source tarball, the Debian packages, the Windows
+# zip, the release notes and SHA256SUMS.
 cmake --build --preset dist
 
 ctest --preset sanitize

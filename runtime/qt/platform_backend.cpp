@@ -40,7 +40,7 @@ std::string DisplayName() {
 
 // X11 cannot start without DISPLAY; say so before Qt aborts over it.
 void RequireDisplay() {
-  if (OnWayland() || !Env("DISPLAY").empty()) return;
+  if (!Env("QT_QPA_PLATFORM").starts_with("xcb") || !Env("DISPLAY").empty()) return;
   FailStart(
       "keine Anzeige: DISPLAY ist nicht gesetzt (auf einem Desktop starten, oder mit xvfb-run)");
 }

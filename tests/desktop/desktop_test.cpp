@@ -153,10 +153,11 @@ Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, Screen
 // Runs `check` on every poll for a while, to catch what holds only for a moment.
 Scenario& Watch(Scenario& s, std::chrono::milliseconds duration, std::function<void()> check) {
   auto since = std::make_shared<std::chrono::steady_clock::time_point>();
-  return s.Then([since] { *since = Now(); }).ThenWaitFor([since, duration, check] {
-    check();
-    return Now() - *since > duration;
-  });
+  return s.Then([since] { *since = Now(); })
+      .ThenWaitFor([since, duration, check = std::move(check)] {
+        check();
+        return Now() - *since > duration;
+      });
 }
 
 // The window manager kept a die window dragged past the screen's corner where it allowed; a
@@ -295,18 +296,15 @@ TEST_F(Desktop, ModalWindowStaysInFrontWithTheKeyboard) {
   };
   for (const auto& [name, click] : clicks) {
     s.Then(click);
-    Watch(s, std::chrono::milliseconds(400), [&s, &lapses, name = name] {
+    const std::string after = "after a click on the " + name + ": ";
+    Watch(s, std::chrono::milliseconds(400), [&s, &lapses, after] {
       const XWindowId about = Id(s, "InfoFR");
-      if (X().ActiveWindow() != about)
-        lapses.insert("after a click on the " + name + ": not active");
-      if (X().KeyboardFocus() != about)
-        lapses.insert("after a click on the " + name + ": no keyboard");
-    }).ThenWaitFor([&s] {
-        return Topmost(s) == "InfoFR";
-      }).Then([&s, &lapses, name = name] {
-      if (const std::string top = Topmost(s); top != "InfoFR") {
-        lapses.insert("after a click on the " + name + ": " + top + " on top");
-      }
+      if (X().ActiveWindow() != about) lapses.insert(after + "not active");
+      if (X().KeyboardFocus() != about) lapses.insert(after + "no keyboard");
+    });
+    s.ThenWaitFor([&s] { return Topmost(s) == "InfoFR"; }).Then([&s, &lapses, after] {
+      if (const std::string top = Topmost(s); top != "InfoFR")
+        lapses.insert(after + top + " on top");
     });
   }
   s.Then([&] {

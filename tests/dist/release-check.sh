@@ -1,20 +1,32 @@
 #!/usr/bin/env bash
 # release-check.sh CHECK DIST WORK: one check of the release in DIST, as a user or a Debian
 # packager would make it; WORK is a directory of its own for what the check leaves behind.
-#   checksums  SHA256SUMS lists every file of the release, and every sum holds
-#   unpack     unpacks the package into WORK/unpacked, for the checks after it
-#   lintian    lintian finds no error and no warning in the package
-#   desktop    the desktop entry passes desktop-file-validate
-#   metainfo   the AppStream metadata passes appstreamcli, and agrees with the desktop entry
-#   hardening  hardening-check passes on the packaged program
-#   install    installs the package in a scratch root, runs the installed program's options
-#              and starts it on a display of its own, removes the package again
-#   wine       starts Tessel98.exe in a fresh 32-bit Wine prefix and finds its window
+#   checksums     SHA256SUMS lists every file of the release, every sum holds, and the release
+#                 notes name every file
+#   unpack        unpacks the package, the Windows zip and the source tarball into
+#                 WORK/../unpacked, for the checks after it
+#   source        the tarball holds what git archive gives of the commit it names
+#   zip           the Windows zip holds the program, the licence and the read-me, the text files
+#                 with Windows line ends
+#   lintian       lintian finds no error and no warning in the source package made from the
+#                 tarball and in the binary packages
+#   desktop       the desktop entry passes desktop-file-validate
+#   metainfo      the AppStream metadata passes appstreamcli, and agrees with the desktop entry
+#   hardening     hardening-check passes on the packaged program
+#   install       installs the package in a scratch root, runs the installed program's options
+#                 and starts it on a display of its own, removes the package again
+#   wine          starts the zip's Tessel98.exe in a fresh 32-bit Wine prefix and finds its window
+#   autopkgtest   runs the package's autopkgtest on this machine (root only: it installs the
+#                 package, and removes it again unless it was installed before)
+#   reproducible  makes the release again from the same commit in another folder, in another
+#                 time zone and umask, without SOURCE_DATE_EPOCH, GoogleTest and the X11 headers,
+#                 and compares every file's bytes
 set -euo pipefail
 check=$1
 dist=$(realpath "$2")
 work=$(realpath -m "$3")
 here=$(cd "$(dirname "$0")" && pwd)
+checkout=$(cd "$here/../.." && pwd)
 mkdir -p "$work"
 
 fail() {
@@ -22,11 +34,23 @@ fail() {
   exit 1
 }
 
-the_package() {
-  local packages=("$dist"/*.deb)
-  [ ${#packages[@]} -eq 1 ] && [ -f "${packages[0]}" ] ||
-    fail "expected one .deb in $dist (build it with: cmake --build --preset dist)"
-  echo "${packages[0]}"
+# the_file PATTERN: the one file of the release that matches PATTERN.
+the_file() {
+  local files=("$dist"/$1)
+  [ ${#files[@]} -eq 1 ] && [ -f "${files[0]}" ] ||
+    fail "expected one $1 in $dist (make it with: cmake --build --preset dist)"
+  echo "${files[0]}"
+}
+
+the_package() { the_file 'tessel_*.deb'; }
+the_debug_package() { the_file 'tessel-dbgsym_*.deb'; }
+the_zip() { the_file 'Tessel98-*.zip'; }
+the_tarball() { the_file 'tessel-*.tar.gz'; }
+
+# tarball_commit TARBALL: the commit that git archive wrote into the tarball's header.
+tarball_commit() {
+  # It reads the header alone, and so would break gunzip's pipe.
+  git get-tar-commit-id < <(gunzip -c "$1") || fail "$1 names no commit"
 }
 
 unpacked() {
@@ -39,27 +63,70 @@ check_checksums() {
   sha256sum --strict -c SHA256SUMS
   diff <(ls | grep -vx SHA256SUMS | LC_ALL=C sort) <(cut -c67- SHA256SUMS | LC_ALL=C sort) ||
     fail "SHA256SUMS does not list exactly the files of the release"
+  local notes name
+  notes=$(the_file 'release-notes-*.md')
+  while read -r _ name; do
+    grep -qF "\`$name\`" "$notes" || fail "the release notes do not name $name"
+  done <SHA256SUMS
 }
 
 check_unpack() {
   local target="$work/../unpacked"
   rm -rf "$target"
-  dpkg-deb -x "$(the_package)" "$target"
-  find "$target" -type f | sed "s|^$target||" | sort
+  mkdir -p "$target/deb" "$target/zip" "$target/source"
+  dpkg-deb -x "$(the_package)" "$target/deb"
+  unzip -q "$(the_zip)" -d "$target/zip"
+  # Where a developer puts the debugging information: beside the program, where gdb looks.
+  ln -s "$dist/Tessel98.exe.debug" "$target/zip/"
+  tar -xzf "$(the_tarball)" -C "$target/source"
+  find "$target/deb" -type f | sed "s|^$target/deb||" | sort
+}
+
+check_source() {
+  local tarball commit top
+  tarball=$(the_tarball)
+  commit=$(tarball_commit "$tarball")
+  top=$(basename "$tarball" .tar.gz)
+  cmp <(gunzip -c "$tarball") \
+      <(git -C "$checkout" archive --format=tar --prefix="$top/" "$commit") ||
+    fail "$tarball is not what git archive gives of $commit"
+  echo "$tarball: $commit"
+}
+
+check_zip() {
+  local names dir text
+  names=$(unzip -Z1 "$(the_zip)" | tr '\n' ' ')
+  [ "$names" = "Tessel98.exe LIESMICH.txt LICENSE.txt " ] || fail "the zip holds: $names"
+  dir=$(unpacked)/zip
+  for text in LIESMICH.txt LICENSE.txt; do
+    ! grep -qv $'\r$' "$dir/$text" || fail "$text has lines without a Windows line end"
+    [ "$(tail -c 1 "$dir/$text" | od -An -tx1)" = " 0a" ] || fail "$text ends inside a line"
+  done
+  tr -d '\r' <"$dir/LICENSE.txt" | cmp - "$(unpacked)"/source/*/LICENSE ||
+    fail "LICENSE.txt is not the licence of the sources"
+  # Without its byte order mark, Notepad before Windows 10 shows the umlauts as two characters.
+  [ "$(head -c 3 "$dir/LIESMICH.txt" | od -An -tx1)" = " ef bb bf" ] ||
+    fail "LIESMICH.txt does not start with UTF-8's byte order mark"
+  iconv -f UTF-8 -t UTF-8 "$dir/LIESMICH.txt" >/dev/null || fail "LIESMICH.txt is not UTF-8"
 }
 
 check_lintian() {
+  # The source package as a distribution makes it from the tarball.
+  local sources
+  sources=$(echo "$(unpacked)"/source/*)
+  (cd "$work" && rm -f ./*.dsc ./*.tar.xz && dpkg-source -b "$sources" >/dev/null)
   # The info tags print for the record; errors and warnings fail.
-  lintian --info --display-info --fail-on error,warning "$(the_package)"
+  lintian --info --display-info --fail-on error,warning "$work"/*.dsc "$(the_package)" \
+    "$(the_debug_package)"
 }
 
 check_desktop() {
-  desktop-file-validate "$(unpacked)/usr/share/applications/tessel.desktop"
+  desktop-file-validate "$(unpacked)/deb/usr/share/applications/tessel.desktop"
 }
 
 check_metainfo() {
   local root
-  root=$(unpacked)
+  root=$(unpacked)/deb
   appstreamcli validate --no-net --explain "$root"/usr/share/metainfo/*.metainfo.xml
   # The tree check reads the metadata with the desktop entry it names as its launchable.
   appstreamcli validate-tree --no-net --explain "$root"
@@ -67,7 +134,7 @@ check_metainfo() {
 
 check_hardening() {
   # Control-flow protection cannot be had on Debian 12: see cmake/TesselHardening.cmake.
-  hardening-check --nocfprotection "$(unpacked)/usr/games/tessel"
+  hardening-check --nocfprotection "$(unpacked)/deb/usr/games/tessel"
 }
 
 # expect STATUS PATTERN COMMAND...: runs COMMAND without a display; its status must be STATUS
@@ -160,12 +227,71 @@ check_wine() {
 
 start_and_close_under_wine() {
   # Arguments too, which the program ignores.
-  "$here/../wine/run-under-wine.sh" "$work/wineprefix" "$dist/Tessel98.exe" --help &
+  "$here/../wine/run-under-wine.sh" "$work/wineprefix" "$(unpacked)/zip/Tessel98.exe" --help &
   local pid=$!
   # Making the prefix comes first, and takes a minute on a busy machine.
   wait_for_window 150 "Tessel 98   V1.1"
   WINEPREFIX="$work/wineprefix" wineserver -k
   wait "$pid" || true
+}
+
+check_autopkgtest() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "skipped: autopkgtest's null runner installs the package into this system, as root"
+    exit 77
+  fi
+  local installed=no status=0
+  dpkg-query -W -f='${Status}' tessel 2>/dev/null | grep -q "install ok installed" && installed=yes
+  # Another installation may hold dpkg's lock for a while.
+  echo 'DPkg::Lock::Timeout "900";' >"$work/apt.conf"
+  rm -rf "$work/output"
+  APT_CONFIG="$work/apt.conf" autopkgtest --output-dir "$work/output" "$(the_package)" \
+    "$(echo "$(unpacked)"/source/*)" -- null || status=$?
+  if [ "$installed" = no ]; then
+    apt-get -o DPkg::Lock::Timeout=900 purge -y -qq tessel >/dev/null
+  fi
+  [ "$status" -eq 0 ] || fail "autopkgtest ended with status $status"
+}
+
+# without_test_dependencies COMMAND...: runs COMMAND in a mount namespace of its own, where empty
+# folders lie over GoogleTest's sources and headers and the X11 headers.
+without_test_dependencies() {
+  local unshare=(unshare --mount --propagation private)
+  [ "$(id -u)" -eq 0 ] || unshare+=(--map-root-user)
+  "${unshare[@]}" sh -c '
+    for folder in /usr/src/googletest /usr/include/gtest /usr/include/gmock /usr/include/X11; do
+      [ ! -d "$folder" ] || mount -t tmpfs none "$folder" || exit 1
+    done
+    exec "$@"' sh "$@"
+}
+
+check_reproducible() {
+  local tarball commit elsewhere=$work/elsewhere
+  tarball=$(the_tarball)
+  commit=$(tarball_commit "$tarball")
+  rm -rf "$elsewhere"
+  mkdir -p "$elsewhere"
+  git clone --quiet --shared --no-checkout "$checkout" "$elsewhere/tessel-checkout"
+  git -C "$elsewhere/tessel-checkout" checkout --quiet --detach "$commit"
+  # Another time zone and umask, and no SOURCE_DATE_EPOCH: the time is the commit's.
+  echo "Making the release of $commit again in $elsewhere (log: $elsewhere/log)"
+  if ! without_test_dependencies env -u SOURCE_DATE_EPOCH TZ=Pacific/Kiritimati sh -c '
+      umask 077
+      cmake -S "$1" -B "$1/build" -G Ninja -DBUILD_TESTING=OFF -DTESSEL_DIST_DIR="$2" &&
+        cmake --build "$1/build" --target dist' \
+      sh "$elsewhere/tessel-checkout" "$elsewhere/dist" >"$elsewhere/log" 2>&1; then
+    tail -n 40 "$elsewhere/log"
+    fail "the second release did not build"
+  fi
+  (cd "$dist" && sha256sum -- *) >"$work/first.sums"
+  (cd "$elsewhere/dist" && sha256sum -- *) >"$work/second.sums"
+  for release in "$dist" "$elsewhere/dist"; do
+    echo "$release:"
+    (cd "$release" && stat -c '%10s %n' -- *)
+  done
+  diff -u "$work/first.sums" "$work/second.sums" ||
+    fail "the two releases of $commit differ in the files above"
+  cat "$work/first.sums"
 }
 
 "check_$check"

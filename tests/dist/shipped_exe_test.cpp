@@ -1,4 +1,4 @@
-// The Tessel98.exe of the release (path in TESSEL98_EXE, normally dist/Tessel98.exe) as a user
+// The Tessel98.exe of the release (path in TESSEL98_EXE, the one of the unpacked zip) as a user
 // downloads it: stripped, within its size budget, its debugging information in a file beside
 // it, and importing nothing that Windows XP lacks. The headers, resources and DLLs are checked
 // by the tests of tessel98_pe_test.cpp, which run on the same file.

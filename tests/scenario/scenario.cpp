@@ -80,8 +80,9 @@ void Scenario::Go(size_t index) {
 std::string Scenario::Unsettled() {
   for (const runtime::FormClass* form_class : app::TesselProject().windows) {
     const WindowHandle window = Handle(form_class->name);
-    if (window && surface_->IsVisible(window) && !surface_->Settled(window)) {
-      return std::string(form_class->name);
+    if (!window || !surface_->IsVisible(window)) continue;
+    if (const std::string missing = surface_->Unsettled(window); !missing.empty()) {
+      return std::string(form_class->name) + ": " + missing;
     }
   }
   return {};
@@ -94,7 +95,7 @@ std::string Scenario::Windows() {
     if (!window) continue;
     out << form_class->name << " " << surface_->WindowFrame(window)
         << (surface_->IsVisible(window) ? "" : " hidden")
-        << (surface_->Settled(window) ? "" : " unsettled")
+        << (surface_->Unsettled(window).empty() ? "" : " unsettled")
         << (surface_->IsActive(window) ? " active" : "") << "; ";
   }
   return out.str();

@@ -63,7 +63,7 @@ class Scenario {
   void Settle(size_t index, int waited_ms);
   void Go(size_t index);
   void Wait(size_t index, int waited_ms);
-  std::string Unsettled();  // the first shown window that has not settled, or empty
+  std::string Unsettled();  // the first shown window that has not settled and why, or empty
   std::string Windows();    // the loaded windows as the surface finds them, for a failure
 
   std::unique_ptr<runtime::Backend> backend_;

@@ -94,9 +94,10 @@ bool QtTestSurface::IsVisible(WindowHandle window) {
   return widget && widget->isVisible();
 }
 
-bool QtTestSurface::Settled(WindowHandle window) {
+std::string QtTestSurface::Unsettled(WindowHandle window) {
   ToolWindow* widget = backend_.Widget(window);
-  return widget && widget->isVisible() && PlacedAsQtHasIt(*widget);
+  if (!widget) return "gone";
+  return widget->isVisible() ? NotYetPlaced(*widget) : "hidden";
 }
 
 bool QtTestSurface::IsEnabled(WindowHandle window) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace tessel::runtime::qt {
 namespace {
@@ -81,19 +82,27 @@ QRect OnTheServer(xcb_connection_t* connection, xcb_window_t window) {
   return {origin->dst_x, origin->dst_y, geometry->width, geometry->height};
 }
 
+std::string Text(const QRect& r) {
+  return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
+         "x" + std::to_string(r.height());
+}
+
 }  // namespace
 
 // Qt keeps the place twice, in the widget and in its window, and maps points to the screen by
 // the window's: both must have heard.
-bool PlacedAsQtHasIt(QWidget& window) {
+std::string NotYetPlaced(QWidget& window) {
   xcb_connection_t* connection = X11Connection();
-  if (!connection) return true;
+  if (!connection) return {};
   const auto id = static_cast<xcb_window_t>(window.winId());
+  if (!Viewable(connection, id)) return "not on the screen";
+  if (!ManagedIfAManagerRuns(connection, id)) return "not taken over by the window manager";
   const QRect placed = OnTheServer(connection, id);
-  return Viewable(connection, id) && ManagedIfAManagerRuns(connection, id) &&
-         placed == window.geometry() && window.windowHandle() &&
-         placed == window.windowHandle()->geometry() &&
-         window.mapToGlobal(QPoint(0, 0)) == placed.topLeft();
+  const QRect in_window = window.windowHandle() ? window.windowHandle()->geometry() : QRect();
+  const QPoint origin = window.mapToGlobal(QPoint(0, 0));
+  if (placed == window.geometry() && placed == in_window && origin == placed.topLeft()) return {};
+  return "the server has it at " + Text(placed) + ", Qt at " + Text(window.geometry()) +
+         ", its window at " + Text(in_window);
 }
 
 bool HasServerFocus(QWidget& window) {

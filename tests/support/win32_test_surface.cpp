@@ -190,7 +190,9 @@ bool Win32TestSurface::IsVisible(WindowHandle window) {
 }
 
 // What a window's place is, the system's own state says at once, for input as for reading.
-bool Win32TestSurface::Settled(WindowHandle window) { return IsVisible(window); }
+std::string Win32TestSurface::Unsettled(WindowHandle window) {
+  return IsVisible(window) ? "" : "hidden";
+}
 
 bool Win32TestSurface::IsEnabled(WindowHandle window) {
   HWND hwnd = backend_.FindHwnd(window);

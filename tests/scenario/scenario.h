@@ -18,7 +18,7 @@ using runtime::WindowHandle;
 
 // Runs the real program on this platform's backend and drives it step by step with real input.
 // Each step runs from the event loop once the previous step's input has been taken and every
-// window the program shows has settled where the window system keeps it (TestSurface::Settled),
+// window the program shows has settled where the window system keeps it (TestSurface::Unsettled),
 // so that a step reads the geometry the window manager has settled and aims its input there; a
 // step that opens a modal window or a message box lets the next step run inside it, as a user
 // would.

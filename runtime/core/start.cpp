@@ -20,7 +20,8 @@ void AnswerCommandLineOrGoOn(const CommandLineTexts& texts, int argc, char** arg
 }  // namespace
 
 void Start(const Project& project, const CommandLineTexts& texts, int argc, char** argv) {
-  SetStartedAs(texts.command);
+  // A program that takes no options is known by its project's name, as its reports are.
+  SetStartedAs(PlatformReadsCommandLine() ? texts.command : project.name);
   if (PlatformReadsCommandLine()) AnswerCommandLineOrGoOn(texts, argc, argv);
   int exit_status = 0;
   {

@@ -7,6 +7,7 @@
 
 #include "runtime/core/start.h"
 #include "runtime/qt/qt_backend.h"
+#include "runtime/qt/session_bus.h"
 
 namespace tessel::runtime {
 namespace {
@@ -96,6 +97,7 @@ std::unique_ptr<Backend> CreatePlatformBackend() {
   if (QApplication::instance()) return std::make_unique<qt::QtBackend>();
   ChoosePlatform();
   RequireDisplay();
+  qt::UseOnlyARunningSessionBus();
   const QtMessageHandler previous = qInstallMessageHandler(HoldWhileComingUp);
   auto backend = std::make_unique<qt::QtBackend>();
   qInstallMessageHandler(previous);

@@ -125,15 +125,18 @@ void ToolWindow::mousePressEvent(QMouseEvent* event) {
 // Otherwise the window follows the pointer itself, keeping the point of the title bar that was
 // pressed.
 void ToolWindow::StartMove(const QMouseEvent& press) {
-  if (press.spontaneous() && StartSystemMove(this)) {
-    move_ = Move::kByWindowManager;
-    return;
-  }
-  move_ = Move::kByItself;
   grip_ = press.position().toPoint();
+  move_ = press.spontaneous() && StartSystemMove(this) ? Move::kByWindowManager : Move::kByItself;
 }
 
+// The pointer moving here with the button down after the move was handed over: the window
+// manager has not taken it (on a busy machine it may still be on its way, or fail to take the
+// pointer), so the window calls it off and follows by itself.
 void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (move_ == Move::kByWindowManager && event->buttons().testFlag(Qt::LeftButton)) {
+    CancelSystemMove(this);
+    move_ = Move::kByItself;
+  }
   if (move_ == Move::kByItself) move(event->globalPosition().toPoint() - grip_);
 }
 

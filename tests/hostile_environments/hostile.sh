@@ -11,17 +11,26 @@
 #   sigterm, sigint  the signal while the start window is open
 #   sigterm_about, sigint_about   the signal while "About ..." is open (modal)
 #   fifty            50 programs started at once on one server, then SIGTERM to each
+#   nothing_left     no D-Bus session bus; Alt+F4 on the start window ends the program, and then
+#                    no process that it started is left ("nothing left", or "left: COMMAND")
+#   nothing_left_with_bus   the same in a D-Bus session of the case's own
+#   nothing_left_wine       the same for PROGRAM, a Windows program, under Wine in the prefix
+#                    WINEPREFIX (the third argument): ended, and then its Wine session ended, no
+#                    process of it is left
 #
 # Each case runs on an X server of its own; nothing of the user's display or home is touched.
 set -u
 case_name=$1
 program=$2
+wine_prefix=${3:-}
+here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d)
 server=""
+bus=""
 pids=()
 finish() {
-  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}" $bus; do kill -KILL "$pid" 2>/dev/null; done
   [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
   chmod -R u+w "$work" 2>/dev/null
   rm -rf "$work"
@@ -29,7 +38,7 @@ finish() {
 trap finish EXIT
 
 # The environment every case starts from: no session of the caller's leaks in.
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 
@@ -66,12 +75,15 @@ at_least_windows() { [ "$(windows_titled "$1")" -ge "$2" ]; }
 
 start_title='"Tessel 98   V1.1'
 
+# The command that starts the program: itself, or a Windows program under Wine.
+program_command=("$program")
+
 # start_program [ENV...]: the program in the background, its output in a file of its own. A
 # shell starts background commands with SIGINT ignored, and a program keeps what it inherits;
 # a user's program started from a terminal or a desktop has the default, so it gets that here.
 start_program() {
   local n=${#pids[@]}
-  env --default-signal=INT "$@" "$program" >"$work/out.$n" 2>"$work/err.$n" &
+  env --default-signal=INT "$@" "${program_command[@]}" >"$work/out.$n" 2>"$work/err.$n" &
   pids+=($!)
 }
 
@@ -107,16 +119,48 @@ wait_for_start_window() {
   }
 }
 
-# "Info ..." on the start window: its client area begins 3 pixels in and 19 down, the button
-# at 332,4 and 64 by 21 within it. Clicked through the X server, as a user would.
-open_about() {
+# pointer_on_start_window DX DY: the pointer to that point of the start window, through the X
+# server, as a user would move it.
+pointer_on_start_window() {
   local geometry x y
   geometry=$(xwininfo -root -tree | grep -- "$start_title" | grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | head -n 1)
   x=${geometry#*+}
   y=${x#*+}
   x=${x%%+*}
-  xdotool mousemove $((x + 3 + 332 + 32)) $((y + 19 + 4 + 10)) click 1
+  xdotool mousemove $((x + $1)) $((y + $2))
+}
+
+# "Info ..." on the start window: its client area begins 3 pixels in and 19 down, the button
+# at 332,4 and 64 by 21 within it. Clicked through the X server, as a user would.
+open_about() {
+  pointer_on_start_window $((3 + 332 + 32)) $((19 + 4 + 10))
+  xdotool click 1
   until_true 100 at_least_windows '"About \.\.\."' 1 || fail "no About window after the click"
+}
+
+# Every process the program starts inherits its environment, and with it this mark, even one
+# that leaves the program's process group and session, as a D-Bus daemon does.
+mark=TESSEL_HOSTILE_MARK=$work
+
+marked_processes() {
+  local environ
+  for environ in /proc/[0-9]*/environ; do
+    if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "$mark"; then
+      echo "left: $({ tr '\0' ' ' <"${environ%/environ}/cmdline"; } 2>/dev/null)"
+    fi
+  done
+}
+none_marked() { [ -z "$(marked_processes)" ]; }
+
+# Alt+F4 on the start window ends the program; then, after COMMAND, what of it is still
+# running. Without a window manager the keys go to the window under the pointer.
+close_and_look_for_leftovers() {
+  wait_for_start_window
+  pointer_on_start_window 20 8
+  xdotool key alt+F4
+  if ends_within 100 "${pids[0]}"; then report_program 0; else echo "still running after 10 s"; fi
+  "$@"
+  if until_true 20 none_marked; then echo "nothing left"; else marked_processes | sed 's/ *$//'; fi
 }
 
 case $case_name in
@@ -172,6 +216,31 @@ case $case_name in
       if ends_within 50 "${pids[$n]}"; then report_program "$n"; else echo "still running after 5 s"; fi
     done >"$work/outcomes"
     sort "$work/outcomes" | uniq -c | sed 's/^ *//'
+    ;;
+  nothing_left)
+    start_server
+    start_program "$mark"
+    close_and_look_for_leftovers true
+    ;;
+  nothing_left_with_bus)
+    start_server
+    dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid"
+    bus=$(cat "$work/bus.pid")
+    DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    start_program "$mark"
+    close_and_look_for_leftovers true
+    ;;
+  nothing_left_wine)
+    [ -n "$wine_prefix" ] || fail "no Wine prefix given"
+    export WINEPREFIX=$wine_prefix
+    # A session of the prefix that runs already was started without the mark: it goes first.
+    wineserver -k 2>/dev/null
+    wineserver -w
+    start_server
+    program_command=("$here/../wine/run-under-wine.sh" "$wine_prefix" "$program")
+    start_program "$mark"
+    close_and_look_for_leftovers eval "wineserver -k 2>/dev/null; wineserver -w"
     ;;
   *)
     fail "unknown case $case_name"

@@ -79,17 +79,21 @@ TEST(AboutWindow, NothingElseTakesInputWhileItIsOpen) {
   EXPECT_EQ(face_during, face_before);
 }
 
+// Shot while active both times: the title bar shows whether the window is.
 TEST(AboutWindow, ReopensWithTheSamePixelsAtTheSamePlace) {
   Scenario s;
   runtime::Screenshot first, second;
   PixelRect first_frame, second_frame;
+  const auto active = [&] { return s.surface().IsActive(s.Handle("InfoFR")); };
   s.Then([&] { s.Click("WStart", "InfoSelect"); })
+      .ThenWaitFor(active)
       .Then([&] {
         first = s.surface().Grab(s.Handle("InfoFR"));
         first_frame = s.Frame("InfoFR");
         s.Click("InfoFR", "OK");
       })
       .Then([&] { s.Click("WStart", "InfoSelect"); })
+      .ThenWaitFor(active)
       .Then([&] {
         second = s.surface().Grab(s.Handle("InfoFR"));
         second_frame = s.Frame("InfoFR");

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "program/project.h"
 #include "runtime/core/start.h"
+#include "tests/scenario/print.h"
 
 namespace tessel::testing {
 
@@ -36,12 +39,36 @@ int Scenario::Run() {
   return abandoned_ ? -1 : status;
 }
 
+namespace {
+
+constexpr int kPollMs = 20;
+// A window manager takes a newly mapped window over in a few milliseconds; on a machine busy
+// with other work, in a few seconds.
+constexpr int kSettleTimeoutMs = 15000;
+
+}  // namespace
+
 void Scenario::RunStep(size_t index) {
   if (index >= steps_.size()) {
     abandoned_ = true;
     faults_->Quit(-1);
     return;
   }
+  Settle(index, 0);
+}
+
+void Scenario::Settle(size_t index, int waited_ms) {
+  const std::string unsettled = Unsettled();
+  if (!unsettled.empty() && waited_ms < kSettleTimeoutMs) {
+    surface().After(kPollMs, [this, index, waited_ms] { Settle(index, waited_ms + kPollMs); });
+    return;
+  }
+  EXPECT_EQ(unsettled, "") << "before step " << index << ": not settled after " << waited_ms
+                           << " ms; " << Windows();
+  Go(index);
+}
+
+void Scenario::Go(size_t index) {
   if (steps_[index].ready) {
     Wait(index, 0);
     return;
@@ -50,15 +77,38 @@ void Scenario::RunStep(size_t index) {
   steps_[index].action();
 }
 
+std::string Scenario::Unsettled() {
+  for (const runtime::FormClass* form_class : app::TesselProject().windows) {
+    const WindowHandle window = Handle(form_class->name);
+    if (!window || !surface_->IsVisible(window)) continue;
+    if (const std::string missing = surface_->Unsettled(window); !missing.empty()) {
+      return std::string(form_class->name) + ": " + missing;
+    }
+  }
+  return {};
+}
+
+std::string Scenario::Windows() {
+  std::ostringstream out;
+  for (const runtime::FormClass* form_class : app::TesselProject().windows) {
+    const WindowHandle window = Handle(form_class->name);
+    if (!window) continue;
+    out << form_class->name << " " << surface_->WindowFrame(window)
+        << (surface_->IsVisible(window) ? "" : " hidden")
+        << (surface_->Unsettled(window).empty() ? "" : " unsettled")
+        << (surface_->IsActive(window) ? " active" : "") << "; ";
+  }
+  return out.str();
+}
+
 void Scenario::Wait(size_t index, int waited_ms) {
-  constexpr int kPollMs = 20;
   const Step& step = steps_[index];
   const bool ready = step.ready();
   if (!ready && waited_ms < step.timeout_ms) {
     surface().After(kPollMs, [this, index, waited_ms] { Wait(index, waited_ms + kPollMs); });
     return;
   }
-  EXPECT_TRUE(ready) << "step " << index << " waited " << waited_ms << " ms in vain";
+  EXPECT_TRUE(ready) << "step " << index << " waited " << waited_ms << " ms in vain; " << Windows();
   surface_->Post([this, index] { RunStep(index + 1); });
 }
 

@@ -17,8 +17,11 @@ using runtime::PixelRect;
 using runtime::WindowHandle;
 
 // Runs the real program on this platform's backend and drives it step by step with real input.
-// Each step runs from the event loop once the previous step's input has been taken; a step that
-// opens a modal window or a message box lets the next step run inside it, as a user would.
+// Each step runs from the event loop once the previous step's input has been taken and every
+// window the program shows has settled where the window system keeps it (TestSurface::Unsettled),
+// so that a step reads the geometry the window manager has settled and aims its input there; a
+// step that opens a modal window or a message box lets the next step run inside it, as a user
+// would.
 class Scenario {
  public:
   Scenario();
@@ -57,7 +60,11 @@ class Scenario {
     int timeout_ms = 0;
   };
   void RunStep(size_t index);
+  void Settle(size_t index, int waited_ms);
+  void Go(size_t index);
   void Wait(size_t index, int waited_ms);
+  std::string Unsettled();  // the first shown window that has not settled and why, or empty
+  std::string Windows();    // the loaded windows as the surface finds them, for a failure
 
   std::unique_ptr<runtime::Backend> backend_;
   std::unique_ptr<runtime::TestSurface> surface_;

@@ -9,7 +9,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,18 +99,11 @@ TEST_P(CloseRequest, OnTheInformationWindowEndsTheModalPhase) {
 INSTANTIATE_TEST_SUITE_P(Ways, CloseRequest,
                          ::testing::Values(CloseWay::kWindowManager, CloseWay::kAltF4), WayName);
 
-// Holds once the window has been active for a fifth of a second: a window manager may hand the
-// activation on to a window it has only just mapped.
-std::function<bool()> SteadilyActive(Scenario& s, const char* window) {
-  auto since = std::make_shared<std::optional<std::chrono::steady_clock::time_point>>();
-  return [&s, window, since] {
-    if (!s.surface().IsActive(s.Handle(window))) {
-      since->reset();
-      return false;
-    }
-    if (!*since) *since = std::chrono::steady_clock::now();
-    return std::chrono::steady_clock::now() - **since > std::chrono::milliseconds(200);
-  };
+// Holds once the window is active for the program and the window system alike. The steps wait
+// until every shown window has settled, so the window manager has taken each over and given the
+// activation to the one it mapped last before this asks.
+std::function<bool()> Active(Scenario& s, const char* window) {
+  return [&s, window] { return s.surface().IsActive(s.Handle(window)); };
 }
 
 // While the information window is open, the others refuse a close request as they refuse a click.
@@ -142,7 +134,7 @@ TEST(ModalPhase, KeepsTheKeyboardWhateverElseIsClicked) {
      s.Click("WStart", "W20Select");
    })
       .Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor(SteadilyActive(s, "InfoFR"))
+      .ThenWaitFor(Active(s, "InfoFR"))
       .Then([&] {
         for (const char* window : {"WStart", "W6Form", "W20Form"}) {
           s.surface().DragTitleBar(s.Handle(window), 5, 5);
@@ -211,18 +203,18 @@ TEST(ModalPhase, BlockedWindowsKeepTheirLook) {
      s.Click("WStart", "W20Select");
      s.Click("WStart", "w6Select");
    })
-      .ThenWaitFor(SteadilyActive(s, "W6Form"))
+      .ThenWaitFor(Active(s, "W6Form"))
       .Then([&] {
         shoot(before, "WStart");
         shoot(before, "W20Form");
         s.Click("WStart", "W20Select");  // in front again, and active
       })
-      .ThenWaitFor(SteadilyActive(s, "W20Form"))
+      .ThenWaitFor(Active(s, "W20Form"))
       .Then([&] {
         shoot(before, "W6Form");
         s.Click("WStart", "InfoSelect");
       })
-      .ThenWaitFor(SteadilyActive(s, "InfoFR"))
+      .ThenWaitFor(Active(s, "InfoFR"))
       .Then([&] {
         for (const char* window : {"WStart", "W6Form", "W20Form"}) shoot(during, window);
         s.Click("InfoFR", "OK");
@@ -235,42 +227,44 @@ TEST(ModalPhase, BlockedWindowsKeepTheirLook) {
 
 std::chrono::steady_clock::time_point Now() { return std::chrono::steady_clock::now(); }
 
-bool Passed(std::chrono::steady_clock::time_point since, int milliseconds) {
-  return Now() - since > std::chrono::milliseconds(milliseconds);
-}
-
 // The roll button's hint shows over the six-sided die window while the other one is active; a
-// window that waits behind the modal window shows none of its own.
+// window that waits behind the modal window shows none of its own. A hint that must not come is
+// the one thing awaited for a time: as long as hints take to come (Qt's 0.7 s, Windows' 0.5 s)
+// and more, watched all along. A busy machine can only make that miss a fault, never invent one.
 TEST(Hints, ShowOverInactiveWindowsButNotOverBlockedOnes) {
+  constexpr char kBlockedHint[] = "  Ahem,  ist zum BEENDEN gedacht, steht doch da ... ";
   Scenario s;
   bool w6_inactive = false;
-  std::string over_blocked = "not looked at";
+  bool blocked_hint_shown = false, watched = false;
   auto hover_started = Now();
   s.Then([&] {
      s.Click("WStart", "w6Select");
      s.Click("WStart", "W20Select");
    })
-      .ThenWaitFor(SteadilyActive(s, "W20Form"))
+      .ThenWaitFor(Active(s, "W20Form"))
       .Then([&] {
         w6_inactive = !s.surface().IsActive(s.Handle("W6Form"));
         s.surface().Hover(s.Handle("W6Form"), s.Id("W6Form", "Click"));
       })
       .ThenWaitFor([&] { return s.surface().ShownToolTip() == "... nun mach' schon  "; })
       .Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor(SteadilyActive(s, "InfoFR"))
+      .ThenWaitFor(Active(s, "InfoFR"))
       .Then([&] {
         s.surface().Hover(s.Handle("W20Form"), s.Id("W20Form", "End"));
         hover_started = Now();
       })
-      .ThenWaitFor([&] { return Passed(hover_started, 2000); })
+      .ThenWaitFor([&] {
+        blocked_hint_shown = blocked_hint_shown || s.surface().ShownToolTip() == kBlockedHint;
+        return Now() - hover_started > std::chrono::seconds(2);
+      })
       .Then([&] {
-        over_blocked = s.surface().ShownToolTip();
+        watched = true;
         s.Click("InfoFR", "OK");
       });
   s.Run();
   EXPECT_TRUE(w6_inactive);
-  EXPECT_NE(over_blocked, "  Ahem,  ist zum BEENDEN gedacht, steht doch da ... ");
-  EXPECT_NE(over_blocked, "not looked at");
+  EXPECT_TRUE(watched);
+  EXPECT_FALSE(blocked_hint_shown);
 }
 
 }  // namespace

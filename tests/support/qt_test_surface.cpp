@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "runtime/qt/qt_style.h"
+#include "tests/support/qt_x11_window.h"
 
 namespace tessel::runtime::qt {
 namespace {
@@ -93,6 +94,12 @@ bool QtTestSurface::IsVisible(WindowHandle window) {
   return widget && widget->isVisible();
 }
 
+std::string QtTestSurface::Unsettled(WindowHandle window) {
+  ToolWindow* widget = backend_.Widget(window);
+  if (!widget) return "gone";
+  return widget->isVisible() ? NotYetPlaced(*widget) : "hidden";
+}
+
 bool QtTestSurface::IsEnabled(WindowHandle window) {
   ToolWindow* widget = backend_.Widget(window);
   return widget && !backend_.InputBlocked(window);
@@ -100,7 +107,7 @@ bool QtTestSurface::IsEnabled(WindowHandle window) {
 
 bool QtTestSurface::IsActive(WindowHandle window) {
   ToolWindow* widget = backend_.Widget(window);
-  return widget && widget->isActiveWindow();
+  return widget && widget->isActiveWindow() && HasServerFocus(*widget);
 }
 
 std::string QtTestSurface::WindowCaption(WindowHandle window) {

@@ -20,6 +20,7 @@ class QtTestSurface : public TestSurface {
   PixelRect ClientArea(WindowHandle window) override;
   PixelRect ControlRect(WindowHandle window, int control_id) override;
   bool IsVisible(WindowHandle window) override;
+  std::string Unsettled(WindowHandle window) override;
   bool IsEnabled(WindowHandle window) override;
   bool IsActive(WindowHandle window) override;
   std::string WindowCaption(WindowHandle window) override;

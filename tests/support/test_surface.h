@@ -39,7 +39,13 @@ class TestSurface {
   // Relative to the parent's client area.
   virtual PixelRect ControlRect(WindowHandle window, int control_id) = 0;
   virtual bool IsVisible(WindowHandle window) = 0;
+  // Empty once the window is shown where the window system keeps it: on the screen, placed by
+  // the window manager where one runs, and reported at that place by the toolkit. Until then a
+  // shown window's geometry and the input aimed at it may still be a moment's, and this says
+  // what is missing.
+  virtual std::string Unsettled(WindowHandle window) = 0;
   virtual bool IsEnabled(WindowHandle window) = 0;
+  // Active for the toolkit, and with the keyboard focus for the window system.
   virtual bool IsActive(WindowHandle window) = 0;
   virtual std::string WindowCaption(WindowHandle window) = 0;
   virtual std::string ControlCaption(WindowHandle window, int control_id) = 0;

@@ -189,6 +189,11 @@ bool Win32TestSurface::IsVisible(WindowHandle window) {
   return hwnd && IsWindowVisible(hwnd);
 }
 
+// What a window's place is, the system's own state says at once, for input as for reading.
+std::string Win32TestSurface::Unsettled(WindowHandle window) {
+  return IsVisible(window) ? "" : "hidden";
+}
+
 bool Win32TestSurface::IsEnabled(WindowHandle window) {
   HWND hwnd = backend_.FindHwnd(window);
   return hwnd && IsWindowEnabled(hwnd);

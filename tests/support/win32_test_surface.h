@@ -27,6 +27,7 @@ class Win32TestSurface : public TestSurface {
   PixelRect ClientArea(WindowHandle window) override;
   PixelRect ControlRect(WindowHandle window, int control_id) override;
   bool IsVisible(WindowHandle window) override;
+  std::string Unsettled(WindowHandle window) override;
   bool IsEnabled(WindowHandle window) override;
   bool IsActive(WindowHandle window) override;
   std::string WindowCaption(WindowHandle window) override;

@@ -109,15 +109,16 @@ bool XDisplay::PointerGrabbed() {
 }
 
 bool XDisplay::PointerTakenFrom(XWindowId window) {
-  XSelectInput(display_, window, LeaveWindowMask);
+  XSelectInput(display_, window, LeaveWindowMask | EnterWindowMask);
   XSync(display_, False);
-  bool left = false;
+  bool& away = pointer_away_[window];
   while (XPending(display_)) {
     XEvent event;
     XNextEvent(display_, &event);
-    left = left || (event.type == LeaveNotify && event.xcrossing.window == window);
+    const bool crossing = event.type == LeaveNotify || event.type == EnterNotify;
+    if (crossing && event.xcrossing.window == window) away = event.type == LeaveNotify;
   }
-  return left;
+  return away;
 }
 
 void XDisplay::SendDeleteWindow(XWindowId window) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -46,9 +47,11 @@ class XDisplay {
   // a window. Asked by a short grab of our own, which would make another client's grab fail
   // meanwhile: ask only once a grab is due to be over.
   bool PointerGrabbed();
-  // Whether the pointer has left the window since the last call; the first call starts
-  // listening. With the pointer held still over the window, this is a window manager taking it
-  // for a move: by a grab (openbox, mutter) or by a window of its own over the screen (kwin).
+  // Whether the pointer is away from the window now: it has left and not come back, by the
+  // crossing events since the first call, which starts listening. With the pointer held still
+  // over the window, this is a window manager holding it for a move: by a grab (openbox,
+  // mutter) or by a window of its own over the screen (kwin). A grab that a window manager only
+  // takes to look at a click, and lets go again, brings it back.
   bool PointerTakenFrom(XWindowId window);
   // What a window manager sends a window it wants to close.
   void SendDeleteWindow(XWindowId window);
@@ -78,6 +81,7 @@ class XDisplay {
 
  private:
   ::_XDisplay* display_;
+  std::map<XWindowId, bool> pointer_away_;  // by the last crossing event seen
 };
 
 }  // namespace tessel::testing

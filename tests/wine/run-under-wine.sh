@@ -10,6 +10,12 @@ export WINEARCH=win32
 export WINEDEBUG=-all
 # No Mono or Gecko download prompts: nothing of ours uses .NET or HTML.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Where no D-Bus session bus runs, Wine's services would start one through the X server, which
+# outlives them and the program: they are given the standard place as its address, as tessel
+# gives itself, and go without.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=${XDG_RUNTIME_DIR:-/run/user/$(id -u)}/bus"
+fi
 
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$(dirname "$prefix")"

@@ -27,6 +27,7 @@ void ChoosePlatform() {
 }
 
 bool OnWayland() { return Env("QT_QPA_PLATFORM").starts_with("wayland"); }
+bool OnX11() { return Env("QT_QPA_PLATFORM").starts_with("xcb"); }
 
 // Which display Qt is about to try, in the user's words.
 std::string DisplayName() {
@@ -37,9 +38,10 @@ std::string DisplayName() {
   return "DISPLAY „" + Env("DISPLAY") + "“";
 }
 
-// X11 cannot start without DISPLAY; say so before Qt aborts over it.
+// X11 cannot start without DISPLAY; say so before Qt aborts over it. Other platforms (Wayland,
+// offscreen) need none.
 void RequireDisplay() {
-  if (OnWayland() || !Env("DISPLAY").empty()) return;
+  if (!OnX11() || !Env("DISPLAY").empty()) return;
   FailStart(
       "keine Anzeige: DISPLAY ist nicht gesetzt (auf einem Desktop starten, oder mit xvfb-run)");
 }

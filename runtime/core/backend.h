@@ -33,7 +33,6 @@ class Backend {
                               WindowHandle* window) = 0;
   // Places the outer top-left corner; the size stays.
   virtual Status MoveWindow(WindowHandle window, int left, int top) = 0;
-  virtual Status CentreWindow(WindowHandle window) = 0;  // on the screen, not on an owner
   // Visible and in front; the first tab stop takes the focus when it first shows.
   virtual Status ShowWindow(WindowHandle window) = 0;
   // Shows the window as ShowWindow does, owned by `owner` (it stays in front of it) and modal
@@ -47,8 +46,10 @@ class Backend {
   virtual Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                             const PixelRect& rect) = 0;
   // The size of one line of text as this window system draws it in that font, for the runtime
-  // to fit labels with; it needs no window.
-  virtual TextSize MeasureText(const FontRecord& font, std::string_view text) = 0;
+  // to fit labels and wrap captions with; it needs no window.
+  virtual TextSize MeasureText(const ResolvedFont& font, std::string_view text) = 0;
+  // The primary screen, on which the runtime centres a window.
+  virtual PixelRect Screen() = 0;
 
   // The main loop runs until Quit.
   virtual int RunEventLoop() = 0;

@@ -28,8 +28,10 @@ struct CommandLineAnswer {
 CommandLineAnswer AnswerCommandLine(const std::vector<std::string_view>& arguments,
                                     const CommandLineTexts& texts);
 
-// The name the program was started by, for the line of FailStart; Start sets it.
+// The name the program was started by, for the line of FailStart and the window system; Start
+// sets it. Empty where Start did not run (tests, tools).
 void SetStartedAs(std::string_view command);
+std::string_view StartedAs();
 
 // Ends a start that cannot go on (no display) with one line on standard error and status 1.
 // For the backend, which finds out while it comes up.

@@ -89,7 +89,7 @@ Result Form::Load() {
   try {
     built = BuildWindow(
         form_class_.description,
-        [&backend = application_.backend()](const FontRecord& font, std::string_view text) {
+        [&backend = application_.backend()](const ResolvedFont& font, std::string_view text) {
           return backend.MeasureText(font, text);
         });
   } catch (const descriptions::DescriptionError& error) {
@@ -113,7 +113,10 @@ Result Form::Load() {
     }
   }
   if (built.start_up_position == StartUpPosition::kCentreScreen) {
-    if (const Status status = backend.CentreWindow(handle_); Failed(status)) return status;
+    const PixelRect place = CentredOn(backend.Screen(), OuterSize(built.spec));
+    if (const Status status = backend.MoveWindow(handle_, place.x, place.y); Failed(status)) {
+      return status;
+    }
   }
   for (const Binding& binding : form_class_.procedures) {
     if (binding.control == "Form" && binding.event == "Load") {

@@ -34,7 +34,7 @@ class Label {
   Form& form_;
   int id_;
   std::string name_;
-  FontRecord font_;
+  ResolvedFont font_;
   PixelRect rect_;  // where a label that is not auto-size stays
   std::optional<LabelFitting> fitting_;
 };

@@ -66,7 +66,7 @@ struct Measured {
 TEST(WindowBuilder, FitsAutoSizeLabelsToTheTextAsTheBackendMeasuresIt) {
   std::vector<Measured> measured;
   const BuiltWindow built =
-      BuildWindow(SampleWindow(), [&](const FontRecord& font, std::string_view text) {
+      BuildWindow(SampleWindow(), [&](const ResolvedFont& font, std::string_view text) {
         measured.push_back({font.face, std::string(text)});
         return TextSize{text == "Links" ? 31 : 158, font.face == "Arial" ? 14 : 13};
       });
@@ -113,7 +113,7 @@ TEST(WindowBuilder, ShowsImagesAtTheSizeTheirHeaderGives) {
             {Image(1, BitmapFile(44, 7)), Image(2, IconFile(1, 32)), Image(3, BitmapFile(0, 7))}};
   const BuiltWindow built =
       BuildWindow(descriptions::WriteDescription(d),
-                  [](const FontRecord&, std::string_view) { return TextSize{}; });
+                  [](const ResolvedFont&, std::string_view) { return TextSize{}; });
   const std::vector<ControlSpec>& images = built.spec.controls;
   ASSERT_EQ(images.size(), 3u);
   EXPECT_EQ(images[0].rect, (PixelRect{4, -8, 44, 7}));

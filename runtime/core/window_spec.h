@@ -13,7 +13,6 @@
 namespace tessel::runtime {
 
 using descriptions::Colour;
-using descriptions::FontRecord;
 using descriptions::IsSystemColour;
 using descriptions::SystemColour;
 using descriptions::SystemColourIndex;
@@ -25,6 +24,19 @@ inline constexpr std::uint32_t kColourButtonText =
     descriptions::ColourOf(SystemColour::kButtonText).value;
 
 enum class ControlKind { kCommandButton, kLabel, kImage, kPictureBox };
+
+// A font as a window system is asked for it: by face name, at a size in pixels.
+struct ResolvedFont {
+  std::string face;    // UTF-8
+  int pixel_size = 0;  // the characters' height, without the line's leading
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strike_out = false;
+  // The character set the description names; Win32 asks for it, Qt picks glyphs by the text.
+  std::uint8_t charset = 0;
+  bool operator==(const ResolvedFont&) const = default;
+};
 enum class Alignment { kLeft, kRight, kCentre };
 
 // One control as a backend builds it: stored settings already resolved into what shows, and its
@@ -36,7 +48,7 @@ struct ControlSpec {
   ControlKind kind = ControlKind::kLabel;
   PixelRect rect;       // in the parent's client area
   std::string caption;  // UTF-8
-  FontRecord font;      // the window's default where the control sets none
+  ResolvedFont font;    // the window's default where the control sets none
   Colour back_colour{kColourButtonFace};
   Colour fore_colour{kColourButtonText};
   bool transparent = false;  // label leaves its background unpainted
@@ -46,6 +58,7 @@ struct ControlSpec {
   bool tab_stop = false;        // takes the focus by Tab
   int tab_index = 0;            // as stored; the window's tab_order is what applies
   bool default_button = false;  // Enter presses it wherever the focus is
+  bool wraps = false;           // a button's caption breaks into centred lines
   std::string tool_tip;         // UTF-8, blanks kept
   std::optional<PictureSpec> picture;  // an image's; rect has its natural size
 };
@@ -55,12 +68,34 @@ struct WindowSpec {
   std::string caption;  // UTF-8
   PixelRect client;     // x/y: the frame's width at the sides and above; width/height: the client
   Colour back_colour{kColourButtonFace};
-  FontRecord font;
+  ResolvedFont font;
+  ResolvedFont title_font;            // for a backend that draws the title bar itself
+  std::string close_box_name;         // what the close box is called to a screen reader
   std::optional<PictureSpec> icon;    // for the window system's lists; a tool window shows none
   std::vector<ControlSpec> controls;  // description order: a parent comes before its children
   std::vector<int> tab_order;         // the tab stops' ids in the order Tab walks them
   std::vector<int> front_to_back;     // every control's id; siblings lie in this order
-  std::vector<int> reading_order;     // every control's id, as the window is read out
+  std::vector<int> reading_order;     // the ids read out to someone who cannot see the window
 };
+
+// The fixed frame around the client area: as wide as the stored ClientLeft at the sides and
+// below, as high as the stored ClientTop above.
+struct FrameMargins {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+inline FrameMargins Frame(const WindowSpec& spec) {
+  return {spec.client.x, spec.client.y, spec.client.x, spec.client.x};
+}
+
+// The window's outer size, frame included; its place is that of the outer top-left corner.
+inline PixelRect OuterSize(const WindowSpec& spec) {
+  const FrameMargins frame = Frame(spec);
+  return {0, 0, frame.left + spec.client.width + frame.right,
+          frame.top + spec.client.height + frame.bottom};
+}
 
 }  // namespace tessel::runtime

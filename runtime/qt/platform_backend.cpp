@@ -95,11 +95,11 @@ void PassOnHeldMessages() {
 }  // namespace
 
 std::unique_ptr<Backend> CreatePlatformBackend() {
-  if (QApplication::instance()) return std::make_unique<qt::QtBackend>();
+  if (QApplication::instance()) return std::make_unique<qt::QtBackend>(StartedAs());
   ChoosePlatform();
   RequireDisplay();
   const QtMessageHandler previous = qInstallMessageHandler(HoldWhileComingUp);
-  auto backend = std::make_unique<qt::QtBackend>();
+  auto backend = std::make_unique<qt::QtBackend>(StartedAs());
   qInstallMessageHandler(previous);
   PassOnHeldMessages();
   // A process that brings the toolkit up again (the tests do) finds the watch already there.

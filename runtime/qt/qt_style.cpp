@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPalette>
 
-#include "runtime/core/units.h"
+#include "runtime/core/fonts.h"
 
 namespace tessel::runtime::qt {
 
@@ -12,16 +12,16 @@ void InstallFontSubstitutes() {
   QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
   QFont::insertSubstitution("Arial", "Liberation Sans");
   // A line of 13 pixels at 8.25 pt, which the stored label heights count on.
-  QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
+  QFont::insertSubstitution(ToQString(kDefaultFace), "DejaVu Sans");
 }
 
-QFont ToQFont(const FontRecord& record) {
-  QFont font(QString::fromLatin1(record.face.data(), static_cast<qsizetype>(record.face.size())));
-  font.setPixelSize(FontSizeToPixels(record.size));
-  font.setWeight(record.weight >= 700 ? QFont::Bold : QFont::Normal);
-  font.setItalic(record.attributes & 0x02);
-  font.setUnderline(record.attributes & 0x04);
-  font.setStrikeOut(record.attributes & 0x08);
+QFont ToQFont(const ResolvedFont& resolved) {
+  QFont font(ToQString(resolved.face));
+  font.setPixelSize(resolved.pixel_size);
+  font.setWeight(resolved.bold ? QFont::Bold : QFont::Normal);
+  font.setItalic(resolved.italic);
+  font.setUnderline(resolved.underline);
+  font.setStrikeOut(resolved.strike_out);
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;
 }

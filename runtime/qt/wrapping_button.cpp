@@ -16,7 +16,8 @@ void WrappingButton::paintEvent(QPaintEvent*) {
   if (isDown()) area.translate(1, 1);
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+  painter.drawText(area, Qt::AlignCenter | (wraps_ ? Qt::TextWordWrap : Qt::TextSingleLine),
+                   caption);
 }
 
 }  // namespace tessel::runtime::qt

@@ -4,13 +4,18 @@
 
 namespace tessel::runtime::qt {
 
-// A push button whose caption breaks into centred lines where it is wider than the button.
+// A push button whose caption, where the runtime settled that it wraps, breaks into centred
+// lines.
 class WrappingButton : public QPushButton {
  public:
-  using QPushButton::QPushButton;
+  WrappingButton(const QString& caption, bool wraps, QWidget* parent)
+      : QPushButton(caption, parent), wraps_(wraps) {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool wraps_;
 };
 
 }  // namespace tessel::runtime::qt

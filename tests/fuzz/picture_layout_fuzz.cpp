@@ -1,28 +1,28 @@
-// Any bytes as a picture file, read as each of the three kinds: the layout either carries an
-// error naming an offset inside the file, or parts that lie inside the file and a size the
+// Any bytes as a picture file, read as each of the three kinds: the reader either refuses them
+// naming an offset inside the file, or gives parts that lie inside the file and a size the
 // window system can be handed. The Win32 backend passes these parts to GDI unchecked.
 
 #include <cstdint>
 #include <cstdlib>
 #include <span>
-#include <string>
 
-#include "runtime/win32/picture_layout.h"
+#include "runtime/descriptions/description_error.h"
+#include "runtime/descriptions/picture_layout.h"
 
 namespace {
 
 namespace d = tessel::descriptions;
-namespace w = tessel::runtime::win32;
 
 bool Inside(std::size_t size, std::size_t offset, std::size_t length) {
   return offset <= size && length <= size - offset;
 }
 
 void Check(std::span<const std::uint8_t> file, d::PictureKind kind) {
-  const w::PictureLayout layout = w::LocatePicture(file, kind);
-  if (!layout.ok()) {
-    if (!layout.error.starts_with("offset ")) std::abort();
-    if (std::stoull(layout.error.substr(7)) > file.size()) std::abort();
+  d::PictureLayout layout;
+  try {
+    layout = d::ReadPictureLayout(file, kind);
+  } catch (const d::DescriptionError& error) {
+    if (error.offset() > file.size()) std::abort();
     return;
   }
   if (layout.kind != kind) std::abort();

@@ -7,6 +7,7 @@
 
 #include "program/resources/bitmap_file.h"
 #include "program/resources/picture_tables.h"
+#include "runtime/core/fonts.h"
 #include "runtime/core/services.h"
 #include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
@@ -174,7 +175,7 @@ TEST(DieWindows, OnlyTheTwentysCreditLabelTakesItsTextsSize) {
   Scenario s;
   s.Then([&] { OpenBothDice(s); }).Then([&] {
     const runtime::TextSize text = s.faults().MeasureText(
-        runtime::FontRecord{1, 0, 0, 400, 82500, "Arial"}, " by Kestro Productions");
+        runtime::ResolveFont({1, 0, 0, 400, 82500, "Arial"}), " by Kestro Productions");
     EXPECT_EQ(s.ControlRect("W20Form", "W6Over"), (PixelRect{115, 144, text.width, text.height}));
     EXPECT_EQ(s.ControlRect("W6Form", "cLA"), (PixelRect{52, 144, 113, 14}));
   });

@@ -24,10 +24,6 @@ Status FaultInjectingBackend::MoveWindow(WindowHandle window, int left, int top)
                  [&] { return inner_.MoveWindow(window, left, top); });
 }
 
-Status FaultInjectingBackend::CentreWindow(WindowHandle window) {
-  return Forward(Operation::kCentreWindow, window, [&] { return inner_.CentreWindow(window); });
-}
-
 Status FaultInjectingBackend::ShowWindow(WindowHandle window) {
   return Forward(Operation::kShowWindow, window, [&] { return inner_.ShowWindow(window); });
 }

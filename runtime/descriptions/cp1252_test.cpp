@@ -1,8 +1,8 @@
-#include "runtime/core/cp1252.h"
+#include "runtime/descriptions/cp1252.h"
 
 #include <gtest/gtest.h>
 
-namespace tessel::runtime {
+namespace tessel::descriptions {
 namespace {
 
 TEST(Cp1252ToUtf8, MapsAsciiLatin1AndTheWindowsRange) {
@@ -18,4 +18,4 @@ TEST(Cp1252ToUtf8, MapsAsciiLatin1AndTheWindowsRange) {
 }
 
 }  // namespace
-}  // namespace tessel::runtime
+}  // namespace tessel::descriptions

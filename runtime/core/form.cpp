@@ -97,10 +97,13 @@ Result Form::Load() {
             "Die Fensterbeschreibung von '" + ObjectName() + "' ist fehlerhaft: " + error.what()};
   }
   if (Result result = Bind(built.spec); Failed(result)) return result;
-  if (!built.spec.icon) built.spec.icon = ReadPicture(application_.program_icon());
+  if (&form_class_ == application_.project().startup) {
+    application_.KeepProgramIcon(built.spec.icon);
+  }
+  if (!built.spec.icon) built.spec.icon = application_.program_icon();
   Backend& backend = application_.backend();
   if (const Status status = backend.CreateWindow(built.spec, *this, &handle_); Failed(status)) {
-    return status;
+    return {status, "Das Fenster '" + ObjectName() + "' ließ sich nicht vollständig erstellen."};
   }
   state_ = FormState::kLoaded;
   for (const ControlSpec& control : built.spec.controls) {

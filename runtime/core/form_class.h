@@ -11,8 +11,9 @@ namespace tessel::runtime {
 
 class Form;
 
-// An event handler, or a window's own procedure: takes the window it belongs to.
-using Procedure = Status (*)(Form& me);
+// An event handler, or a window's own procedure: takes the window it belongs to. It completes by
+// returning and fails by raising a RuntimeError, which check does at a failing status.
+using Procedure = void (*)(Form& me);
 
 // Binds (control, event) to a procedure; "Form" is the window itself.
 struct Binding {

@@ -11,7 +11,7 @@
 namespace tessel::runtime {
 namespace {
 
-Status DoNothing(Form&) { return kOk; }
+void DoNothing(Form&) {}
 
 const std::span<const std::uint8_t> kTruncated = app::kWStartDescription.first(500);
 

@@ -1,5 +1,6 @@
 #include "program/dice/die_windows.h"
 
+#include "program/dice/die_window.h"
 #include "program/dice/roll.h"
 #include "program/stored_descriptions.h"
 #include "runtime/core/forms.h"
@@ -10,17 +11,6 @@ namespace {
 using runtime::check;
 using runtime::Form;
 
-// What the handlers know of a die window; all it shows is in its stored description.
-struct DieWindow {
-  std::string_view name;
-  float sides;
-  float left;  // where Load puts the window
-  std::string_view result_label;
-};
-
-constexpr DieWindow kW6Form{"W6Form", 6.0f, 2888.0f, "W6Print"};
-constexpr DieWindow kW20Form{"W20Form", 20.0f, 5500.0f, "W20Print"};
-
 template <const DieWindow& kWindow>
 void Click_Click(Form& me) {
   Roll(me, kWindow.sides, kWindow.result_label);
@@ -29,7 +19,7 @@ void Click_Click(Form& me) {
 // Every opening of a die window shows a fresh face at the window's fixed place.
 template <const DieWindow& kWindow>
 void Form_Load(Form& me) {
-  check(me.Move(kWindow.left, 2000), me, "Move");
+  check(me.Move(kWindow.left, kDieWindowsTop), me, "Move");
   runtime::Call(me, &Click_Click<kWindow>, "Roll");
 }
 

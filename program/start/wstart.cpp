@@ -1,6 +1,7 @@
 #include "program/start/wstart.h"
 
 #include "program/about/info_fr.h"
+#include "program/dice/die_window.h"
 #include "program/dice/die_windows.h"
 #include "program/stored_descriptions.h"
 #include "runtime/core/forms.h"
@@ -12,12 +13,14 @@ using runtime::check;
 using runtime::Form;
 
 // Puts the window straight below the place where the die windows open.
-void Form_Load(Form& me) { check(me.Move(2888.0f, 4730), me, "Move"); }
+void Form_Load(Form& me) {
+  check(me.Move(dice::kW6Form.left, dice::kUnderTheDieWindows), me, "Move");
+}
 
 // Modal, owned by the start window: returns once the information window is unloaded.
 void InfoSelect_Click(Form& me) {
   Form& info = runtime::SharedInstance(about::kInfoFRClass);
-  check(info.Show(1, me), info, "Show");
+  check(info.Show(runtime::Modality::kModal, me), info, "Show");
 }
 
 void w6Select_Click(Form&) {

@@ -12,7 +12,7 @@ namespace tessel::runtime {
 Form::Form(Application& application, const FormClass& form_class)
     : application_(application), form_class_(form_class) {}
 
-Result Form::Move(float left, std::int16_t top) {
+Result Form::Move(Single left, Integer top) {
   if (!loaded()) return kInvalidArgument;
   if (!std::isfinite(left) || std::fabs(left) > 2e9f) return kInvalidArgument;
   return application_.backend().MoveWindow(
@@ -25,9 +25,9 @@ Result Form::Show() {
   return loaded() ? application_.backend().ShowWindow(handle_) : kOk;
 }
 
-Result Form::Show(std::int32_t modal, Form& owner) {
-  if (modal == 0) return Show();
-  if (modal != 1 || !owner.loaded() || &owner == this) return kInvalidArgument;
+Result Form::Show(Modality modality, Form& owner) {
+  if (modality == Modality::kModeless) return Show();
+  if (modality != Modality::kModal || !owner.loaded() || &owner == this) return kInvalidArgument;
   if (!loaded()) {
     if (Result result = Load(); Failed(result)) return result;
     if (!loaded()) return kOk;  // its Load handler unloaded it again

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/resources/bitmap_file.h"
+#include "program/resources/rgb_image.h"
 
 namespace tessel::resources {
 

@@ -31,10 +31,6 @@ class RgbImage {
   std::vector<Rgb> pixels_;
 };
 
-// The whole 24-bit bitmap file: BITMAPFILEHEADER, BITMAPINFOHEADER, then the rows bottom first
-// as blue, green, red, each row filled with zero bytes to a multiple of 4.
-std::vector<std::uint8_t> EncodeBitmapFile(const RgbImage& image);
-
 // Reads one row of colours written as six hex digits each ("FF2F2F"), separated by blanks. A
 // colour followed by "x N" stands for N pixels of it. Throws std::invalid_argument on anything
 // else.

@@ -1,4 +1,4 @@
-#include "tools/pictures/about_figure.h"
+#include "program/resources/about_figure.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,11 +9,9 @@
 #include "runtime/descriptions/make.h"
 #include "runtime/descriptions/writer.h"
 #include "tests/support/description_samples.h"
+#include "tests/support/print.h"
 
 namespace tessel::runtime {
-
-std::ostream& operator<<(std::ostream& out, const PixelRect& r);
-
 namespace {
 
 using descriptions::Block;
@@ -101,8 +99,8 @@ Block Image(std::uint8_t id, const std::vector<std::uint8_t>& file) {
 // What the header of each picture says decides its kind and the image's size; a picture whose
 // header gives no size keeps the stored one.
 TEST(WindowBuilder, ShowsImagesAtTheSizeTheirHeaderGives) {
-  using descriptions::testing::BitmapFile;
-  using descriptions::testing::IconFile;
+  using testing::BitmapFile;
+  using testing::IconFile;
   descriptions::Description d;
   d.class_id = descriptions::kWindowClassId;
   d.window =

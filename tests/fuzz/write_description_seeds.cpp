@@ -21,9 +21,9 @@ int main(int argc, char** argv) {
   return tessel::tools::WriteIntoDirectory(
       argc, argv, "write_description_seeds", [](const fs::path& dir) {
         const std::pair<const char*, d::Description> seeds[] = {
-            {"full.bin", d::testing::FullSample()},
-            {"minimal.bin", d::testing::MinimalSample()},
-            {"deep.bin", d::testing::DeepSample()},
+            {"full.bin", tessel::testing::FullSample()},
+            {"minimal.bin", tessel::testing::MinimalSample()},
+            {"deep.bin", tessel::testing::DeepSample()},
         };
         for (const auto& [name, description] : seeds) {
           WriteFile(dir / name, d::WriteDescription(description));

@@ -1,6 +1,6 @@
 #include "tests/support/fault_injecting_backend.h"
 
-namespace tessel::runtime {
+namespace tessel::testing {
 
 void FaultInjectingBackend::FailNth(Operation operation, int nth, Status status) {
   faults_[operation] = {nth, status};
@@ -47,4 +47,4 @@ Status FaultInjectingBackend::SetCaption(WindowHandle window, int control_id, st
                  [&] { return inner_.SetCaption(window, control_id, text, rect); });
 }
 
-}  // namespace tessel::runtime
+}  // namespace tessel::testing

@@ -7,7 +7,19 @@
 
 #include "runtime/core/backend.h"
 
-namespace tessel::runtime {
+namespace tessel::testing {
+
+using runtime::Backend;
+using runtime::Failed;
+using runtime::kFailed;
+using runtime::kOk;
+using runtime::PixelRect;
+using runtime::ResolvedFont;
+using runtime::Status;
+using runtime::TextSize;
+using runtime::WindowEvents;
+using runtime::WindowHandle;
+using runtime::WindowSpec;
 
 enum class Operation {
   kCreateWindow,
@@ -71,4 +83,4 @@ class FaultInjectingBackend : public Backend {
   std::function<TextSize(const ResolvedFont&, std::string_view)> measure_;
 };
 
-}  // namespace tessel::runtime
+}  // namespace tessel::testing

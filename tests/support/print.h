@@ -2,8 +2,10 @@
 
 #include <ostream>
 
-#include "tests/support/test_surface.h"
+#include "runtime/core/pixel_rect.h"
 
+// GoogleTest finds a printer for the runtime's rectangles by argument-dependent lookup only, so it
+// lives in the runtime's namespace; it is still the tests' alone.
 namespace tessel::runtime {
 
 inline std::ostream& operator<<(std::ostream& out, const PixelRect& r) {

@@ -1,9 +1,9 @@
-#include "program/resources/win32/icon_resources.h"
+#include "tools/exe_resources/icon_resources.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "program/resources/little_endian.h"
+#include "tools/pictures/little_endian.h"
 
 namespace tessel::resources {
 namespace {

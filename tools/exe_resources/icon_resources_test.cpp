@@ -1,4 +1,4 @@
-#include "program/resources/win32/icon_resources.h"
+#include "tools/exe_resources/icon_resources.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,6 @@
 # cross build, the host tools compile the same files, so the bytes the tests check are the
 # bytes the executable carries.
 set(TESSEL_EXE_RESOURCE_SOURCES
-  program/resources/win32/version_block.cpp
-  program/resources/win32/tessel_version.cpp
-  program/resources/win32/icon_resources.cpp)
+  tools/exe_resources/version_block.cpp
+  tools/exe_resources/tessel_version.cpp
+  tools/exe_resources/icon_resources.cpp)

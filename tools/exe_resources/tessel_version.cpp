@@ -4,8 +4,8 @@
 #include <iterator>
 #include <string>
 
-#include "program/resources/little_endian.h"
-#include "program/resources/win32/version_block.h"
+#include "tools/pictures/little_endian.h"
+#include "tools/exe_resources/version_block.h"
 
 namespace tessel::resources {
 namespace {

@@ -1,11 +1,11 @@
-#include "program/resources/win32/version_block.h"
+#include "tools/exe_resources/version_block.h"
 
 #include <limits>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
-#include "program/resources/little_endian.h"
+#include "tools/pictures/little_endian.h"
 
 namespace tessel::resources {
 namespace {

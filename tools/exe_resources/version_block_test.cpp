@@ -1,4 +1,4 @@
-#include "program/resources/win32/version_block.h"
+#include "tools/exe_resources/version_block.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program/resources/bitmap_file.h"
+#include "program/resources/rgb_image.h"
 #include "program/resources/picture_tables.h"
 #include "tests/support/qt_picture_reader.h"
 

@@ -10,6 +10,7 @@
 #include "runtime/core/form.h"
 #include "runtime/core/form_class.h"
 #include "runtime/core/global_object.h"
+#include "runtime/core/project.h"
 #include "runtime/core/runtime_error.h"
 
 namespace tessel::runtime {

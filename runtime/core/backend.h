@@ -6,22 +6,10 @@
 #include "runtime/core/pixel_rect.h"
 #include "runtime/core/status.h"
 #include "runtime/core/text_size.h"
+#include "runtime/core/window_events.h"
 #include "runtime/core/window_spec.h"
 
 namespace tessel::runtime {
-
-using WindowHandle = std::uint32_t;  // 0 is no window
-
-// What one window reports to the runtime, on the user-interface thread. The runtime hands it
-// over when it creates the window, bound to that window's handlers.
-class WindowEvents {
- public:
-  virtual ~WindowEvents() = default;
-  virtual void OnClick(int control_id) = 0;  // a button was pressed
-  // The close box, or the window system's request to close the window (Alt+F4, a window
-  // manager's or task bar's close).
-  virtual void OnCloseRequest() = 0;
-};
 
 // A thin adapter to one window system. Positions and sizes cross it in pixels, settled by the
 // runtime; a backend applies them as they come.

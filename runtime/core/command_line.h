@@ -4,15 +4,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tessel::runtime {
+#include "runtime/core/project.h"
 
-// The words a program gives for its command line; the runtime knows the options themselves.
-struct CommandLineTexts {
-  std::string_view command;  // the name it is started by, as in "Aufruf: tessel"
-  std::string_view summary;  // one sentence: what the program does
-  std::string_view version;  // the first line of --version
-  std::string_view notice;   // copyright and licence, the second line of --version
-};
+namespace tessel::runtime {
 
 // What to do about a command line: run the program, or print and end with `status`.
 struct CommandLineAnswer {

@@ -142,6 +142,14 @@ Result Form::Unload() {
   return kOk;
 }
 
+Label::Label(Form& form, const ControlSpec& spec, std::optional<LabelFitting> fitting)
+    : form_(form),
+      id_(spec.id),
+      name_(spec.name),
+      font_(spec.font),
+      rect_(spec.rect),
+      fitting_(fitting) {}
+
 Result Label::SetCaption(std::string_view text) {
   if (!form_.loaded()) return kInvalidArgument;
   Backend& backend = form_.application_.backend();

@@ -6,14 +6,15 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/core/backend.h"
 #include "runtime/core/form_class.h"
 #include "runtime/core/label.h"
 #include "runtime/core/status.h"
+#include "runtime/core/window_events.h"
 
 namespace tessel::runtime {
 
 class Application;
+struct WindowSpec;
 
 // The runtime's value types that Move takes, as the program's code passes them.
 using Single = float;          // single precision

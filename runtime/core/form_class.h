@@ -29,15 +29,4 @@ struct FormClass {
   std::vector<Binding> procedures;
 };
 
-// The record the process entry hands to Start.
-struct Project {
-  std::string_view name;
-  std::string_view executable_name;
-  std::string_view description;
-  std::string_view help_file;
-  std::uint16_t locale = 0;
-  const FormClass* startup = nullptr;
-  std::vector<const FormClass*> windows;  // window table order
-};
-
 }  // namespace tessel::runtime

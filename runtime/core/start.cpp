@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "runtime/core/application.h"
+#include "runtime/core/command_line.h"
 
 namespace tessel::runtime {
 namespace {

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/label_fitting.h"
 #include "runtime/core/picture_spec.h"
 #include "runtime/core/pixel_rect.h"
+#include "runtime/core/resolved_font.h"
 #include "runtime/descriptions/model.h"
 #include "runtime/descriptions/system_colour.h"
 
@@ -24,20 +26,6 @@ inline constexpr std::uint32_t kColourButtonText =
     descriptions::ColourOf(SystemColour::kButtonText).value;
 
 enum class ControlKind { kCommandButton, kLabel, kImage, kPictureBox };
-
-// A font as a window system is asked for it: by face name, at a size in pixels.
-struct ResolvedFont {
-  std::string face;    // UTF-8
-  int pixel_size = 0;  // the characters' height, without the line's leading
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool strike_out = false;
-  // The character set the description names; Win32 asks for it, Qt picks glyphs by the text.
-  std::uint8_t charset = 0;
-  bool operator==(const ResolvedFont&) const = default;
-};
-enum class Alignment { kLeft, kRight, kCentre };
 
 // One control as a backend builds it: stored settings already resolved into what shows, and its
 // place settled in pixels.

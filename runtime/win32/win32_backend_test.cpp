@@ -50,7 +50,7 @@ struct Desk {
   }
 
   Win32Backend backend;
-  Win32TestSurface surface{backend};
+  testing::Win32TestSurface surface{backend};
   std::map<std::string, Recorder> events;
 };
 

@@ -19,6 +19,7 @@
 namespace tessel::testing {
 
 // What is read back is the backend's own: its widgets, by their names.
+using namespace runtime;
 using namespace runtime::qt;
 
 namespace {

@@ -11,6 +11,7 @@
 namespace tessel::testing {
 
 // What is read back is the backend's own: its windows, by their names.
+using namespace runtime;
 using namespace runtime::win32;
 
 namespace {

@@ -1,6 +1,7 @@
 // Prints how fast programs bring up their first window, side by side on one X server: the time
-// from starting the process to the server mapping its first top-level window, and the process's
-// resident memory then and once it has settled. Rounds alternate the programs' order, so that
+// from starting the process to the server mapping its first top-level window, the processor time
+// all its threads spent until then (which other load on the machine barely changes), and the
+// process's resident memory then and once it has settled. Rounds alternate the programs' order, so that
 // neither always runs on a machine the other has just warmed up.
 //   startup_benchmark [--rounds N] [--settle MS] PROGRAM...
 // Run it on a display without a window manager (xvfb-run -a), where a map request is a map.
@@ -14,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -25,6 +27,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Launch {
   double map_ms = 0;
+  double cpu_ms = 0;
   long rss_at_map_kb = 0;
   long rss_settled_kb = 0;
 };
@@ -40,6 +43,18 @@ long ResidentKb(pid_t pid) {
     if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
   }
   return 0;
+}
+
+// What the scheduler counted for every thread of the process, in milliseconds.
+double ProcessorMs(pid_t pid) {
+  const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+  double total_ns = 0;
+  for (const auto& task : std::filesystem::directory_iterator(tasks)) {
+    std::ifstream schedstat(task.path() / "schedstat");
+    double on_cpu_ns = 0;
+    if (schedstat >> on_cpu_ns) total_ns += on_cpu_ns;
+  }
+  return total_ns / 1e6;
 }
 
 void Drain(Display* display) {
@@ -81,6 +96,7 @@ bool Run(Display* display, Program& program, int settle_ms) {
   const bool mapped = WaitForMap(display, start + std::chrono::seconds(10));
   Launch launch;
   launch.map_ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  launch.cpu_ms = ProcessorMs(pid);
   launch.rss_at_map_kb = ResidentKb(pid);
   std::this_thread::sleep_for(std::chrono::milliseconds(settle_ms));
   launch.rss_settled_kb = ResidentKb(pid);
@@ -114,14 +130,16 @@ void Print(const std::vector<Program>& programs) {
   const Program& floor = programs.front();
   const double floor_ms = Median(floor.launches, &Launch::map_ms);
   const double floor_rss = Median(floor.launches, &Launch::rss_settled_kb);
-  std::printf("%-40s %9s %9s %7s %11s %11s %9s\n", "program (first is the floor)", "median ms",
-              "min ms", "x floor", "RSS@map MB", "settled MB", "+MB");
+  const double floor_cpu = Median(floor.launches, &Launch::cpu_ms);
+  std::printf("%-14s %9s %8s %7s %8s %7s %10s %10s %7s\n", "(1st: floor)", "median ms", "min ms",
+              "x floor", "CPU ms", "x floor", "RSS@map MB", "settled MB", "+MB");
   for (const Program& p : programs) {
     const double ms = Median(p.launches, &Launch::map_ms);
+    const double cpu = Median(p.launches, &Launch::cpu_ms);
     const double rss = Median(p.launches, &Launch::rss_settled_kb);
-    std::printf("%-40s %9.2f %9.2f %7.3f %11.2f %11.2f %9.2f\n",
+    std::printf("%-14s %9.2f %8.2f %7.3f %8.2f %7.3f %10.2f %10.2f %7.2f\n",
                 p.path.substr(p.path.find_last_of('/') + 1).c_str(), ms,
-                Minimum(p.launches, &Launch::map_ms), ms / floor_ms,
+                Minimum(p.launches, &Launch::map_ms), ms / floor_ms, cpu, cpu / floor_cpu,
                 Median(p.launches, &Launch::rss_at_map_kb) / 1024, rss / 1024,
                 (rss - floor_rss) / 1024);
   }

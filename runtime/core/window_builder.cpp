@@ -136,12 +136,9 @@ ControlSpec Control(const Block& block, const ResolvedFont& window_font) {
 }
 
 // A push button's caption has its 3-D edge and the focus rectangle's margin on either side; it
-// breaks into lines only where it is wider than what is left.
+// breaks into lines only where it is wider than what is left. The backend measures the caption
+// when it draws it: measured here, the font would have to be found before the window shows.
 constexpr int kButtonTextInset = 2 * 4;
-
-void SettleWrapping(ControlSpec& button, const TextMeasure& measure) {
-  button.wraps = measure(button.font, button.caption).width > button.rect.width - kButtonTextInset;
-}
 
 // The label's place once its caption is measured; the fitting is kept for later captions.
 void Fit(ControlSpec& label, int parent_width, const TextMeasure& measure, BuiltWindow& built) {
@@ -159,7 +156,7 @@ void AddControls(const Block& parent, int parent_id, int parent_width, const Tex
     c.parent_id = parent_id;
     c.name = Cp1252ToUtf8(child.name);
     if (c.kind == ControlKind::kLabel && c.auto_size) Fit(c, parent_width, measure, built);
-    if (c.kind == ControlKind::kCommandButton) SettleWrapping(c, measure);
+    if (c.kind == ControlKind::kCommandButton) c.wrap_width = c.rect.width - kButtonTextInset;
     const int width = c.rect.width;
     built.spec.controls.push_back(std::move(c));
     AddControls(child, child.id, width, measure, built);

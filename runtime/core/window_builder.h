@@ -26,8 +26,8 @@ struct BuiltWindow {
 
 // Reads a window description and settles what a backend builds: every stored setting resolved
 // (texts decoded, fonts resolved, pictures located), every rectangle in pixels, auto-size labels
-// fitted and button captions wrapped as `measure` finds their text, the orders of tab, stacking
-// and reading. Throws descriptions::DescriptionError for bytes that do not read.
+// fitted to their text as `measure` finds it, where button captions wrap, the orders of tab,
+// stacking and reading. Throws descriptions::DescriptionError for bytes that do not read.
 BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMeasure& measure);
 
 }  // namespace tessel::runtime

@@ -46,7 +46,9 @@ struct ControlSpec {
   bool tab_stop = false;        // takes the focus by Tab
   int tab_index = 0;            // as stored; the window's tab_order is what applies
   bool default_button = false;  // Enter presses it wherever the focus is
-  bool wraps = false;           // a button's caption breaks into centred lines
+  // A button's caption breaks into centred lines where it is wider than this, as the backend
+  // measures it: the button less the edges and the focus frame's margin.
+  int wrap_width = 0;
   std::string tool_tip;         // UTF-8, blanks kept
   std::optional<PictureSpec> picture;  // an image's; rect has its natural size
 };

@@ -24,7 +24,7 @@ Qt::Alignment ToQtAlignment(Alignment alignment) {
 
 QWidget* MakeButton(QWidget* parent, const ControlSpec& spec, const QFont& font,
                     const std::function<void()>& on_click) {
-  auto* button = new WrappingButton(ToQString(spec.caption), spec.wraps, parent);
+  auto* button = new WrappingButton(ToQString(spec.caption), spec.wrap_width, parent);
   button->setFont(font);
   button->setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
   button->setAutoDefault(false);

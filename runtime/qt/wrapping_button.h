@@ -4,18 +4,18 @@
 
 namespace tessel::runtime::qt {
 
-// A push button whose caption, where the runtime settled that it wraps, breaks into centred
-// lines.
+// A push button whose caption breaks into centred lines where it is wider than the runtime's
+// wrap width.
 class WrappingButton : public QPushButton {
  public:
-  WrappingButton(const QString& caption, bool wraps, QWidget* parent)
-      : QPushButton(caption, parent), wraps_(wraps) {}
+  WrappingButton(const QString& caption, int wrap_width, QWidget* parent)
+      : QPushButton(caption, parent), wrap_width_(wrap_width) {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  bool wraps_;
+  int wrap_width_;
 };
 
 }  // namespace tessel::runtime::qt

@@ -4,6 +4,7 @@
 
 #include "runtime/win32/picture.h"
 #include "runtime/win32/text.h"
+#include "runtime/win32/text_extent.h"
 
 namespace tessel::runtime::win32 {
 namespace {
@@ -23,11 +24,12 @@ HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD styl
                          GetModuleHandleW(nullptr), nullptr);
 }
 
-HWND MakeButton(const ControlSpec& spec, HWND parent, RECT r) {
+HWND MakeButton(const ControlSpec& spec, HWND parent, RECT r, HFONT font) {
+  const std::wstring caption = Widen(spec.caption);
   DWORD style = spec.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   if (spec.tab_stop) style |= WS_TABSTOP;
-  if (spec.wraps) style |= BS_MULTILINE;
-  return MakeChild(L"BUTTON", Widen(spec.caption), style, 0, spec, parent, r);
+  if (TextExtent(font, caption).width > spec.wrap_width) style |= BS_MULTILINE;
+  return MakeChild(L"BUTTON", caption, style, 0, spec, parent, r);
 }
 
 DWORD AlignmentStyle(Alignment alignment) {
@@ -73,7 +75,7 @@ HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
 HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
   switch (spec.kind) {
     case ControlKind::kCommandButton:
-      return MakeButton(spec, parent, r);
+      return MakeButton(spec, parent, r, form.gdi.Font(spec.font));
     case ControlKind::kLabel:
       return MakeLabel(spec, parent, r);
     case ControlKind::kImage:

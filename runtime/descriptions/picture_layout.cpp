@@ -78,6 +78,11 @@ std::uint32_t ReadInfoHeader(Fields& f) {
   return header_size;
 }
 
+// Rows of `width` pixels padded to four bytes, as bitmaps and both of an icon's images store them.
+std::uint64_t Stride(std::uint64_t width, std::uint64_t bits) {
+  return (width * bits + 31) / 32 * 4;
+}
+
 // BITMAPINFOHEADER at 14, masks and colour table after it, rows at bfOffBits.
 PictureLayout ReadBitmap(Fields& f) {
   if (!f.Fits(0, kFileHeaderSize + kInfoHeaderSize)) {
@@ -98,8 +103,8 @@ PictureLayout ReadBitmap(Fields& f) {
   const std::int32_t width = f.I32(18);
   const std::int32_t height = std::abs(f.I32(22));
   const std::uint32_t bits_offset = f.U32(10);
-  const std::uint64_t stride = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
-  const std::uint64_t bits_size = stride * static_cast<std::uint64_t>(height);
+  const std::uint64_t bits_size =
+      Stride(static_cast<std::uint64_t>(width), bits) * static_cast<std::uint64_t>(height);
   if (bits_offset < kFileHeaderSize + info_size || !f.Fits(bits_offset, bits_size)) {
     Refuse(10, "pixel rows of " + Length(bits_size) + " after the colour table and inside the file",
            "rows at " + std::to_string(bits_offset) + " in a file of " + Length(f.size()));
@@ -111,7 +116,40 @@ PictureLayout ReadBitmap(Fields& f) {
   layout.info_size = static_cast<std::size_t>(info_size);
   layout.bits_offset = bits_offset;
   layout.bits_size = static_cast<std::size_t>(bits_size);
+  layout.bits_per_pixel = static_cast<int>(bits);
   return layout;
+}
+
+// The image after the directory: header, colours, XOR rows, AND rows, all inside the image.
+void ReadIconImage(Fields& f, std::size_t image_offset, std::size_t image_size,
+                   PictureLayout& layout) {
+  const std::uint32_t bits = f.U16(image_offset + 14);
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) {
+    Refuse(image_offset + 14, "1, 4, 8, 24 or 32 bits per pixel", std::to_string(bits));
+  }
+  if (f.U32(image_offset + 16) != kRgb) {
+    Refuse(image_offset + 16, "uncompressed rows", std::to_string(f.U32(image_offset + 16)));
+  }
+  const std::uint32_t used = f.U32(image_offset + 32);
+  const std::uint64_t colours = used != 0 ? used : (bits <= 8 ? 1u << bits : 0u);
+  const auto width = static_cast<std::uint64_t>(layout.width);
+  const auto height = static_cast<std::uint64_t>(layout.height);
+  const std::uint64_t palette_offset = image_offset + kInfoHeaderSize;
+  const std::uint64_t bits_offset = palette_offset + colours * 4;
+  const std::uint64_t bits_size = Stride(width, bits) * height;
+  const std::uint64_t mask_offset = bits_offset + bits_size;
+  if (colours > 256 || mask_offset + Stride(width, 1) * height > image_offset + image_size) {
+    Refuse(image_offset + 32,
+           "colours, rows and mask of " + std::to_string(width) + " x " + std::to_string(height) +
+               " pixels inside the image",
+           Length(image_size));
+  }
+  layout.bits_per_pixel = static_cast<int>(bits);
+  layout.palette_offset = static_cast<std::size_t>(palette_offset);
+  layout.palette_size = static_cast<std::size_t>(colours);
+  layout.bits_offset = static_cast<std::size_t>(bits_offset);
+  layout.bits_size = static_cast<std::size_t>(bits_size);
+  layout.mask_offset = static_cast<std::size_t>(mask_offset);
 }
 
 // Directory of six bytes, then sixteen-byte entries; the first entry's image is the picture.
@@ -144,6 +182,7 @@ PictureLayout ReadIcon(Fields& f, PictureKind kind) {
   layout.height = f.U8(7) != 0 ? f.U8(7) : 256;
   layout.info_offset = image_offset;
   layout.info_size = image_size;
+  ReadIconImage(f, image_offset, image_size, layout);
   if (kind == PictureKind::kCursor) {
     layout.hot_spot_x = f.U16(10);
     layout.hot_spot_y = f.U16(12);

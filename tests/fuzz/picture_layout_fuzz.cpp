@@ -1,6 +1,6 @@
 // Any bytes as a picture file, read as each of the three kinds: the reader either refuses them
 // naming an offset inside the file, or gives parts that lie inside the file and a size the
-// window system can be handed. The Win32 backend passes these parts to GDI unchecked.
+// window system can be handed. The backends read these parts, or pass them to GDI, unchecked.
 
 #include <cstdint>
 #include <cstdlib>
@@ -32,12 +32,22 @@ void Check(std::span<const std::uint8_t> file, d::PictureKind kind) {
   if (layout.info_size < 40 || !Inside(file.size(), layout.info_offset, layout.info_size)) {
     std::abort();
   }
+  if (layout.bits_size == 0 || !Inside(file.size(), layout.bits_offset, layout.bits_size)) {
+    std::abort();
+  }
   if (kind == d::PictureKind::kBitmap) {
-    if (layout.bits_size == 0 || !Inside(file.size(), layout.bits_offset, layout.bits_size)) {
-      std::abort();
-    }
     // The rows come after the header and colour table, never inside them.
     if (layout.bits_offset < layout.info_offset + layout.info_size) std::abort();
+    return;
+  }
+  // An icon's colours, rows and mask lie inside its image, which the Qt backend reads unchecked.
+  const std::size_t image_end = layout.info_offset + layout.info_size;
+  const std::size_t mask_size = (static_cast<std::size_t>(layout.width) + 31) / 32 * 4 *
+                                static_cast<std::size_t>(layout.height);
+  if (layout.palette_offset + 4 * layout.palette_size > layout.bits_offset ||
+      layout.mask_offset != layout.bits_offset + layout.bits_size ||
+      layout.mask_offset + mask_size > image_end) {
+    std::abort();
   }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "runtime/core/command_line.h"
-#include "runtime/core/form_class.h"
+#include "runtime/core/project.h"
 
 namespace tessel::app {
 

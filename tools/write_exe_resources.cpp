@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "program/resources/pictures.h"
-#include "program/resources/win32/icon_resources.h"
+#include "tools/exe_resources/icon_resources.h"
 #include "program/resources/win32/tessel_version.h"
 #include "tools/write_file.h"
 

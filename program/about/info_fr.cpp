@@ -10,11 +10,10 @@ using runtime::check;
 using runtime::Form;
 
 // Unloading ends the start window's modal Show.
-runtime::Status OK_Click(Form&) {
+void OK_Click(Form&) {
   runtime::GlobalObject& global = runtime::Global();
   Form& info = runtime::SharedInstance(kInfoFRClass);
   check(global.Unload(info), global, "Unload");
-  return runtime::kOk;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "program/about/info_fr_description.h"
 
 #include "program/resources/pictures.h"
+#include "program/tool_window_description.h"
 #include "runtime/descriptions/make.h"
 #include "runtime/descriptions/system_colour.h"
 
@@ -53,7 +54,7 @@ Block Panel() {
           Prop(P::kGeometry, Geometry{120, 120, 3435, 1470}),
           Prop(P::kBorderStyle, Byte(0)),
           Prop(P::kTabIndex, Integer(1)),
-          Prop(P::kSetting1A, Bytes(0x01, 0x00, 0x42, 0x00)),
+          Prop(P::kKeptSetting1A, Bytes(0x01, 0x00, 0x42, 0x00)),
       },
       {
           PanelLabel(3, "lblAbout1", "Kestro Productions", {525, 60, 2400, 435}, 4, &maker),
@@ -69,7 +70,7 @@ Block Picture() {
                {
                    Prop(ImageProperty::kPicture, PictureOf(resources::AboutPictureFile())),
                    Prop(ImageProperty::kGeometry, Geometry{3420, -120, 1650, 2295}),
-                   Prop(ImageProperty::kFlag07, Byte(0)),
+                   Prop(ImageProperty::kKeptFlag07, Byte(0)),
                },
                {}};
 }
@@ -77,24 +78,10 @@ Block Picture() {
 }  // namespace
 
 Description InfoFRDescription() {
-  Block window{0,
-               "InfoFR",
-               ClassCode::kWindow,
-               {
-                   Prop(W::kCaption, Text("About ...")),
-                   Prop(W::kBackColor, Colour{0x00FFFFFF}),
-                   Prop(W::kSetting19, Bytes(0x01, 0x00, 0x42, 0x00)),
-                   Prop(W::kBorderStyle, Byte(4)),
-                   Prop(W::kLinkTopic, Text("Form1")),
-                   Prop(W::kFlag26, Byte(0)),
-                   Prop(W::kFlag27, Byte(0)),
-                   Prop(W::kFlag28, Byte(0)),
-                   Prop(W::kFlag32, Byte(0)),
-                   Prop(W::kClientRect, ClientRect{45, 285, 5010, 2130}),
-                   Prop(W::kFlag44, Byte(0)),
-                   Prop(W::kStartUpPosition, Byte(2)),
-               },
-               {OkButton(), Panel(), Picture()}};
+  Block window =
+      app::ToolWindow("InfoFR", "About ...", "Form1", 5010, 2130,
+                      {Prop(W::kBackColor, Colour{0x00FFFFFF}), Prop(W::kStartUpPosition, Byte(2))},
+                      {OkButton(), Panel(), Picture()});
   return Description{{0xC4D81F07, 0x5E22, 0x4B93, {0x86, 0xFA, 0x12, 0x6C, 0x3B, 0xE0, 0x97, 0x58}},
                      {0xC4D81F08, 0x5E22, 0x4B93, {0x86, 0xFA, 0x12, 0x6C, 0x3B, 0xE0, 0x97, 0x58}},
                      kWindowClassId,

@@ -5,10 +5,10 @@
 namespace tessel::dice {
 
 const DieWindowData kW6FormData{
-    .name = "W6Form",
+    .window = kW6Form,
     .caption = "6er Tessel",
     .link_topic = "W6Form",
-    .has_flag_3e = true,
+    .keeps_flag_3e = true,
     .client_width = 2520,
     .buttons_left = 1260,
     .roll_tab_index = 0,
@@ -23,7 +23,6 @@ const DieWindowData kW6FormData{
     .credit_tab_index = 2,
     .credit_auto_size = false,
     .credit_in_window_colours = true,
-    .result_name = "W6Print",
     .result_initial = "0",
     .result_width = 1095,
     .result_tab_index = 1,
@@ -34,10 +33,10 @@ const DieWindowData kW6FormData{
 };
 
 const DieWindowData kW20FormData{
-    .name = "W20Form",
+    .window = kW20Form,
     .caption = "20er Tessel",
     .link_topic = "Form1",
-    .has_flag_3e = false,
+    .keeps_flag_3e = false,
     .client_width = 3360,
     .buttons_left = 2100,
     .roll_tab_index = 1,
@@ -52,7 +51,6 @@ const DieWindowData kW20FormData{
     .credit_tab_index = 3,
     .credit_auto_size = true,
     .credit_in_window_colours = false,
-    .result_name = "W20Print",
     .result_initial = "00",
     .result_width = 1965,
     .result_tab_index = 2,

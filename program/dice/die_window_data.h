@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "program/dice/die_window.h"
 #include "runtime/descriptions/model.h"
 
 namespace tessel::dice {
@@ -13,10 +14,10 @@ enum class Role { kRoll, kClose, kStrip, kCredit, kResult };
 // Everything in which the two die windows' descriptions differ; tools/write_descriptions stores
 // both.
 struct DieWindowData {
-  std::string_view name;
+  const DieWindow& window;  // its name and result label
   std::string_view caption;
   std::string_view link_topic;
-  bool has_flag_3e;  // one more window flag, stored by one window only
+  bool keeps_flag_3e;  // one more flag kept as stored, by one window only
   std::int32_t client_width;
   std::int16_t buttons_left;
   std::int16_t roll_tab_index;
@@ -31,7 +32,6 @@ struct DieWindowData {
   std::int16_t credit_tab_index;
   bool credit_auto_size;
   bool credit_in_window_colours;
-  std::string_view result_name;
   std::string_view result_initial;
   std::int16_t result_width;
   std::int16_t result_tab_index;

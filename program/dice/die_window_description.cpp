@@ -1,5 +1,6 @@
 #include "program/dice/die_window_data.h"
 #include "program/resources/pictures.h"
+#include "program/tool_window_description.h"
 #include "runtime/descriptions/make.h"
 #include "runtime/descriptions/system_colour.h"
 
@@ -44,7 +45,7 @@ Block Strip(const DieWindowData& d) {
   return Control(d.strip_name, ClassCode::kImage,
                  {Prop(I::kPicture, PictureOf(d.strip_picture())),
                   Prop(I::kGeometry, Geometry{60, 2220, d.strip_width, 105}),
-                  Prop(I::kFlag07, Byte(0)), Prop(I::kFlag15, Byte(0))});
+                  Prop(I::kKeptFlag07, Byte(0)), Prop(I::kKeptFlag15, Byte(0))});
 }
 
 Block CreditLabel(const DieWindowData& d) {
@@ -59,7 +60,7 @@ Block CreditLabel(const DieWindowData& d) {
   if (d.credit_auto_size) p.push_back(Prop(L::kAutoSize, Byte(0xFF)));
   p.push_back(Prop(L::kBackStyle, Byte(0)));
   p.push_back(Prop(L::kFont, Font("Arial", 82500, 400)));
-  if (d.credit_in_window_colours) p.push_back(Prop(L::kFlag27, Byte(0)));
+  if (d.credit_in_window_colours) p.push_back(Prop(L::kKeptFlag27, Byte(0)));
   return Control(d.credit_name, ClassCode::kLabel, std::move(p));
 }
 
@@ -70,7 +71,7 @@ Block ResultLabel(const DieWindowData& d) {
   p.push_back(Prop(L::kBorderStyle, Byte(1)));
   p.push_back(Prop(L::kAlignment, Byte(2)));
   p.push_back(Prop(L::kFont, Font("Comic Sans MS", d.result_font_size, 400)));
-  return Control(d.result_name, ClassCode::kLabel, std::move(p));
+  return Control(d.window.result_label, ClassCode::kLabel, std::move(p));
 }
 
 Block ControlFor(Role role, const DieWindowData& d) {
@@ -89,33 +90,25 @@ Block ControlFor(Role role, const DieWindowData& d) {
   return ResultLabel(d);
 }
 
-std::vector<Property> WindowProperties(const DieWindowData& d) {
-  std::vector<Property> p{
-      Prop(W::kCaption, Text(std::string(d.caption))),
-      Prop(W::kSetting19, Bytes(0x01, 0x00, 0x42, 0x00)),
-      Prop(W::kBorderStyle, Byte(4)),
-      Prop(W::kLinkTopic, Text(std::string(d.link_topic))),
-      Prop(W::kFlag26, Byte(0)),
-      Prop(W::kFlag27, Byte(0)),
-      Prop(W::kFlag28, Byte(0)),
-      Prop(W::kFlag32, Byte(0)),
-      Prop(W::kClientRect, ClientRect{45, 285, d.client_width, 2400}),
-      Prop(W::kMouseIcon, PictureOf(resources::BallCursorFile())),
-  };
-  if (d.has_flag_3e) p.push_back(Prop(W::kFlag3E, Byte(0)));
-  p.push_back(Prop(W::kFlag44, Byte(0)));
+// What only the die windows store: their pointer, and one window a flag besides.
+std::vector<Property> OwnProperties(const DieWindowData& d) {
+  std::vector<Property> p{Prop(W::kMouseIcon, PictureOf(resources::BallCursorFile()))};
+  if (d.keeps_flag_3e) p.push_back(Prop(W::kKeptFlag3E, Byte(0)));
   return p;
 }
 
 }  // namespace
 
 Description DieWindowDescription(const DieWindowData& d) {
-  Block window{0, std::string(d.name), ClassCode::kWindow, WindowProperties(d), {}};
+  std::vector<Block> controls;
   std::uint8_t id = 1;
   for (const Role role : d.order) {
-    window.children.push_back(ControlFor(role, d));
-    window.children.back().id = id++;
+    controls.push_back(ControlFor(role, d));
+    controls.back().id = id++;
   }
+  Block window = app::ToolWindow(std::string(d.window.name), std::string(d.caption),
+                                 std::string(d.link_topic), d.client_width, kDieWindowClientHeight,
+                                 OwnProperties(d), std::move(controls));
   return Description{d.window_id, d.interface_id, kWindowClassId, std::move(window)};
 }
 

@@ -1,5 +1,6 @@
 #include "program/dice/die_windows.h"
 
+#include "program/dice/die_window.h"
 #include "program/dice/roll.h"
 #include "program/stored_descriptions.h"
 #include "runtime/core/forms.h"
@@ -9,31 +10,17 @@ namespace {
 
 using runtime::check;
 using runtime::Form;
-using runtime::kOk;
-using runtime::Status;
-
-// What the handlers know of a die window; all it shows is in its stored description.
-struct DieWindow {
-  std::string_view name;
-  float sides;
-  float left;  // where Load puts the window
-  std::string_view result_label;
-};
-
-constexpr DieWindow kW6Form{"W6Form", 6.0f, 2888.0f, "W6Print"};
-constexpr DieWindow kW20Form{"W20Form", 20.0f, 5500.0f, "W20Print"};
 
 template <const DieWindow& kWindow>
-Status Click_Click(Form& me) {
-  return Roll(me, kWindow.sides, kWindow.result_label);
+void Click_Click(Form& me) {
+  Roll(me, kWindow.sides, kWindow.result_label);
 }
 
 // Every opening of a die window shows a fresh face at the window's fixed place.
 template <const DieWindow& kWindow>
-Status Form_Load(Form& me) {
-  check(me.Move(kWindow.left, 2000), me, "Move");
-  check(runtime::Call(me, &Click_Click<kWindow>), me, "Roll");
-  return kOk;
+void Form_Load(Form& me) {
+  check(me.Move(kWindow.left, kDieWindowsTop), me, "Move");
+  runtime::Call(me, &Click_Click<kWindow>, "Roll");
 }
 
 template <const DieWindow& kWindow>
@@ -41,11 +28,10 @@ const runtime::FormClass& ClassOf();
 
 // Names the window class, not the instance that raised the event: they are the same window.
 template <const DieWindow& kWindow>
-Status End_Click(Form&) {
+void End_Click(Form&) {
   runtime::GlobalObject& global = runtime::Global();
   Form& window = runtime::SharedInstance(ClassOf<kWindow>());
   check(global.Unload(window), global, "Unload");
-  return kOk;
 }
 
 template <const DieWindow& kWindow>

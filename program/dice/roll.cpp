@@ -15,11 +15,10 @@ float ThrowDie(float sides) {
   return static_cast<float>(runtime::IntegerPart(x));
 }
 
-runtime::Status Roll(runtime::Form& me, float sides, std::string_view result_label) {
+void Roll(runtime::Form& me, float sides, std::string_view result_label) {
   const float face = ThrowDie(sides);
   runtime::Label& label = me.GetLabel(result_label);
   runtime::check(label.SetCaption(runtime::ValueToText(face)), label, "Caption");
-  return runtime::kOk;
 }
 
 }  // namespace tessel::dice

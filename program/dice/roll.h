@@ -12,6 +12,6 @@ namespace tessel::dice {
 float ThrowDie(float sides);
 
 // The roll of a die window: throws and writes the face into the window's result label.
-runtime::Status Roll(runtime::Form& me, float sides, std::string_view result_label);
+void Roll(runtime::Form& me, float sides, std::string_view result_label);
 
 }  // namespace tessel::dice

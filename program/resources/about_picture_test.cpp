@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "program/resources/bitmap_file.h"
 #include "program/resources/pictures.h"
 #include "tests/support/qt_picture_reader.h"
-#include "tools/pictures/about_figure.h"
+#include "program/resources/about_figure.h"
+#include "tools/pictures/bitmap_file.h"
 
 namespace tessel::resources {
 namespace {

@@ -1,8 +1,7 @@
 #include <string>
 
-#include "program/resources/icon_file.h"
+#include "program/resources/indexed_icon.h"
 #include "program/resources/picture_tables.h"
-#include "program/resources/pictures.h"
 
 namespace tessel::resources {
 
@@ -23,22 +22,16 @@ const std::array<std::string_view, 12> kBallCursorRows{
     "...KKKKKK...",  // 11
 };
 
-const std::vector<std::uint8_t>& BallCursorFile() {
-  static const std::vector<std::uint8_t> file = [] {
-    static constexpr Letter kLegend[]{{'K', 0}, {'D', 2}, {'L', 7}, {'G', 10}};
-    std::array<std::string, kIconSide> padded;
-    padded.fill(std::string(kIconSide, '.'));
-    for (std::size_t y = 0; y < kBallCursorRows.size(); ++y) {
-      padded[y].replace(0, kBallCursorRows[y].size(), kBallCursorRows[y]);
-    }
-    const std::array<std::string_view, kIconSide> rows = [&] {
-      std::array<std::string_view, kIconSide> views;
-      for (std::size_t y = 0; y < views.size(); ++y) views[y] = padded[y];
-      return views;
-    }();
-    return EncodeIconFile(IconFileType::kCursor, IconFromRows(rows, kLegend));
-  }();
-  return file;
+IndexedIcon BallCursor() {
+  static constexpr Letter kLegend[]{{'K', 0}, {'D', 2}, {'L', 7}, {'G', 10}};
+  std::array<std::string, kIconSide> padded;
+  padded.fill(std::string(kIconSide, '.'));
+  for (std::size_t y = 0; y < kBallCursorRows.size(); ++y) {
+    padded[y].replace(0, kBallCursorRows[y].size(), kBallCursorRows[y]);
+  }
+  std::array<std::string_view, kIconSide> rows;
+  for (std::size_t y = 0; y < rows.size(); ++y) rows[y] = padded[y];
+  return IconFromRows(rows, kLegend);
 }
 
 }  // namespace tessel::resources

@@ -6,7 +6,9 @@
 namespace tessel::resources {
 
 // The program's five pictures as complete files, byte for byte as the windows store them:
-// icon and cursor files of one 32 x 32 image in 16 colours, and 24-bit bitmap files.
+// icon and cursor files of one 32 x 32 image in 16 colours, and 24-bit bitmap files. The build
+// machine makes them, by tools/pictures from the tables of picture_tables.h; the figure comes
+// as the committed about_picture.bmp.
 
 // The start window's icon and the program's own icon: a grinning bird's head (766 bytes).
 const std::vector<std::uint8_t>& StartIconFile();

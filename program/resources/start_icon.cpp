@@ -1,6 +1,5 @@
-#include "program/resources/icon_file.h"
+#include "program/resources/indexed_icon.h"
 #include "program/resources/picture_tables.h"
-#include "program/resources/pictures.h"
 
 namespace tessel::resources {
 
@@ -41,12 +40,9 @@ const std::array<std::string_view, 32> kStartIconRows{
     "KKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKK",  // 31
 };
 
-const std::vector<std::uint8_t>& StartIconFile() {
-  static const std::vector<std::uint8_t> file = [] {
-    static constexpr Letter kLegend[]{{'K', 0}, {'T', 6}, {'L', 7}, {'Y', 11}, {'W', 15}};
-    return EncodeIconFile(IconFileType::kIcon, IconFromRows(kStartIconRows, kLegend));
-  }();
-  return file;
+IndexedIcon StartIcon() {
+  static constexpr Letter kLegend[]{{'K', 0}, {'T', 6}, {'L', 7}, {'Y', 11}, {'W', 15}};
+  return IconFromRows(kStartIconRows, kLegend);
 }
 
 }  // namespace tessel::resources

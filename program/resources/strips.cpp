@@ -2,9 +2,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "program/resources/bitmap_file.h"
 #include "program/resources/picture_tables.h"
-#include "program/resources/pictures.h"
+#include "program/resources/rgb_image.h"
 
 namespace tessel::resources {
 
@@ -104,16 +103,10 @@ RgbImage StripFromRows(int width, std::span<const std::string_view> left,
 
 }  // namespace
 
-const std::vector<std::uint8_t>& ShortStripFile() {
-  static const std::vector<std::uint8_t> file =
-      EncodeBitmapFile(StripFromRows(kShortStripWidth, kShortStripRows, {}));
-  return file;
-}
+RgbImage ShortStrip() { return StripFromRows(kShortStripWidth, kShortStripRows, {}); }
 
-const std::vector<std::uint8_t>& LongStripFile() {
-  static const std::vector<std::uint8_t> file =
-      EncodeBitmapFile(StripFromRows(kLongStripWidth, kShortStripRows, kLongStripTailRows));
-  return file;
+RgbImage LongStrip() {
+  return StripFromRows(kLongStripWidth, kShortStripRows, kLongStripTailRows);
 }
 
 }  // namespace tessel::resources

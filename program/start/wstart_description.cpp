@@ -1,6 +1,7 @@
 #include "program/start/wstart_description.h"
 
 #include "program/resources/pictures.h"
+#include "program/tool_window_description.h"
 #include "runtime/descriptions/make.h"
 
 namespace tessel::app {
@@ -18,7 +19,7 @@ Block Button(std::uint8_t id, std::string name, std::string caption, Geometry ge
                {
                    Prop(B::kCaption, Text(std::move(caption))),
                    Prop(B::kGeometry, geometry),
-                   Prop(B::kSetting0A, Byte(1)),
+                   Prop(B::kKeptSetting0A, Byte(1)),
                    Prop(B::kTabIndex, Integer(tab_index)),
                    Prop(B::kFont, Font("Comic Sans MS", 97500, 700)),
                },
@@ -28,29 +29,17 @@ Block Button(std::uint8_t id, std::string name, std::string caption, Geometry ge
 }  // namespace
 
 Description WStartDescription() {
-  Block window{0,
-               "WStart",
-               ClassCode::kWindow,
-               {
-                   Prop(W::kCaption, Text("Tessel 98   V1.1   (29.05.1998)")),
-                   Prop(W::kSetting19, Bytes(0x01, 0x00, 0x42, 0x00)),
-                   Prop(W::kBorderStyle, Byte(4)),
-                   Prop(W::kIcon, PictureOf(resources::StartIconFile())),
-                   Prop(W::kLinkTopic, Text("Form1")),
-                   Prop(W::kFlag26, Byte(0)),
-                   Prop(W::kFlag27, Byte(0)),
-                   Prop(W::kFlag28, Byte(0)),
-                   Prop(W::kFlag32, Byte(0)),
-                   Prop(W::kClientRect, ClientRect{45, 285, 5970, 405}),
-                   Prop(W::kFlag44, Byte(0)),
-                   Prop(W::kStartUpPosition, Byte(3)),
-               },
-               {
-                   Button(1, "InfoSelect", "Info ...", {4980, 60, 960, 315}, 3),
-                   Button(2, "W20End", "Beenden", {3180, 60, 1500, 315}, 2),
-                   Button(3, "W20Select", "20er Tessel", {1560, 60, 1620, 315}, 1),
-                   Button(4, "w6Select", "6er Tessel", {60, 60, 1500, 315}, 0),
-               }};
+  Block window = ToolWindow("WStart", "Tessel 98   V1.1   (29.05.1998)", "Form1", 5970, 405,
+                            {
+                                Prop(W::kIcon, PictureOf(resources::StartIconFile())),
+                                Prop(W::kStartUpPosition, Byte(3)),
+                            },
+                            {
+                                Button(1, "InfoSelect", "Info ...", {4980, 60, 960, 315}, 3),
+                                Button(2, "W20End", "Beenden", {3180, 60, 1500, 315}, 2),
+                                Button(3, "W20Select", "20er Tessel", {1560, 60, 1620, 315}, 1),
+                                Button(4, "w6Select", "6er Tessel", {60, 60, 1500, 315}, 0),
+                            });
   return Description{{0x5D3B8A21, 0x1C4E, 0x4F0A, {0x9B, 0x31, 0x7E, 0x52, 0x0D, 0x86, 0xA4, 0x13}},
                      {0x5D3B8A22, 0x1C4E, 0x4F0A, {0x9B, 0x31, 0x7E, 0x52, 0x0D, 0x86, 0xA4, 0x13}},
                      kWindowClassId,

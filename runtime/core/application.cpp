@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cassert>
-#include <exception>
 
 #include "runtime/core/diagnostics.h"
 #include "runtime/core/forms.h"
-#include "runtime/core/program_icon.h"
 
 namespace tessel::runtime {
 namespace {
@@ -16,16 +14,19 @@ Application* current = nullptr;
 }  // namespace
 
 Application::Application(const Project& project, Backend& backend)
-    : project_(project),
-      backend_(backend),
-      program_icon_(ProgramIcon(project)),
-      previous_(current) {
+    : project_(project), backend_(backend), previous_(current) {
   current = this;
 }
 
+// The windows still open go with the run; no one is left to answer a message box about it.
 Application::~Application() {
+  ended_ = true;
   for (auto& [name, form] : instances_) {
-    if (form->loaded()) form->Unload();
+    if (!form->loaded()) continue;
+    if (const Result result = form->Unload(); Failed(result)) {
+      Report(RuntimeError(result.status(), form->ObjectName(), form->InterfaceName(), "Unload",
+                          result.cause()));
+    }
   }
   current = previous_;
 }
@@ -36,11 +37,11 @@ Application& Application::Current() {
 }
 
 int Application::Run() {
+  const std::string interface_name = "_" + std::string(project_.name);
   try {
-    check(Instance(*project_.startup).Show(), project_.name, "_" + std::string(project_.name),
-          "Start");
-  } catch (const RuntimeError& error) {
-    Report(error);
+    check(Instance(*project_.startup).Show(), project_.name, interface_name, "Start");
+  } catch (...) {
+    Report(CaughtAsRuntimeError(project_.name, interface_name, "Start"));
     return 1;
   }
   if (!AnyLoaded()) return 0;
@@ -76,8 +77,8 @@ void Application::CloseRequested(Form& form) {
   if (!form.loaded() || IsBlocked(form)) return;
   try {
     check(Global().Unload(form), Global(), "Unload");
-  } catch (const RuntimeError& error) {
-    Report(error);
+  } catch (...) {
+    Report(CaughtAsRuntimeError(Global(), "Unload"));
   }
 }
 
@@ -88,36 +89,37 @@ bool Application::IsBlocked(const Form& form) const {
 
 void Application::Dispatch(Form& form, const Binding& binding) {
   const std::shared_ptr<Form> keep = form.shared_from_this();
-  const std::string event = "Ereignis";
   try {
-    check(binding.procedure(form), form, event);
-  } catch (const RuntimeError& error) {
-    Report(error);
-  } catch (const std::bad_alloc&) {
-    Report(RuntimeError(kOutOfMemory, form.ObjectName(), form.InterfaceName(), event));
-  } catch (const std::exception& error) {
-    Report(RuntimeError(kFailed, form.ObjectName(), form.InterfaceName(), event, error.what()));
+    binding.procedure(form);
+  } catch (...) {
+    Report(CaughtAsRuntimeError(form, "Ereignis"));
   }
 }
 
 void Application::Report(const RuntimeError& error) {
   LogLine(std::string(project_.name) + ": " + error.what() +
           (error.cause().empty() ? "" : ": " + error.cause()));
-  backend_.ShowErrorBox(project_.name, error.UserMessage());
+  if (!ended_) backend_.ShowErrorBox(project_.name, error.UserMessage());
 }
 
 void Application::WindowUnloaded() {
   if (!AnyLoaded()) backend_.Quit(0);
 }
 
+// The first failure is the answer; the windows this phase blocked take input again whatever
+// failed.
 Result Application::RunModal(Form& form, Form& owner) {
   const size_t outer = blocked_.size();
   const auto unblock = [&] {
+    Status first_failure = kOk;
     for (size_t i = blocked_.size(); i > outer; --i) {
       Form& other = *blocked_[i - 1];
-      if (other.loaded()) backend_.SetWindowEnabled(other.handle(), true);
+      if (!other.loaded()) continue;
+      const Status status = backend_.SetWindowEnabled(other.handle(), true);
+      if (Failed(status) && !Failed(first_failure)) first_failure = status;
     }
     blocked_.resize(outer);
+    return first_failure;
   };
   for (auto& [name, other] : instances_) {
     if (other.get() == &form || !other->loaded() || IsBlocked(*other)) continue;
@@ -127,9 +129,9 @@ Result Application::RunModal(Form& form, Form& owner) {
     }
     blocked_.push_back(other);
   }
-  const Status status = backend_.ShowModal(form.handle(), owner.handle());
-  unblock();
-  return status;
+  const Status shown = backend_.ShowModal(form.handle(), owner.handle());
+  const Status unblocked = unblock();
+  return Failed(shown) ? shown : unblocked;
 }
 
 Form& SharedInstance(const FormClass& form_class) {
@@ -138,11 +140,12 @@ Form& SharedInstance(const FormClass& form_class) {
 
 GlobalObject& Global() { return Application::Current().Global(); }
 
-Result Call(Form& me, Procedure procedure) {
+void Call(Form& me, Procedure procedure, std::string_view operation) {
   try {
-    return procedure(me);
+    procedure(me);
   } catch (const RuntimeError& error) {
-    return {error.status(), error.cause()};
+    throw RuntimeError(error.status(), me.ObjectName(), me.InterfaceName(), std::string(operation),
+                       error.cause());
   }
 }
 

@@ -10,6 +10,7 @@
 #include "runtime/core/form.h"
 #include "runtime/core/form_class.h"
 #include "runtime/core/global_object.h"
+#include "runtime/core/project.h"
 #include "runtime/core/runtime_error.h"
 
 namespace tessel::runtime {
@@ -33,16 +34,17 @@ class Application {
   GlobalObject& Global();
 
   const Project& project() const { return project_; }
-  // What a window without an icon of its own shows.
-  const std::vector<std::uint8_t>& program_icon() const { return program_icon_; }
+  // What a window without an icon of its own shows: the icon its start-up window stores, kept
+  // when that window is built, which is before any other.
+  const std::optional<PictureSpec>& program_icon() const { return program_icon_; }
+  void KeepProgramIcon(const std::optional<PictureSpec>& icon) { program_icon_ = icon; }
   Backend& backend() { return backend_; }
 
   // For tests: the instance of a window by class name, if it was ever referred to.
   Form* FindInstance(std::string_view name);
 
-  // The frame around every handler the runtime calls: keeps the window alive, reports a
-  // runtime error, or a failing status the handler returns, to the user, and returns to the
-  // event loop.
+  // The frame around every handler the runtime calls: keeps the window alive, reports whatever
+  // error ends the handler, and returns to the event loop.
   void Dispatch(Form& form, const Binding& binding);
   // The close box or the window system asks the window to go: it is unloaded, unless a modal
   // window keeps it from taking input.
@@ -55,13 +57,16 @@ class Application {
   Result RunModal(Form& form, Form& owner);
 
  private:
+  // The one report of an error: a line on standard error and, while the program runs, a German
+  // message box.
   void Report(const RuntimeError& error);
   bool AnyLoaded() const;
   bool IsBlocked(const Form& form) const;
 
   const Project& project_;
   Backend& backend_;
-  const std::vector<std::uint8_t> program_icon_;
+  std::optional<PictureSpec> program_icon_;
+  bool ended_ = false;  // the instances are going; the user sees no more message boxes
   std::map<std::string_view, std::shared_ptr<Form>> instances_;
   std::optional<GlobalObject> global_;
   // The windows a modal window keeps from taking input, innermost modal phase last.

@@ -6,22 +6,10 @@
 #include "runtime/core/pixel_rect.h"
 #include "runtime/core/status.h"
 #include "runtime/core/text_size.h"
+#include "runtime/core/window_events.h"
 #include "runtime/core/window_spec.h"
 
 namespace tessel::runtime {
-
-using WindowHandle = std::uint32_t;  // 0 is no window
-
-// What one window reports to the runtime, on the user-interface thread. The runtime hands it
-// over when it creates the window, bound to that window's handlers.
-class WindowEvents {
- public:
-  virtual ~WindowEvents() = default;
-  virtual void OnClick(int control_id) = 0;  // a button was pressed
-  // The close box, or the window system's request to close the window (Alt+F4, a window
-  // manager's or task bar's close).
-  virtual void OnCloseRequest() = 0;
-};
 
 // A thin adapter to one window system. Positions and sizes cross it in pixels, settled by the
 // runtime; a backend applies them as they come.
@@ -33,7 +21,6 @@ class Backend {
                               WindowHandle* window) = 0;
   // Places the outer top-left corner; the size stays.
   virtual Status MoveWindow(WindowHandle window, int left, int top) = 0;
-  virtual Status CentreWindow(WindowHandle window) = 0;  // on the screen, not on an owner
   // Visible and in front; the first tab stop takes the focus when it first shows.
   virtual Status ShowWindow(WindowHandle window) = 0;
   // Shows the window as ShowWindow does, owned by `owner` (it stays in front of it) and modal
@@ -47,8 +34,10 @@ class Backend {
   virtual Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                             const PixelRect& rect) = 0;
   // The size of one line of text as this window system draws it in that font, for the runtime
-  // to fit labels with; it needs no window.
-  virtual TextSize MeasureText(const FontRecord& font, std::string_view text) = 0;
+  // to fit labels and wrap captions with; it needs no window.
+  virtual TextSize MeasureText(const ResolvedFont& font, std::string_view text) = 0;
+  // The primary screen, on which the runtime centres a window.
+  virtual PixelRect Screen() = 0;
 
   // The main loop runs until Quit.
   virtual int RunEventLoop() = 0;

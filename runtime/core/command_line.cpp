@@ -50,6 +50,8 @@ CommandLineAnswer AnswerCommandLine(const std::vector<std::string_view>& argumen
 
 void SetStartedAs(std::string_view command) { started_as = command; }
 
+std::string_view StartedAs() { return started_as; }
+
 // _Exit, not exit: the toolkit may be half way up, and its exit handlers expect it whole.
 void FailStart(std::string_view reason) {
   const std::string prefix = started_as.empty() ? "" : started_as + ": ";

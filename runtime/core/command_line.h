@@ -4,15 +4,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tessel::runtime {
+#include "runtime/core/project.h"
 
-// The words a program gives for its command line; the runtime knows the options themselves.
-struct CommandLineTexts {
-  std::string_view command;  // the name it is started by, as in "Aufruf: tessel"
-  std::string_view summary;  // one sentence: what the program does
-  std::string_view version;  // the first line of --version
-  std::string_view notice;   // copyright and licence, the second line of --version
-};
+namespace tessel::runtime {
 
 // What to do about a command line: run the program, or print and end with `status`.
 struct CommandLineAnswer {
@@ -28,8 +22,10 @@ struct CommandLineAnswer {
 CommandLineAnswer AnswerCommandLine(const std::vector<std::string_view>& arguments,
                                     const CommandLineTexts& texts);
 
-// The name the program was started by, for the line of FailStart; Start sets it.
+// The name the program was started by, for the line of FailStart and the window system; Start
+// sets it. Empty where Start did not run (tests, tools).
 void SetStartedAs(std::string_view command);
+std::string_view StartedAs();
 
 // Ends a start that cannot go on (no display) with one line on standard error and status 1.
 // For the backend, which finds out while it comes up.

@@ -13,12 +13,6 @@ bool DrawnOnParent(const ControlSpec& c) {
   return c.kind == ControlKind::kLabel || c.kind == ControlKind::kImage;
 }
 
-// Ascending keys run front to back.
-std::tuple<int, int> StackKey(const ControlSpec& c, int position) {
-  if (IsTabStop(c)) return {0, c.tab_index};
-  return {DrawnOnParent(c) ? 2 : 1, -position};
-}
-
 // A control's top-left corner in the window's client area, through the picture boxes it lies on.
 PixelRect PlaceInWindow(const std::vector<ControlSpec>& controls, const ControlSpec& c) {
   PixelRect place = c.rect;
@@ -47,25 +41,25 @@ std::vector<int> IdsByKey(std::vector<std::pair<Key, int>> keyed) {
 }  // namespace
 
 std::vector<int> TabOrder(const std::vector<ControlSpec>& controls) {
-  std::vector<const ControlSpec*> stops;
+  std::vector<std::pair<int, int>> keyed;
   for (const ControlSpec& c : controls) {
-    if (IsTabStop(c)) stops.push_back(&c);
-  }
-  std::stable_sort(stops.begin(), stops.end(),
-                   [](const auto* a, const auto* b) { return a->tab_index < b->tab_index; });
-  std::vector<int> ids;
-  ids.reserve(stops.size());
-  for (const ControlSpec* c : stops) ids.push_back(c->id);
-  return ids;
-}
-
-std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls) {
-  std::vector<std::pair<std::tuple<int, int>, int>> keyed;
-  keyed.reserve(controls.size());
-  for (size_t i = 0; i < controls.size(); ++i) {
-    keyed.emplace_back(StackKey(controls[i], static_cast<int>(i)), controls[i].id);
+    if (IsTabStop(c)) keyed.emplace_back(c.tab_index, c.id);
   }
   return IdsByKey(std::move(keyed));
+}
+
+// Behind the tab stops, ascending keys run front to back.
+std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls) {
+  std::vector<std::pair<std::tuple<int, int>, int>> keyed;
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const ControlSpec& c = controls[i];
+    if (IsTabStop(c)) continue;
+    keyed.emplace_back(std::tuple{DrawnOnParent(c) ? 1 : 0, -static_cast<int>(i)}, c.id);
+  }
+  std::vector<int> ids = TabOrder(controls);
+  const std::vector<int> rest = IdsByKey(std::move(keyed));
+  ids.insert(ids.end(), rest.begin(), rest.end());
+  return ids;
 }
 
 std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls) {
@@ -80,6 +74,18 @@ std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls) {
     }
   }
   return IdsByKey(std::move(keyed));
+}
+
+std::vector<int> ReadOut(const std::vector<ControlSpec>& controls, const std::vector<int>& order) {
+  std::vector<int> read;
+  for (const int id : order) {
+    const auto it = std::find_if(controls.begin(), controls.end(),
+                                 [id](const ControlSpec& c) { return c.id == id; });
+    const bool read_out = it != controls.end() && (it->kind == ControlKind::kCommandButton ||
+                                                   it->kind == ControlKind::kLabel);
+    if (read_out) read.push_back(id);
+  }
+  return read;
 }
 
 }  // namespace tessel::runtime

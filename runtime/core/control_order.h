@@ -21,4 +21,8 @@ std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls);
 // top to bottom and left to right by its place in the window.
 std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls);
 
+// Of the ids in `order`, those a screen reader reads out: buttons and labels. Pictures, and the
+// boxes they and labels lie on, are left out.
+std::vector<int> ReadOut(const std::vector<ControlSpec>& controls, const std::vector<int>& order);
+
 }  // namespace tessel::runtime

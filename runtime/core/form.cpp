@@ -12,7 +12,7 @@ namespace tessel::runtime {
 Form::Form(Application& application, const FormClass& form_class)
     : application_(application), form_class_(form_class) {}
 
-Result Form::Move(float left, std::int16_t top) {
+Result Form::Move(Single left, Integer top) {
   if (!loaded()) return kInvalidArgument;
   if (!std::isfinite(left) || std::fabs(left) > 2e9f) return kInvalidArgument;
   return application_.backend().MoveWindow(
@@ -25,9 +25,9 @@ Result Form::Show() {
   return loaded() ? application_.backend().ShowWindow(handle_) : kOk;
 }
 
-Result Form::Show(std::int32_t modal, Form& owner) {
-  if (modal == 0) return Show();
-  if (modal != 1 || !owner.loaded() || &owner == this) return kInvalidArgument;
+Result Form::Show(Modality modality, Form& owner) {
+  if (modality == Modality::kModeless) return Show();
+  if (modality != Modality::kModal || !owner.loaded() || &owner == this) return kInvalidArgument;
   if (!loaded()) {
     if (Result result = Load(); Failed(result)) return result;
     if (!loaded()) return kOk;  // its Load handler unloaded it again
@@ -89,7 +89,7 @@ Result Form::Load() {
   try {
     built = BuildWindow(
         form_class_.description,
-        [&backend = application_.backend()](const FontRecord& font, std::string_view text) {
+        [&backend = application_.backend()](const ResolvedFont& font, std::string_view text) {
           return backend.MeasureText(font, text);
         });
   } catch (const descriptions::DescriptionError& error) {
@@ -97,10 +97,13 @@ Result Form::Load() {
             "Die Fensterbeschreibung von '" + ObjectName() + "' ist fehlerhaft: " + error.what()};
   }
   if (Result result = Bind(built.spec); Failed(result)) return result;
-  if (!built.spec.icon) built.spec.icon = ReadPicture(application_.program_icon());
+  if (&form_class_ == application_.project().startup) {
+    application_.KeepProgramIcon(built.spec.icon);
+  }
+  if (!built.spec.icon) built.spec.icon = application_.program_icon();
   Backend& backend = application_.backend();
   if (const Status status = backend.CreateWindow(built.spec, *this, &handle_); Failed(status)) {
-    return status;
+    return {status, "Das Fenster '" + ObjectName() + "' ließ sich nicht vollständig erstellen."};
   }
   state_ = FormState::kLoaded;
   for (const ControlSpec& control : built.spec.controls) {
@@ -113,7 +116,10 @@ Result Form::Load() {
     }
   }
   if (built.start_up_position == StartUpPosition::kCentreScreen) {
-    if (const Status status = backend.CentreWindow(handle_); Failed(status)) return status;
+    const PixelRect place = CentredOn(backend.Screen(), OuterSize(built.spec));
+    if (const Status status = backend.MoveWindow(handle_, place.x, place.y); Failed(status)) {
+      return status;
+    }
   }
   for (const Binding& binding : form_class_.procedures) {
     if (binding.control == "Form" && binding.event == "Load") {
@@ -135,6 +141,14 @@ Result Form::Unload() {
   labels_.clear();
   return kOk;
 }
+
+Label::Label(Form& form, const ControlSpec& spec, std::optional<LabelFitting> fitting)
+    : form_(form),
+      id_(spec.id),
+      name_(spec.name),
+      font_(spec.font),
+      rect_(spec.rect),
+      fitting_(fitting) {}
 
 Result Label::SetCaption(std::string_view text) {
   if (!form_.loaded()) return kInvalidArgument;

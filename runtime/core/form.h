@@ -6,14 +6,22 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/core/backend.h"
 #include "runtime/core/form_class.h"
 #include "runtime/core/label.h"
 #include "runtime/core/status.h"
+#include "runtime/core/window_events.h"
 
 namespace tessel::runtime {
 
 class Application;
+struct WindowSpec;
+
+// The runtime's value types that Move takes, as the program's code passes them.
+using Single = float;          // single precision
+using Integer = std::int16_t;  // 16-bit
+
+// Show's first argument: how the window holds the rest of the program while it is open.
+enum class Modality : std::int16_t { kModeless = 0, kModal = 1 };
 
 // Created: referred to, never loaded. Loaded: its window is built, shown or still hidden; Show
 // brings it up. Unloaded: its window is gone, until the next Show loads it again.
@@ -36,12 +44,13 @@ class Form : public std::enable_shared_from_this<Form>, private WindowEvents {
   std::string InterfaceName() const { return "_" + ObjectName(); }
 
   // Places the outer top-left corner, in twips; the size stays.
-  Result Move(float left, std::int16_t top);
+  Result Move(Single left, Integer top);
   // Modeless and without owner. Loads the window when needed; on an open window only
   // brings it to the front.
   Result Show();
-  // Modal with an owner (modal 1): returns once this window is unloaded.
-  Result Show(std::int32_t modal, Form& owner);
+  // Modal: returns once this window is unloaded, and meanwhile no other window takes input.
+  // Modeless: as Show().
+  Result Show(Modality modality, Form& owner);
 
   // The label of that name in the loaded window; a missing one is a runtime error.
   Label& GetLabel(std::string_view name);

@@ -11,8 +11,9 @@ namespace tessel::runtime {
 
 class Form;
 
-// An event handler, or a window's own procedure: takes the window it belongs to.
-using Procedure = Status (*)(Form& me);
+// An event handler, or a window's own procedure: takes the window it belongs to. It completes by
+// returning and fails by raising a RuntimeError, which check does at a failing status.
+using Procedure = void (*)(Form& me);
 
 // Binds (control, event) to a procedure; "Form" is the window itself.
 struct Binding {
@@ -26,17 +27,6 @@ struct FormClass {
   std::string_view name;
   std::span<const std::uint8_t> description;  // read at every load
   std::vector<Binding> procedures;
-};
-
-// The record the process entry hands to Start.
-struct Project {
-  std::string_view name;
-  std::string_view executable_name;
-  std::string_view description;
-  std::string_view help_file;
-  std::uint16_t locale = 0;
-  const FormClass* startup = nullptr;
-  std::vector<const FormClass*> windows;  // window table order
 };
 
 }  // namespace tessel::runtime

@@ -18,7 +18,8 @@ Form& SharedInstance(const FormClass& form_class);
 // The runtime's global object, through which windows are unloaded.
 GlobalObject& Global();
 
-// Calls a window's own procedure directly: its runtime error comes back as a failing result.
-Result Call(Form& me, Procedure procedure);
+// Calls a window's own procedure directly. A runtime error that ends it is raised again as the
+// failure of the window's `operation`, with the status and cause it carried.
+void Call(Form& me, Procedure procedure, std::string_view operation);
 
 }  // namespace tessel::runtime

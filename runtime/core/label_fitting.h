@@ -2,9 +2,10 @@
 
 #include "runtime/core/pixel_rect.h"
 #include "runtime/core/text_size.h"
-#include "runtime/core/window_spec.h"
 
 namespace tessel::runtime {
+
+enum class Alignment { kLeft, kRight, kCentre };
 
 // What the place of an auto-size label depends on besides its text.
 struct LabelFitting {

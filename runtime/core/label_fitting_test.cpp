@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include "tests/support/print.h"
 
 namespace tessel::runtime {
-
-std::ostream& operator<<(std::ostream& out, const PixelRect& r) {
-  return out << "(" << r.x << ", " << r.y << ", " << r.width << " x " << r.height << ")";
-}
-
 namespace {
 
 // The information window's panel is 229 pixels wide; its labels are stored centred on it, where

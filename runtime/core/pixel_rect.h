@@ -11,4 +11,11 @@ struct PixelRect {
   bool operator==(const PixelRect&) const = default;
 };
 
+// A rectangle of that width and height centred on `area`; an odd spare pixel is left over on the
+// right and below.
+inline PixelRect CentredOn(const PixelRect& area, const PixelRect& size) {
+  return {area.x + (area.width - size.width) / 2, area.y + (area.height - size.height) / 2,
+          size.width, size.height};
+}
+
 }  // namespace tessel::runtime

@@ -1,6 +1,9 @@
 #include "runtime/core/runtime_error.h"
 
 #include <cstdio>
+#include <exception>
+#include <new>
+#include <utility>
 
 namespace tessel::runtime {
 namespace {
@@ -26,8 +29,14 @@ RuntimeError::RuntimeError(Status status, std::string object, std::string interf
       operation_(std::move(operation)),
       cause_(std::move(cause)) {}
 
+RuntimeError RuntimeError::FloatingPoint() {
+  RuntimeError error(kOverflow, "", "", "");
+  error.floating_point_ = true;
+  return error;
+}
+
 std::string RuntimeError::UserMessage() const {
-  if (operation_.empty()) {
+  if (floating_point_) {
     return "Laufzeitfehler (Status " + Hex(status_) +
            "):\n\nFehler bei einer Gleitkommaberechnung (ungültige Operation, Division durch "
            "null oder Überlauf).";
@@ -47,6 +56,25 @@ void check(const Result& result, std::string_view object, std::string_view inter
   }
 }
 
-void RaiseFloatingPointError() { throw RuntimeError(kOverflow, "", "", ""); }
+void RaiseFloatingPointError() { throw RuntimeError::FloatingPoint(); }
+
+RuntimeError CaughtAsRuntimeError(std::string_view object, std::string_view interface_name,
+                                  std::string_view operation) {
+  const auto failure = [&](Status status, std::string cause) {
+    return RuntimeError(status, std::string(object), std::string(interface_name),
+                        std::string(operation), std::move(cause));
+  };
+  try {
+    throw;
+  } catch (const RuntimeError& error) {
+    return error;
+  } catch (const std::bad_alloc&) {
+    return failure(kOutOfMemory, "");
+  } catch (const std::exception& error) {
+    return failure(kFailed, error.what());
+  } catch (...) {
+    return failure(kFailed, "");
+  }
+}
 
 }  // namespace tessel::runtime

@@ -9,11 +9,16 @@
 namespace tessel::runtime {
 
 // The one error of the runtime: a failing status with the object, its interface and the
-// operation that failed. It ends the handler that raised it and is shown to the user.
+// operation that failed. It is raised where the failure is found, ends the handler it passes
+// through, and reaches the user through the one report (Application::Report).
 class RuntimeError : public std::runtime_error {
  public:
   RuntimeError(Status status, std::string object, std::string interface_name, std::string operation,
                std::string cause = {});
+
+  // The floating-point error (invalid operation, division by zero, overflow): no object's
+  // operation, a fixed text.
+  static RuntimeError FloatingPoint();
 
   Status status() const { return status_; }
   const std::string& object() const { return object_; }
@@ -25,6 +30,7 @@ class RuntimeError : public std::runtime_error {
   std::string UserMessage() const;
 
  private:
+  bool floating_point_ = false;
   Status status_;
   std::string object_;
   std::string interface_name_;
@@ -48,7 +54,22 @@ void check(const Result& result, const T& object, std::string_view operation) {
   if (Failed(result)) check(result, object.ObjectName(), object.InterfaceName(), operation);
 }
 
-// The floating-point runtime error (invalid operation, division by zero, overflow).
+// The one conversion of a caught exception; see CaughtAsRuntimeError.
+RuntimeError CaughtAsRuntimeError(std::string_view object, std::string_view interface_name,
+                                  std::string_view operation);
+
+template <Reportable T>
+RuntimeError CaughtAsRuntimeError(const T& object, std::string_view operation) {
+  return CaughtAsRuntimeError(object.ObjectName(), object.InterfaceName(), operation);
+}
+
+// Raises RuntimeError::FloatingPoint().
 [[noreturn]] void RaiseFloatingPointError();
+
+// Any exception that left a handler as the runtime error to report: a runtime error as it is,
+// running out of memory and every other failure as a failure of the window's `operation`. Call
+// it from a catch block.
+template <Reportable T>
+RuntimeError CaughtAsRuntimeError(const T& object, std::string_view operation);
 
 }  // namespace tessel::runtime

@@ -3,8 +3,9 @@
 #include <variant>
 
 #include "runtime/core/control_order.h"
-#include "runtime/core/cp1252.h"
+#include "runtime/core/fonts.h"
 #include "runtime/core/units.h"
+#include "runtime/descriptions/cp1252.h"
 #include "runtime/descriptions/reader.h"
 
 namespace tessel::runtime {
@@ -13,10 +14,13 @@ namespace {
 using descriptions::Block;
 using descriptions::ClassCode;
 using descriptions::CommandButtonProperty;
+using descriptions::Cp1252ToUtf8;
 using descriptions::ImageProperty;
 using descriptions::LabelProperty;
 using descriptions::PictureBoxProperty;
 using descriptions::WindowProperty;
+
+constexpr std::string_view kCloseBoxName = "Schließen";
 
 template <typename T, typename Code>
 const T* Get(const Block& block, Code code) {
@@ -45,9 +49,9 @@ std::optional<PictureSpec> StoredPicture(const Block& block, auto code) {
   return picture ? ReadPicture(picture->file) : std::nullopt;
 }
 
-FontRecord Font(const Block& block, auto code, const FontRecord& window_font) {
-  const auto* font = Get<FontRecord>(block, code);
-  return font ? *font : window_font;
+ResolvedFont Font(const Block& block, auto code, const ResolvedFont& window_font) {
+  const auto* font = Get<descriptions::FontRecord>(block, code);
+  return font ? ResolveFont(*font) : window_font;
 }
 
 Alignment ToAlignment(std::uint8_t stored) {
@@ -61,7 +65,7 @@ Alignment ToAlignment(std::uint8_t stored) {
   }
 }
 
-ControlSpec CommandButton(const Block& block, const FontRecord& window_font) {
+ControlSpec CommandButton(const Block& block, const ResolvedFont& window_font) {
   ControlSpec c;
   c.kind = ControlKind::kCommandButton;
   c.caption = Text(block, CommandButtonProperty::kCaption);
@@ -74,7 +78,7 @@ ControlSpec CommandButton(const Block& block, const FontRecord& window_font) {
   return c;
 }
 
-ControlSpec LabelControl(const Block& block, const FontRecord& window_font) {
+ControlSpec LabelControl(const Block& block, const ResolvedFont& window_font) {
   ControlSpec c;
   c.kind = ControlKind::kLabel;
   c.caption = Text(block, LabelProperty::kCaption);
@@ -90,7 +94,7 @@ ControlSpec LabelControl(const Block& block, const FontRecord& window_font) {
   return c;
 }
 
-ControlSpec PictureBox(const Block& block, const FontRecord& window_font) {
+ControlSpec PictureBox(const Block& block, const ResolvedFont& window_font) {
   ControlSpec c;
   c.font = window_font;
   c.kind = ControlKind::kPictureBox;
@@ -101,7 +105,7 @@ ControlSpec PictureBox(const Block& block, const FontRecord& window_font) {
   return c;
 }
 
-ControlSpec Image(const Block& block, const FontRecord& window_font) {
+ControlSpec Image(const Block& block, const ResolvedFont& window_font) {
   ControlSpec c;
   c.font = window_font;
   c.kind = ControlKind::kImage;
@@ -116,7 +120,7 @@ ControlSpec Image(const Block& block, const FontRecord& window_font) {
 }
 
 // Controls that set no font of their own, and those that show no text, have the window's.
-ControlSpec Control(const Block& block, const FontRecord& window_font) {
+ControlSpec Control(const Block& block, const ResolvedFont& window_font) {
   switch (block.class_code) {
     case ClassCode::kCommandButton:
       return CommandButton(block, window_font);
@@ -130,6 +134,11 @@ ControlSpec Control(const Block& block, const FontRecord& window_font) {
   }
   return Image(block, window_font);
 }
+
+// A push button's caption has its 3-D edge and the focus rectangle's margin on either side; it
+// breaks into lines only where it is wider than what is left. The backend measures the caption
+// when it draws it: measured here, the font would have to be found before the window shows.
+constexpr int kButtonTextInset = 2 * 4;
 
 // The label's place once its caption is measured; the fitting is kept for later captions.
 void Fit(ControlSpec& label, int parent_width, const TextMeasure& measure, BuiltWindow& built) {
@@ -147,6 +156,7 @@ void AddControls(const Block& parent, int parent_id, int parent_width, const Tex
     c.parent_id = parent_id;
     c.name = Cp1252ToUtf8(child.name);
     if (c.kind == ControlKind::kLabel && c.auto_size) Fit(c, parent_width, measure, built);
+    if (c.kind == ControlKind::kCommandButton) c.wrap_width = c.rect.width - kButtonTextInset;
     const int width = c.rect.width;
     built.spec.controls.push_back(std::move(c));
     AddControls(child, child.id, width, measure, built);
@@ -154,8 +164,6 @@ void AddControls(const Block& parent, int parent_id, int parent_width, const Tex
 }
 
 }  // namespace
-
-FontRecord DefaultWindowFont() { return FontRecord{1, 0, 0, 400, 82500, "MS Sans Serif"}; }
 
 BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMeasure& measure) {
   const descriptions::Description read = descriptions::ReadDescription(description);
@@ -169,11 +177,13 @@ BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMea
                  TwipsToPixels(client.height)};
   spec.back_colour = GetOr(window, WindowProperty::kBackColor, Colour{kColourButtonFace});
   spec.font = DefaultWindowFont();
+  spec.title_font = TitleBarFont();
+  spec.close_box_name = kCloseBoxName;
   spec.icon = StoredPicture(window, WindowProperty::kIcon);
   AddControls(window, 0, spec.client.width, measure, built);
   spec.tab_order = TabOrder(spec.controls);
   spec.front_to_back = FrontToBack(spec.controls);
-  spec.reading_order = ReadingOrder(spec.controls);
+  spec.reading_order = ReadOut(spec.controls, ReadingOrder(spec.controls));
   built.start_up_position = static_cast<StartUpPosition>(
       GetOr<std::uint8_t>(window, WindowProperty::kStartUpPosition, 0));
   return built;

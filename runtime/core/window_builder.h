@@ -15,7 +15,7 @@ namespace tessel::runtime {
 enum class StartUpPosition { kManual = 0, kCentreOwner = 1, kCentreScreen = 2, kDefault = 3 };
 
 // A text in a font as the backend that shows the window will draw it.
-using TextMeasure = std::function<TextSize(const FontRecord& font, std::string_view utf8)>;
+using TextMeasure = std::function<TextSize(const ResolvedFont& font, std::string_view utf8)>;
 
 struct BuiltWindow {
   WindowSpec spec;
@@ -24,12 +24,10 @@ struct BuiltWindow {
   std::map<int, LabelFitting> fittings;
 };
 
-// Reads a window description and settles what a backend builds: every stored setting resolved,
-// every rectangle in pixels, auto-size labels fitted to their text as `measure` finds it.
-// Throws descriptions::DescriptionError for bytes that do not read.
+// Reads a window description and settles what a backend builds: every stored setting resolved
+// (texts decoded, fonts resolved, pictures located), every rectangle in pixels, auto-size labels
+// fitted to their text as `measure` finds it, where button captions wrap, the orders of tab,
+// stacking and reading. Throws descriptions::DescriptionError for bytes that do not read.
 BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMeasure& measure);
-
-// The runtime's default window font, for windows and labels that set none.
-FontRecord DefaultWindowFont();
 
 }  // namespace tessel::runtime

@@ -9,11 +9,9 @@
 #include "runtime/descriptions/make.h"
 #include "runtime/descriptions/writer.h"
 #include "tests/support/description_samples.h"
+#include "tests/support/print.h"
 
 namespace tessel::runtime {
-
-std::ostream& operator<<(std::ostream& out, const PixelRect& r);
-
 namespace {
 
 using descriptions::Block;
@@ -66,7 +64,7 @@ struct Measured {
 TEST(WindowBuilder, FitsAutoSizeLabelsToTheTextAsTheBackendMeasuresIt) {
   std::vector<Measured> measured;
   const BuiltWindow built =
-      BuildWindow(SampleWindow(), [&](const FontRecord& font, std::string_view text) {
+      BuildWindow(SampleWindow(), [&](const ResolvedFont& font, std::string_view text) {
         measured.push_back({font.face, std::string(text)});
         return TextSize{text == "Links" ? 31 : 158, font.face == "Arial" ? 14 : 13};
       });
@@ -101,8 +99,8 @@ Block Image(std::uint8_t id, const std::vector<std::uint8_t>& file) {
 // What the header of each picture says decides its kind and the image's size; a picture whose
 // header gives no size keeps the stored one.
 TEST(WindowBuilder, ShowsImagesAtTheSizeTheirHeaderGives) {
-  using descriptions::testing::BitmapFile;
-  using descriptions::testing::IconFile;
+  using testing::BitmapFile;
+  using testing::IconFile;
   descriptions::Description d;
   d.class_id = descriptions::kWindowClassId;
   d.window =
@@ -113,7 +111,7 @@ TEST(WindowBuilder, ShowsImagesAtTheSizeTheirHeaderGives) {
             {Image(1, BitmapFile(44, 7)), Image(2, IconFile(1, 32)), Image(3, BitmapFile(0, 7))}};
   const BuiltWindow built =
       BuildWindow(descriptions::WriteDescription(d),
-                  [](const FontRecord&, std::string_view) { return TextSize{}; });
+                  [](const ResolvedFont&, std::string_view) { return TextSize{}; });
   const std::vector<ControlSpec>& images = built.spec.controls;
   ASSERT_EQ(images.size(), 3u);
   EXPECT_EQ(images[0].rect, (PixelRect{4, -8, 44, 7}));

@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/label_fitting.h"
 #include "runtime/core/picture_spec.h"
 #include "runtime/core/pixel_rect.h"
+#include "runtime/core/resolved_font.h"
 #include "runtime/descriptions/model.h"
 #include "runtime/descriptions/system_colour.h"
 
 namespace tessel::runtime {
 
 using descriptions::Colour;
-using descriptions::FontRecord;
 using descriptions::IsSystemColour;
 using descriptions::SystemColour;
 using descriptions::SystemColourIndex;
@@ -25,7 +26,6 @@ inline constexpr std::uint32_t kColourButtonText =
     descriptions::ColourOf(SystemColour::kButtonText).value;
 
 enum class ControlKind { kCommandButton, kLabel, kImage, kPictureBox };
-enum class Alignment { kLeft, kRight, kCentre };
 
 // One control as a backend builds it: stored settings already resolved into what shows, and its
 // place settled in pixels.
@@ -36,7 +36,7 @@ struct ControlSpec {
   ControlKind kind = ControlKind::kLabel;
   PixelRect rect;       // in the parent's client area
   std::string caption;  // UTF-8
-  FontRecord font;      // the window's default where the control sets none
+  ResolvedFont font;    // the window's default where the control sets none
   Colour back_colour{kColourButtonFace};
   Colour fore_colour{kColourButtonText};
   bool transparent = false;  // label leaves its background unpainted
@@ -46,6 +46,9 @@ struct ControlSpec {
   bool tab_stop = false;        // takes the focus by Tab
   int tab_index = 0;            // as stored; the window's tab_order is what applies
   bool default_button = false;  // Enter presses it wherever the focus is
+  // A button's caption breaks into centred lines where it is wider than this, as the backend
+  // measures it: the button less the edges and the focus frame's margin.
+  int wrap_width = 0;
   std::string tool_tip;         // UTF-8, blanks kept
   std::optional<PictureSpec> picture;  // an image's; rect has its natural size
 };
@@ -55,12 +58,34 @@ struct WindowSpec {
   std::string caption;  // UTF-8
   PixelRect client;     // x/y: the frame's width at the sides and above; width/height: the client
   Colour back_colour{kColourButtonFace};
-  FontRecord font;
+  ResolvedFont font;
+  ResolvedFont title_font;            // for a backend that draws the title bar itself
+  std::string close_box_name;         // what the close box is called to a screen reader
   std::optional<PictureSpec> icon;    // for the window system's lists; a tool window shows none
   std::vector<ControlSpec> controls;  // description order: a parent comes before its children
   std::vector<int> tab_order;         // the tab stops' ids in the order Tab walks them
   std::vector<int> front_to_back;     // every control's id; siblings lie in this order
-  std::vector<int> reading_order;     // every control's id, as the window is read out
+  std::vector<int> reading_order;     // the ids read out to someone who cannot see the window
 };
+
+// The fixed frame around the client area: as wide as the stored ClientLeft at the sides and
+// below, as high as the stored ClientTop above.
+struct FrameMargins {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+inline FrameMargins Frame(const WindowSpec& spec) {
+  return {spec.client.x, spec.client.y, spec.client.x, spec.client.x};
+}
+
+// The window's outer size, frame included; its place is that of the outer top-left corner.
+inline PixelRect OuterSize(const WindowSpec& spec) {
+  const FrameMargins frame = Frame(spec);
+  return {0, 0, frame.left + spec.client.width + frame.right,
+          frame.top + spec.client.height + frame.bottom};
+}
 
 }  // namespace tessel::runtime

@@ -26,6 +26,14 @@ void ByteCursor::Require(std::size_t n, std::string_view what) const {
   throw DescriptionError(offset_, std::move(expected), std::move(found));
 }
 
+void ByteCursor::Seek(std::size_t offset, std::string_view what) {
+  if (offset > size_) {
+    throw DescriptionError(offset, std::string(what),
+                           "the end of data at offset " + std::to_string(size_));
+  }
+  offset_ = offset;
+}
+
 std::uint8_t ByteCursor::PeekU8(std::string_view what) const {
   Require(1, what);
   return data_[offset_];

@@ -19,6 +19,10 @@ class ByteCursor {
   std::size_t remaining() const { return size_ - offset_; }
   bool at_end() const { return offset_ == size_; }
 
+  // Moves to `offset`, which may be the end but not past it; throws like a read that would pass
+  // the end, naming what was sought there.
+  void Seek(std::size_t offset, std::string_view what);
+
   // The next byte without moving; throws at the end like a read.
   std::uint8_t PeekU8(std::string_view what) const;
 

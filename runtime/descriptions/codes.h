@@ -29,33 +29,37 @@ enum class ValueKind : std::uint8_t {
   kFourBytes,   // four bytes without structure
 };
 
+// Each class's properties by code. The last group of each, kKept..., are settings whose role
+// nothing of ours knows: read, checked for their kind, dumped and written back as stored, and
+// named as the dump names them, by their code.
+
 enum class WindowProperty : std::uint8_t {
   kCaption = 0x01,
   kBackColor = 0x03,
-  kSetting19 = 0x19,
   kBorderStyle = 0x22,
   kIcon = 0x23,
   kLinkTopic = 0x24,
-  kFlag26 = 0x26,
-  kFlag27 = 0x27,
-  kFlag28 = 0x28,
-  kFlag32 = 0x32,
   kClientRect = 0x35,
   kMouseIcon = 0x3B,
-  kFlag3E = 0x3E,
-  kFlag44 = 0x44,
   kStartUpPosition = 0x46,
+  kKeptSetting19 = 0x19,
+  kKeptFlag26 = 0x26,
+  kKeptFlag27 = 0x27,
+  kKeptFlag28 = 0x28,
+  kKeptFlag32 = 0x32,
+  kKeptFlag3E = 0x3E,
+  kKeptFlag44 = 0x44,
 };
 
 enum class CommandButtonProperty : std::uint8_t {
   kCaption = 0x01,
   kGeometry = 0x04,
-  kSetting0A = 0x0A,
   kTabIndex = 0x11,
   kDefaultButton = 0x13,  // FF: Enter presses it wherever the focus is
   kTabStop = 0x18,        // absent or FF: Tab stops on it
   kFont = 0x1D,
   kToolTipText = 0x25,
+  kKeptSetting0A = 0x0A,
 };
 
 enum class LabelProperty : std::uint8_t {
@@ -69,7 +73,7 @@ enum class LabelProperty : std::uint8_t {
   kAutoSize = 0x18,
   kBackStyle = 0x1F,  // absent or 1: the back colour is painted; 0: transparent
   kFont = 0x25,
-  kFlag27 = 0x27,
+  kKeptFlag27 = 0x27,
 };
 
 enum class PictureBoxProperty : std::uint8_t {
@@ -77,14 +81,14 @@ enum class PictureBoxProperty : std::uint8_t {
   kGeometry = 0x05,
   kBorderStyle = 0x09,  // absent or 1: the sunken frame; 0: none
   kTabIndex = 0x12,
-  kSetting1A = 0x1A,
+  kKeptSetting1A = 0x1A,
 };
 
 enum class ImageProperty : std::uint8_t {
   kPicture = 0x02,
   kGeometry = 0x03,
-  kFlag07 = 0x07,
-  kFlag15 = 0x15,
+  kKeptFlag07 = 0x07,
+  kKeptFlag15 = 0x15,
 };
 
 struct PropertyInfo {

@@ -2,7 +2,9 @@
 
 #include <optional>
 
+#include "runtime/descriptions/description_error.h"
 #include "runtime/descriptions/picture_kind.h"
+#include "runtime/descriptions/picture_layout.h"
 
 namespace tessel::descriptions {
 
@@ -10,11 +12,15 @@ std::string SummarizePicture(const Picture& picture) {
   std::string length = std::to_string(picture.file.size()) + " bytes";
   std::optional<PictureKind> kind = KindOfPictureFile(picture.file);
   if (!kind) return "unrecognised picture, " + length;
-  std::optional<PictureSize> size = SizeOfPictureFile(picture.file, *kind);
   std::string name(PictureKindName(*kind));
-  if (!size) return name + " of unknown size, " + length;
-  return name + " " + std::to_string(size->width) + " x " + std::to_string(size->height) +
-         " pixels, " + length;
+  try {
+    const PictureLayout layout = ReadPictureLayout(picture.file, *kind);
+    return name + " " + std::to_string(layout.width) + " x " + std::to_string(layout.height) +
+           " pixels, " + length;
+  } catch (const DescriptionError&) {
+    // A dump shows what it can of any bytes; the reader names what is wrong where it matters.
+    return name + " of unknown size, " + length;
+  }
 }
 
 }  // namespace tessel::descriptions

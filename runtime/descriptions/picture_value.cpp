@@ -48,10 +48,8 @@ void CheckBitmapSize(std::span<const std::uint8_t> file, std::size_t file_at) {
   if (file.size() < kBitmapSizeField + 4) {
     throw DescriptionError(at, expected, "end of the picture file");
   }
-  std::uint32_t bf_size = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    bf_size |= static_cast<std::uint32_t>(file[kBitmapSizeField + i]) << (8 * i);
-  }
+  ByteCursor field(file.subspan(kBitmapSizeField));
+  const std::uint32_t bf_size = field.ReadU32("bitmap file size");
   if (bf_size != file.size()) throw DescriptionError(at, expected, std::to_string(bf_size));
 }
 

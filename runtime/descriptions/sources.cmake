@@ -5,11 +5,13 @@
 set(TESSEL_DESCRIPTIONS_SOURCES
   runtime/descriptions/byte_cursor.cpp
   runtime/descriptions/codes.cpp
+  runtime/descriptions/cp1252.cpp
   runtime/descriptions/description_error.cpp
   runtime/descriptions/dump.cpp
   runtime/descriptions/hex.cpp
   runtime/descriptions/model.cpp
   runtime/descriptions/picture_kind.cpp
+  runtime/descriptions/picture_layout.cpp
   runtime/descriptions/picture_summary.cpp
   runtime/descriptions/picture_value.cpp
   runtime/descriptions/quoted_text.cpp

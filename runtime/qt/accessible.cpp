@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "runtime/qt/qt_style.h"
+
 namespace tessel::runtime::qt {
 namespace {
 
@@ -92,8 +94,8 @@ class LabelAccessible : public QAccessibleWidget {
 // on no object; the window's interface owns it.
 class CloseBoxAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
-  CloseBoxAccessible(ToolWindow* window, InputBlocker* blocker)
-      : window_(window), blocker_(blocker) {}
+  CloseBoxAccessible(ToolWindow* window, QString name, InputBlocker* blocker)
+      : window_(window), name_(std::move(name)), blocker_(blocker) {}
 
   bool isValid() const override { return !window_.isNull(); }
   QObject* object() const override { return nullptr; }
@@ -107,7 +109,7 @@ class CloseBoxAccessible : public QAccessibleInterface, public QAccessibleAction
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? QString::fromUtf8(kCloseBoxName) : QString();
+    return t == QAccessible::Name ? name_ : QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
 
@@ -145,14 +147,16 @@ class CloseBoxAccessible : public QAccessibleInterface, public QAccessibleAction
 
  private:
   QPointer<ToolWindow> window_;
+  QString name_;
   QPointer<InputBlocker> blocker_;
 };
 
 class WindowAccessible : public QAccessibleWidget {
  public:
-  WindowAccessible(ToolWindow* window, std::vector<QWidget*> controls, InputBlocker* blocker)
+  WindowAccessible(ToolWindow* window, std::vector<QWidget*> controls, QString close_box_name,
+                   InputBlocker* blocker)
       : QAccessibleWidget(window, QAccessible::Window), controls_(std::move(controls)) {
-    close_box_ = new CloseBoxAccessible(window, blocker);
+    close_box_ = new CloseBoxAccessible(window, std::move(close_box_name), blocker);
     close_box_id_ = QAccessible::registerAccessibleInterface(close_box_);
   }
 
@@ -239,7 +243,8 @@ void MakeAccessible(ToolWindow* window, const WindowSpec& spec, const BuiltContr
         break;
     }
   }
-  Register(new WindowAccessible(window, std::move(exposed), blocker));
+  Register(
+      new WindowAccessible(window, std::move(exposed), ToQString(spec.close_box_name), blocker));
 }
 
 }  // namespace tessel::runtime::qt

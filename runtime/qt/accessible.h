@@ -7,15 +7,12 @@
 
 namespace tessel::runtime::qt {
 
-// The close box's name for screen readers; the title bar shows a cross, not a word.
-inline constexpr char kCloseBoxName[] = "Schließen";
-
 // Gives a built window what a screen reader (AT-SPI on Linux) finds in it: the window as a frame
 // named by its caption, or as a modal dialog while it is shown modally; as its children the
-// buttons by TabIndex, then the labels as they stand, then the close box as a button that can
-// be pressed. Pictures, picture boxes, the client area and the title bar are not exposed: they
-// carry nothing to read. A press through the accessibility interface takes the same path as a
-// click, and is refused while the blocker keeps input away from the window.
+// controls of the window's reading order, then the close box, by its name in the window's
+// description, as a button that can be pressed. The client area and the title bar are not
+// exposed: they carry nothing to read. A press through the accessibility interface takes the same
+// path as a click, and is refused while the blocker keeps input away from the window.
 void MakeAccessible(ToolWindow* window, const WindowSpec& spec, const BuiltControls& built,
                     InputBlocker* blocker);
 

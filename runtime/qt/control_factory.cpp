@@ -24,7 +24,7 @@ Qt::Alignment ToQtAlignment(Alignment alignment) {
 
 QWidget* MakeButton(QWidget* parent, const ControlSpec& spec, const QFont& font,
                     const std::function<void()>& on_click) {
-  auto* button = new WrappingButton(QString::fromStdString(spec.caption), parent);
+  auto* button = new WrappingButton(ToQString(spec.caption), spec.wrap_width, parent);
   button->setFont(font);
   button->setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
   button->setAutoDefault(false);
@@ -34,7 +34,7 @@ QWidget* MakeButton(QWidget* parent, const ControlSpec& spec, const QFont& font,
 }
 
 QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec, const QFont& font) {
-  auto* label = new QLabel(QString::fromStdString(spec.caption), parent);
+  auto* label = new QLabel(ToQString(spec.caption), parent);
   label->setFont(font);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(ToQtAlignment(spec.alignment));
@@ -47,9 +47,12 @@ QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec, const QFont& font) 
   return label;
 }
 
+// Null where the picture does not decode.
 QWidget* MakeImage(QWidget* parent, const ControlSpec& spec) {
+  const QPixmap pixmap = spec.picture ? DecodePicture(*spec.picture) : QPixmap();
+  if (spec.picture && pixmap.isNull()) return nullptr;
   auto* image = new QLabel(parent);
-  if (spec.picture) image->setPixmap(DecodePicture(*spec.picture));
+  image->setPixmap(pixmap);
   image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   image->setFocusPolicy(Qt::NoFocus);
   return image;
@@ -92,9 +95,8 @@ void ApplyColours(QWidget* widget, const ControlSpec& spec) {
   widget->setAutoFillBackground(!spec.transparent);
 }
 
-BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
-                            const std::function<void(int)>& on_click) {
-  BuiltControls built;
+bool BuildControls(QWidget* client, const WindowSpec& spec,
+                   const std::function<void(int)>& on_click, BuiltControls& built) {
   for (const ControlSpec& c : spec.controls) {
     QWidget* parent = c.parent_id == 0 ? client : built.by_id.at(c.parent_id);
     const QFont font = ToQFont(c.font);
@@ -114,14 +116,15 @@ BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
         widget = MakePictureBox(parent, c);
         break;
     }
-    widget->setObjectName(QString::fromStdString(c.name));
+    if (!widget) return false;
+    widget->setObjectName(ToQString(c.name));
     widget->setGeometry(c.rect.x, c.rect.y, c.rect.width, c.rect.height);
-    if (!c.tool_tip.empty()) widget->setToolTip(QString::fromStdString(c.tool_tip));
+    if (!c.tool_tip.empty()) widget->setToolTip(ToQString(c.tool_tip));
     built.by_id[c.id] = widget;
   }
   Stack(spec, built);
   SetTabOrder(spec, built);
-  return built;
+  return true;
 }
 
 }  // namespace tessel::runtime::qt

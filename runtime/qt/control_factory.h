@@ -15,9 +15,10 @@ struct BuiltControls {
 };
 
 // Creates the controls of a window on its client area, with their stored geometry, fonts,
-// colours and tab order. on_click receives the control id of a pressed button.
-BuiltControls BuildControls(QWidget* client, const WindowSpec& spec,
-                            const std::function<void(int)>& on_click);
+// colours and tab order. on_click receives the control id of a pressed button. False where a
+// picture does not decode; what was built stays with the client area.
+bool BuildControls(QWidget* client, const WindowSpec& spec,
+                   const std::function<void(int)>& on_click, BuiltControls& built);
 
 // Background and text colours of a label or picture box; system colours are looked up again
 // each time, so calling it after a change of colour scheme follows the scheme.

@@ -28,6 +28,7 @@ void ChoosePlatform() {
 }
 
 bool OnWayland() { return Env("QT_QPA_PLATFORM").starts_with("wayland"); }
+bool OnX11() { return Env("QT_QPA_PLATFORM").starts_with("xcb"); }
 
 // Which display Qt is about to try, in the user's words.
 std::string DisplayName() {
@@ -38,9 +39,10 @@ std::string DisplayName() {
   return "DISPLAY „" + Env("DISPLAY") + "“";
 }
 
-// X11 cannot start without DISPLAY; say so before Qt aborts over it.
+// X11 cannot start without DISPLAY; say so before Qt aborts over it. Other platforms (Wayland,
+// offscreen) need none.
 void RequireDisplay() {
-  if (!Env("QT_QPA_PLATFORM").starts_with("xcb") || !Env("DISPLAY").empty()) return;
+  if (!OnX11() || !Env("DISPLAY").empty()) return;
   FailStart(
       "keine Anzeige: DISPLAY ist nicht gesetzt (auf einem Desktop starten, oder mit xvfb-run)");
 }
@@ -94,12 +96,12 @@ void PassOnHeldMessages() {
 }  // namespace
 
 std::unique_ptr<Backend> CreatePlatformBackend() {
-  if (QApplication::instance()) return std::make_unique<qt::QtBackend>();
+  if (QApplication::instance()) return std::make_unique<qt::QtBackend>(StartedAs());
   ChoosePlatform();
   RequireDisplay();
   qt::UseOnlyARunningSessionBus();
   const QtMessageHandler previous = qInstallMessageHandler(HoldWhileComingUp);
-  auto backend = std::make_unique<qt::QtBackend>();
+  auto backend = std::make_unique<qt::QtBackend>(StartedAs());
   qInstallMessageHandler(previous);
   PassOnHeldMessages();
   // A process that brings the toolkit up again (the tests do) finds the watch already there.

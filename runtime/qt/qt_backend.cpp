@@ -23,25 +23,22 @@
 namespace tessel::runtime::qt {
 namespace {
 
-int argc_storage = 1;
-char program_name[] = "tessel";
-char* argv_storage[] = {program_name, nullptr};
-
 void DestroyLater(ToolWindow* widget) {
   widget->hide();
   widget->deleteLater();
 }
 
 QMargins FrameOf(const WindowSpec& spec) {
-  const int side = spec.client.x;
-  return QMargins(side, spec.client.y, side, side);
+  const FrameMargins frame = Frame(spec);
+  return QMargins(frame.left, frame.top, frame.right, frame.bottom);
 }
 
 }  // namespace
 
-QtBackend::QtBackend() {
+QtBackend::QtBackend(std::string_view program_name)
+    : program_name_(program_name), arguments_{program_name_.data(), nullptr} {
   if (!QApplication::instance()) {
-    owned_application_ = std::make_unique<QApplication>(argc_storage, argv_storage);
+    owned_application_ = std::make_unique<QApplication>(argument_count_, arguments_.data());
   }
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(QStyleFactory::create("Fusion"));
@@ -88,13 +85,19 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events, Win
   const WindowHandle handle = next_handle_++;
   NativeWindow& native = windows_[handle];
   native.spec = spec;
-  native.widget = {new ToolWindow(QString::fromStdString(spec.caption), client, FrameOf(spec)),
-                   &DestroyLater};
+  native.widget = {
+      new ToolWindow(ToQString(spec.caption), client, FrameOf(spec), ToQFont(spec.title_font)),
+      &DestroyLater};
   ToolWindow* widget = native.widget.get();
-  if (spec.icon) widget->setWindowIcon(IconOf(*spec.icon));
   widget->client()->setFont(ToQFont(spec.font));
-  native.controls =
-      BuildControls(widget->client(), spec, [&events](int id) { events.OnClick(id); });
+  const bool complete =
+      (!spec.icon || SetIcon(widget, *spec.icon)) &&
+      BuildControls(
+          widget->client(), spec, [&events](int id) { events.OnClick(id); }, native.controls);
+  if (!complete) {
+    windows_.erase(handle);
+    return kFailed;
+  }
   MakeAccessible(widget, spec, native.controls, blocker_.get());
   widget->on_close_box = [&events] { events.OnCloseRequest(); };
   widget->on_enter = [this, handle] { PressEnter(handle); };
@@ -107,10 +110,15 @@ void QtBackend::ApplyColours() {
   for (const auto& [handle, native] : windows_) ApplyColours(handle);
 }
 
-const QIcon& QtBackend::IconOf(const PictureSpec& picture) {
+bool QtBackend::SetIcon(QWidget* widget, const PictureSpec& picture) {
   auto it = icons_.find(picture.file);
-  if (it == icons_.end()) it = icons_.emplace(picture.file, QIcon(DecodePicture(picture))).first;
-  return it->second;
+  if (it == icons_.end()) {
+    const QPixmap pixmap = DecodePicture(picture);
+    if (pixmap.isNull()) return false;
+    it = icons_.emplace(picture.file, QIcon(pixmap)).first;
+  }
+  widget->setWindowIcon(it->second);
+  return true;
 }
 
 void QtBackend::ApplyColours(WindowHandle window) {
@@ -139,14 +147,9 @@ Status QtBackend::MoveWindow(WindowHandle window, int left, int top) {
   return kOk;
 }
 
-Status QtBackend::CentreWindow(WindowHandle window) {
-  NativeWindow* native = Find(window);
-  if (!native) return kInvalidArgument;
+PixelRect QtBackend::Screen() {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const QSize size = native->widget->size();
-  native->widget->move(screen.x() + (screen.width() - size.width()) / 2,
-                       screen.y() + (screen.height() - size.height()) / 2);
-  return kOk;
+  return {screen.x(), screen.y(), screen.width(), screen.height()};
 }
 
 Status QtBackend::ShowWindow(WindowHandle window) {
@@ -230,17 +233,15 @@ Status QtBackend::SetCaption(WindowHandle window, int control_id, std::string_vi
                              const PixelRect& rect) {
   auto* label = qobject_cast<QLabel*>(FindControl(window, control_id));
   if (!label) return kInvalidArgument;
-  label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  label->setText(ToQString(text));
   label->setGeometry(rect.x, rect.y, rect.width, rect.height);
   return kOk;
 }
 
 // The metrics a QLabel lays its text out with.
-TextSize QtBackend::MeasureText(const FontRecord& font, std::string_view text) {
+TextSize QtBackend::MeasureText(const ResolvedFont& font, std::string_view text) {
   const QFontMetrics metrics(ToQFont(font));
-  return {metrics.horizontalAdvance(
-              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
-          metrics.height()};
+  return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 
 int QtBackend::RunEventLoop() {
@@ -273,9 +274,7 @@ void QtBackend::RunModalLoop(WindowHandle window) {
 }
 
 void QtBackend::ShowErrorBox(std::string_view title, std::string_view text) {
-  QMessageBox box(
-      QMessageBox::Critical, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, ToQString(title), ToQString(text), QMessageBox::Ok);
   box.exec();
 }
 

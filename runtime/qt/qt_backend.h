@@ -3,9 +3,12 @@
 #include <QEventLoop>
 #include <QIcon>
 #include <QPointer>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/core/backend.h"
@@ -20,19 +23,20 @@ namespace tessel::runtime::qt {
 // The runtime's windows as Qt 6 widgets, on X11 or on Qt's offscreen platform.
 class QtBackend : public Backend {
  public:
-  QtBackend();
+  // The program's name is the toolkit's too: the window system's class of our windows.
+  explicit QtBackend(std::string_view program_name);
   ~QtBackend() override;
 
   Status CreateWindow(const WindowSpec& spec, WindowEvents& events, WindowHandle* window) override;
   Status MoveWindow(WindowHandle window, int left, int top) override;
-  Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;
-  TextSize MeasureText(const FontRecord& font, std::string_view text) override;
+  TextSize MeasureText(const ResolvedFont& font, std::string_view text) override;
+  PixelRect Screen() override;
   int RunEventLoop() override;
   void Quit(int exit_code) override;
   void ShowErrorBox(std::string_view title, std::string_view text) override;
@@ -60,8 +64,13 @@ class QtBackend : public Backend {
   QWidget* FindControl(WindowHandle window, int control_id);
   void PressEnter(WindowHandle window);
   void ApplyColours(WindowHandle window);
-  const QIcon& IconOf(const PictureSpec& picture);
+  // False where the picture does not decode.
+  bool SetIcon(QWidget* widget, const PictureSpec& picture);
 
+  // What QApplication is started with: it keeps them for the whole run.
+  std::string program_name_;
+  int argument_count_ = 1;
+  std::array<char*, 2> arguments_;
   std::unique_ptr<QApplication> owned_application_;
   std::unique_ptr<InputBlocker> blocker_;
   std::map<WindowHandle, NativeWindow> windows_;

@@ -3,17 +3,24 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QString>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "runtime/core/window_spec.h"
 
 namespace tessel::runtime::qt {
 
+// The runtime's UTF-8 as Qt's text.
+inline QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 // Registers the substitutes for faces the system may lack; once per process.
 void InstallFontSubstitutes();
 
-QFont ToQFont(const FontRecord& record);
+QFont ToQFont(const ResolvedFont& resolved);
 
 // A fixed colour as it is; a system colour from the application palette, so that it follows
 // the user's colour scheme.

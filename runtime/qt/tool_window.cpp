@@ -22,7 +22,8 @@ const QColor kDarkShadow(0x00, 0x00, 0x00);
 
 }  // namespace
 
-ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame)
+ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame,
+                       const QFont& title_font)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       client_(new Surface(this)),
       frame_(frame) {
@@ -32,9 +33,6 @@ ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame
   setAttribute(Qt::WA_AlwaysShowToolTips);
   setFixedSize(client_size.grownBy(frame));
   client_->setGeometry(QRect(QPoint(frame.left(), frame.top()), client_size));
-  QFont title_font("MS Sans Serif");
-  title_font.setPixelSize(11);
-  title_font.setBold(true);
   setFont(title_font);
 }
 

@@ -14,7 +14,7 @@ namespace tessel::runtime::qt {
 // any window manager and on the offscreen platform alike.
 class ToolWindow : public QWidget {
  public:
-  ToolWindow(const QString& caption, QSize client_size, QMargins frame);
+  ToolWindow(const QString& caption, QSize client_size, QMargins frame, const QFont& title_font);
 
   Surface* client() const { return client_; }
   QRect TitleBarRect() const;

@@ -27,26 +27,37 @@ xcb_connection_t* X11Connection() {
   return x11 ? x11->connection() : nullptr;
 }
 
+// The atoms of all the names, asked for together: one round trip to the server, not one each.
+std::vector<xcb_atom_t> Atoms(xcb_connection_t* connection,
+                              std::initializer_list<const char*> names) {
+  std::vector<xcb_intern_atom_cookie_t> cookies;
+  for (const char* name : names) {
+    cookies.push_back(
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name));
+  }
+  std::vector<xcb_atom_t> atoms;
+  for (const xcb_intern_atom_cookie_t cookie : cookies) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    atoms.push_back(reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE});
+    std::free(reply);
+  }
+  return atoms;
+}
+
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-      connection,
-      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  std::free(reply);
-  return atom;
+  return Atoms(connection, {name}).front();
 }
 
 xcb_window_t RootWindow(xcb_connection_t* connection) {
   return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
 
-void SetAtoms(xcb_connection_t* connection, QWidget* window, const char* property,
-              std::initializer_list<const char*> names) {
-  std::vector<xcb_atom_t> atoms;
-  for (const char* name : names) atoms.push_back(Atom(connection, name));
+// Replaces the window's property with a list of atoms.
+void SetAtoms(xcb_connection_t* connection, QWidget* window, xcb_atom_t property,
+              const std::vector<xcb_atom_t>& atoms) {
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                      Atom(connection, property), XCB_ATOM_ATOM, 32,
-                      static_cast<std::uint32_t>(atoms.size()), atoms.data());
+                      property, XCB_ATOM_ATOM, 32, static_cast<std::uint32_t>(atoms.size()),
+                      atoms.data());
 }
 
 }  // namespace
@@ -55,15 +66,17 @@ void MarkAsToolWindow(QWidget* window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return;
   window->winId();
+  const std::vector<xcb_atom_t> a =
+      Atoms(connection, {"_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_STATE",
+                         "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
   // A modal window keeps the dialog type that its modality asks for.
   if (window->windowType() != Qt::Dialog) {
     // Written now, and kept by Qt's plugin whenever it writes the type again.
-    SetAtoms(connection, window, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_UTILITY"});
+    SetAtoms(connection, window, a[0], {a[1]});
     window->windowHandle()->setProperty(kX11WindowTypeProperty, kX11UtilityType);
   }
   // Qt merges its own states into what an unmapped window already holds.
-  SetAtoms(connection, window, "_NET_WM_STATE",
-           {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+  SetAtoms(connection, window, a[2], {a[3], a[4]});
 }
 
 void SetTakesFocus(QWidget* window, bool takes) {

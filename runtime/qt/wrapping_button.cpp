@@ -16,7 +16,9 @@ void WrappingButton::paintEvent(QPaintEvent*) {
   if (isDown()) area.translate(1, 1);
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+  const bool wraps = fontMetrics().horizontalAdvance(caption) > wrap_width_;
+  painter.drawText(area, Qt::AlignCenter | (wraps ? Qt::TextWordWrap : Qt::TextSingleLine),
+                   caption);
 }
 
 }  // namespace tessel::runtime::qt

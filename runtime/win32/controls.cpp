@@ -10,8 +10,6 @@ namespace tessel::runtime::win32 {
 namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-// A push button's caption has its 3-D edge and the focus rectangle's margin on either side.
-constexpr int kButtonTextInset = 2 * 4;
 
 RECT ToRect(const PixelRect& r) { return RECT{r.x, r.y, r.x + r.width, r.y + r.height}; }
 
@@ -26,13 +24,11 @@ HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD styl
                          GetModuleHandleW(nullptr), nullptr);
 }
 
-// The caption breaks into lines only where it is wider than the button.
 HWND MakeButton(const ControlSpec& spec, HWND parent, RECT r, HFONT font) {
   const std::wstring caption = Widen(spec.caption);
-  const bool wraps = TextExtent(font, caption).width > r.right - r.left - kButtonTextInset;
   DWORD style = spec.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   if (spec.tab_stop) style |= WS_TABSTOP;
-  if (wraps) style |= BS_MULTILINE;
+  if (TextExtent(font, caption).width > spec.wrap_width) style |= BS_MULTILINE;
   return MakeChild(L"BUTTON", caption, style, 0, spec, parent, r);
 }
 
@@ -57,8 +53,10 @@ HWND MakeLabel(const ControlSpec& spec, HWND parent, RECT r) {
 }
 
 // A static control takes its image's size when it gets one; it is put back to the runtime's.
+// Null where the system makes no picture of the stored one.
 HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
   const Picture picture = spec.picture ? DecodePicture(*spec.picture) : Picture{};
+  if (spec.picture && picture.empty()) return nullptr;
   const DWORD style = picture.icon ? SS_ICON : SS_BITMAP;
   HWND image = MakeChild(L"STATIC", L"", style, 0, spec, parent, r);
   if (picture.bitmap) {
@@ -74,10 +72,10 @@ HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
   return image;
 }
 
-HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r, HFONT font) {
+HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
   switch (spec.kind) {
     case ControlKind::kCommandButton:
-      return MakeButton(spec, parent, r, font);
+      return MakeButton(spec, parent, r, form.gdi.Font(spec.font));
     case ControlKind::kLabel:
       return MakeLabel(spec, parent, r);
     case ControlKind::kImage:
@@ -110,7 +108,7 @@ HWND MakeToolTips(HWND form) {
                          nullptr);
 }
 
-void AddToolTip(HWND tool_tips, HWND control, const std::string& text) {
+bool AddToolTip(HWND tool_tips, HWND control, const std::string& text) {
   std::wstring wide = Widen(text);
   TOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -119,7 +117,24 @@ void AddToolTip(HWND tool_tips, HWND control, const std::string& text) {
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = wide.data();
-  SendMessageW(tool_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  return SendMessageW(tool_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
+}
+
+// One control with its font, default-button role and hint; false where the system made no
+// window of it or refused its hint.
+bool AddControl(FormWindow& form, const ControlSpec& c) {
+  HWND parent = c.parent_id == 0 ? form.hwnd : form.Control(c.parent_id);
+  HWND control = parent ? MakeControl(form, c, parent, ToRect(c.rect)) : nullptr;
+  if (!control) return false;
+  form.controls[c.id] = control;
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.gdi.Font(c.font)), FALSE);
+  if (c.default_button) {
+    // Enter presses it while the focus is on no other push button.
+    SendMessageW(form.hwnd, DM_SETDEFID, kFirstChildId + c.id, 0);
+  }
+  if (c.tool_tip.empty()) return true;
+  if (!form.tool_tips) form.tool_tips = MakeToolTips(form.hwnd);
+  return form.tool_tips && AddToolTip(form.tool_tips, control, c.tool_tip);
 }
 
 }  // namespace
@@ -131,25 +146,12 @@ RECT RectInParent(HWND child) {
   return r;
 }
 
-void BuildControls(FormWindow& form) {
+bool BuildControls(FormWindow& form) {
   for (const ControlSpec& c : form.spec.controls) {
-    HWND parent = c.parent_id == 0 ? form.hwnd : form.Control(c.parent_id);
-    if (!parent) continue;
-    const HFONT font = form.gdi.Font(c.font);
-    HWND control = MakeControl(form, c, parent, ToRect(c.rect), font);
-    if (!control) continue;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    form.controls[c.id] = control;
-    if (c.default_button) {
-      // Enter presses it while the focus is on no other push button.
-      SendMessageW(form.hwnd, DM_SETDEFID, kFirstChildId + c.id, 0);
-    }
-    if (!c.tool_tip.empty()) {
-      if (!form.tool_tips) form.tool_tips = MakeToolTips(form.hwnd);
-      AddToolTip(form.tool_tips, control, c.tool_tip);
-    }
+    if (!AddControl(form, c)) return false;
   }
   Stack(form);
+  return true;
 }
 
 }  // namespace tessel::runtime::win32

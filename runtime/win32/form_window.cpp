@@ -78,7 +78,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
       }
       break;
     case WM_GETOBJECT:
-      if (const LRESULT answer = AnswerGetObject(hwnd, wparam, lparam)) return answer;
+      if (const LRESULT answer = AnswerGetObject(hwnd, form->ReadOut(), wparam, lparam)) {
+        return answer;
+      }
       break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -135,6 +137,14 @@ const ControlSpec* FormWindow::Spec(int control_id) const {
   return nullptr;
 }
 
+std::vector<HWND> FormWindow::ReadOut() const {
+  std::vector<HWND> read;
+  for (const int id : spec.reading_order) {
+    if (HWND control = Control(id)) read.push_back(control);
+  }
+  return read;
+}
+
 int FormWindow::IdOf(HWND child) const {
   for (const auto& [id, control] : controls) {
     if (control == child) return id;
@@ -153,28 +163,29 @@ void RegisterWindowClasses() {
 
 namespace {
 
-// For the task switcher and the window list; a tool window's title bar shows no icon.
-void SetIcon(FormWindow& form) {
-  if (!form.spec.icon) return;
+// For the task switcher and the window list; a tool window's title bar shows no icon. A bitmap
+// is no window icon and is left out; false where the system makes no icon of an icon.
+bool SetIcon(FormWindow& form) {
+  if (!form.spec.icon || form.spec.icon->kind == PictureKind::kBitmap) return true;
   const Picture icon = DecodePicture(*form.spec.icon);
-  if (icon.bitmap) DeleteObject(icon.bitmap);  // a bitmap is no window icon
-  if (!icon.icon) return;
+  if (!icon.icon) return false;
   form.gdi.Keep(icon.icon);
   SendMessageW(form.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.icon));
   SendMessageW(form.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.icon));
+  return true;
 }
 
 }  // namespace
 
-HWND CreateFormWindow(FormWindow& form) {
-  RECT outer{0, 0, form.spec.client.width, form.spec.client.height};
-  AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
+// The outer size is the runtime's; with the system's classic metrics for a tool window's frame (a
+// 3-pixel border, a small caption of 15 and its line) the client area comes out as stored.
+bool CreateFormWindow(FormWindow& form) {
+  const PixelRect outer = OuterSize(form.spec);
   const std::wstring caption = Widen(form.spec.caption);
-  form.hwnd = CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, 0, 0,
-                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), &form);
-  if (form.hwnd) SetIcon(form);
-  return form.hwnd;
+  form.hwnd =
+      CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, 0, 0, outer.width,
+                      outer.height, nullptr, nullptr, GetModuleHandleW(nullptr), &form);
+  return form.hwnd && SetIcon(form);
 }
 
 HWND CreatePictureBox(FormWindow& form, const ControlSpec& spec, HWND parent, RECT rect) {

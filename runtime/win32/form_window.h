@@ -2,6 +2,7 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "runtime/core/backend.h"
 #include "runtime/core/window_spec.h"
@@ -24,7 +25,8 @@ struct FormWindow {
 
   HWND Control(int control_id) const;
   const ControlSpec* Spec(int control_id) const;
-  int IdOf(HWND child) const;  // 0 when the window is none of our controls
+  int IdOf(HWND child) const;         // 0 when the window is none of our controls
+  std::vector<HWND> ReadOut() const;  // the controls a screen reader reads, in reading order
 
   WindowHandle handle;
   WindowSpec spec;
@@ -41,9 +43,10 @@ struct FormWindow {
 // Registers the form and picture-box classes; once per process, later calls do nothing.
 void RegisterWindowClasses();
 
-// A top-level tool window whose client area is exactly the stored client size. The form keeps
-// its pointer in the window; Detach takes it back before the window goes.
-HWND CreateFormWindow(FormWindow& form);
+// A top-level tool window of the runtime's outer size, with its icon; false where the system
+// makes neither. The form keeps its pointer in the window; Detach takes it back before the
+// window goes.
+bool CreateFormWindow(FormWindow& form);
 HWND CreatePictureBox(FormWindow& form, const ControlSpec& spec, HWND parent, RECT rect);
 void Detach(FormWindow& form);
 

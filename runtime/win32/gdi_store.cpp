@@ -1,16 +1,8 @@
 #include "runtime/win32/gdi_store.h"
 
-#include "runtime/core/units.h"
 #include "runtime/win32/text.h"
 
 namespace tessel::runtime::win32 {
-namespace {
-
-constexpr std::uint8_t kItalic = 0x02;
-constexpr std::uint8_t kUnderline = 0x04;
-constexpr std::uint8_t kStrikeOut = 0x08;
-
-}  // namespace
 
 COLORREF ToColorRef(Colour colour) {
   if (IsSystemColour(colour)) return GetSysColor(static_cast<int>(SystemColourIndex(colour)));
@@ -24,17 +16,17 @@ GdiStore::~GdiStore() {
   for (HICON icon : icons_) DestroyIcon(icon);
 }
 
-HFONT GdiStore::Font(const FontRecord& record) {
+// A negative height asks for the characters' height, without the line's leading.
+HFONT GdiStore::Font(const ResolvedFont& resolved) {
   for (const auto& [known, font] : fonts_) {
-    if (known == record) return font;
+    if (known == resolved) return font;
   }
-  const std::wstring face = WidenCp1252(record.face);
-  HFONT font = CreateFontW(
-      -FontSizeToPixels(record.size), 0, 0, 0, record.weight, (record.attributes & kItalic) != 0,
-      (record.attributes & kUnderline) != 0, (record.attributes & kStrikeOut) != 0,
-      static_cast<BYTE>(record.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-      DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-  fonts_.emplace_back(record, font);
+  const std::wstring face = Widen(resolved.face);
+  HFONT font = CreateFontW(-resolved.pixel_size, 0, 0, 0, resolved.bold ? FW_BOLD : FW_NORMAL,
+                           resolved.italic, resolved.underline, resolved.strike_out,
+                           resolved.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  fonts_.emplace_back(resolved, font);
   return font;
 }
 

@@ -21,8 +21,8 @@ class GdiStore {
   GdiStore(const GdiStore&) = delete;
   GdiStore& operator=(const GdiStore&) = delete;
 
-  // By face name at the stored size and weight; one font object per distinct record.
-  HFONT Font(const FontRecord& record);
+  // As the runtime resolved it; one font object per distinct font.
+  HFONT Font(const ResolvedFont& resolved);
   // System colours come as the system's own brushes, which are never deleted.
   HBRUSH Brush(Colour colour);
   // Takes ownership of a bitmap, icon or cursor.
@@ -30,7 +30,7 @@ class GdiStore {
   void Keep(HICON icon) { icons_.push_back(icon); }
 
  private:
-  std::vector<std::pair<FontRecord, HFONT>> fonts_;
+  std::vector<std::pair<ResolvedFont, HFONT>> fonts_;
   std::map<std::uint32_t, HBRUSH> brushes_;
   std::vector<HBITMAP> bitmaps_;
   std::vector<HICON> icons_;

@@ -14,8 +14,8 @@ struct Picture {
   bool empty() const { return !bitmap && !icon; }
 };
 
-// Decodes a bitmap, icon or cursor file as its kind says; an empty picture when the bytes do not
-// read. The caller owns what comes back.
+// Hands the window system a picture's parts where the runtime located them; an empty picture
+// where the system cannot make one of them. The caller owns what comes back.
 Picture DecodePicture(const PictureSpec& picture);
 
 }  // namespace tessel::runtime::win32

@@ -22,18 +22,6 @@ void DiscardQuitMessages() {
   }
 }
 
-// The first control the dialog manager would give the focus by Tab: front to back among the
-// window's children, the first visible, enabled tab stop.
-HWND FirstTabStop(HWND form) {
-  for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const LONG style = GetWindowLongW(child, GWL_STYLE);
-    if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) {
-      return child;
-    }
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 Win32Backend::Win32Backend() {
@@ -83,9 +71,13 @@ Status Win32Backend::CreateWindow(const WindowSpec& spec, WindowEvents& events,
   if (spec.client.width <= 0 || spec.client.height <= 0) return kInvalidArgument;
   const WindowHandle handle = next_handle_;
   auto form = std::make_unique<FormWindow>(handle, spec, events);
-  if (!CreateFormWindow(*form)) return kFailed;
+  // A window the system would not make whole is not shown at all.
+  if (!CreateFormWindow(*form) || !BuildControls(*form)) {
+    Detach(*form);
+    if (form->hwnd) ::DestroyWindow(form->hwnd);
+    return kFailed;
+  }
   ++next_handle_;
-  BuildControls(*form);
   windows_[handle] = std::move(form);
   *window = handle;
   return kOk;
@@ -98,15 +90,8 @@ Status Win32Backend::MoveWindow(WindowHandle window, int left, int top) {
   return kOk;
 }
 
-Status Win32Backend::CentreWindow(WindowHandle window) {
-  HWND hwnd = FindHwnd(window);
-  if (!hwnd) return kInvalidArgument;
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
-  SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return kOk;
+PixelRect Win32Backend::Screen() {
+  return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 Status Win32Backend::ShowWindow(WindowHandle window) {
@@ -119,7 +104,8 @@ Status Win32Backend::ShowWindow(WindowHandle window) {
   if (!form->shown_before) {
     form->shown_before = true;
     // Through the dialog manager, so that a focused push button also becomes the default.
-    if (HWND first = FirstTabStop(form->hwnd)) {
+    if (HWND first =
+            form->spec.tab_order.empty() ? nullptr : form->Control(form->spec.tab_order.front())) {
       SendMessageW(form->hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
     }
   }
@@ -196,7 +182,7 @@ Status Win32Backend::SetCaption(WindowHandle window, int control_id, std::string
   return kOk;
 }
 
-TextSize Win32Backend::MeasureText(const FontRecord& font, std::string_view text) {
+TextSize Win32Backend::MeasureText(const ResolvedFont& font, std::string_view text) {
   return TextExtent(measuring_fonts_.Font(font), Widen(text));
 }
 

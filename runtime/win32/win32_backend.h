@@ -21,14 +21,14 @@ class Win32Backend : public Backend {
 
   Status CreateWindow(const WindowSpec& spec, WindowEvents& events, WindowHandle* window) override;
   Status MoveWindow(WindowHandle window, int left, int top) override;
-  Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;
-  TextSize MeasureText(const FontRecord& font, std::string_view text) override;
+  TextSize MeasureText(const ResolvedFont& font, std::string_view text) override;
+  PixelRect Screen() override;
   int RunEventLoop() override;
   void Quit(int exit_code) override;
   void ShowErrorBox(std::string_view title, std::string_view text) override;

@@ -25,6 +25,9 @@ WindowSpec SmallWindow(const char* caption) {
   button.caption = "OK";
   button.tab_stop = true;
   spec.controls.push_back(button);
+  spec.tab_order = {1};
+  spec.front_to_back = {1};
+  spec.reading_order = {1};
   return spec;
 }
 
@@ -47,7 +50,7 @@ struct Desk {
   }
 
   Win32Backend backend;
-  Win32TestSurface surface{backend};
+  testing::Win32TestSurface surface{backend};
   std::map<std::string, Recorder> events;
 };
 
@@ -114,7 +117,21 @@ struct AccessibleRead {
   long role = 0;
   std::wstring name;
   long children = -1;
+  std::vector<std::wstring> child_names;
 };
+
+std::wstring NameOf(IAccessible* acc) {
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::wstring text;
+  if (SUCCEEDED(acc->get_accName(self, &name)) && name) {
+    text = name;
+    SysFreeString(name);
+  }
+  return text;
+}
 
 AccessibleRead ReadAccessible(HWND hwnd) {
   AccessibleRead read;
@@ -134,19 +151,43 @@ AccessibleRead ReadAccessible(HWND hwnd) {
     SysFreeString(name);
   }
   acc->get_accChildCount(&read.children);
+  for (long i = 1; i <= read.children; ++i) {
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = i;
+    IDispatch* dispatch = nullptr;
+    IAccessible* child_acc = nullptr;
+    if (SUCCEEDED(acc->get_accChild(child, &dispatch)) && dispatch &&
+        SUCCEEDED(
+            dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&child_acc)))) {
+      read.child_names.push_back(NameOf(child_acc));
+      child_acc->Release();
+    }
+    if (dispatch) dispatch->Release();
+  }
   acc->Release();
   return read;
 }
 
 // A form reads as a client area named by its caption, with its button; shown modally it reads
-// as a dialog, as the system's own dialog boxes do.
+// as a dialog, as the system's own dialog boxes do. Its children come in the runtime's reading
+// order, not in the order the system stacks them.
 TEST(Win32Backend, AccessibleFormIsNamedByItsCaptionAndADialogWhileModal) {
   ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
   Desk desk;
   Win32Backend& backend = desk.backend;
   const WindowHandle owner = desk.Open("Tessel");
+  WindowSpec about = SmallWindow("About ...");
+  ControlSpec label;
+  label.id = 2;
+  label.name = "Label";
+  label.rect = {10, 35, 60, 13};
+  label.caption = "Tessel 98";
+  about.controls.push_back(label);
+  about.front_to_back = {1, 2};
+  about.reading_order = {2, 1};
   WindowHandle window = 0;
-  ASSERT_EQ(backend.CreateWindow(SmallWindow("About ..."), desk.events["About ..."], &window), kOk);
+  ASSERT_EQ(backend.CreateWindow(about, desk.events["About ..."], &window), kOk);
   const auto hwnd = [&](WindowHandle w) {
     return reinterpret_cast<HWND>(static_cast<UINT_PTR>(desk.surface.NativeId(w)));
   };
@@ -166,6 +207,7 @@ TEST(Win32Backend, AccessibleFormIsNamedByItsCaptionAndADialogWhileModal) {
   EXPECT_GE(modeless.children, 1);  // the button; the system may count its own parts too
   EXPECT_EQ(modal.role, ROLE_SYSTEM_DIALOG);
   EXPECT_EQ(modal.name, L"About ...");
+  EXPECT_EQ(modal.child_names, (std::vector<std::wstring>{L"Tessel 98", L"OK"}));
 }
 
 // The system's own move loop takes the drag; the window ends up moved by the pointer's path.

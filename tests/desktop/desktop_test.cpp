@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "program/resources/picture_tables.h"
-#include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
+#include "tests/support/print.h"
 #include "tests/support/qt_picture_reader.h"
 #include "tests/support/x_display.h"
 
@@ -367,8 +367,7 @@ TEST_F(Desktop, ServerKnowsOwnerModalityAndIcon) {
   int mismatches = 0;
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
-      const std::uint32_t expected =
-          resources::testing::LetterColour(resources::kStartIconRows[y][x]) | 0xFF000000u;
+      const std::uint32_t expected = LetterColour(resources::kStartIconRows[y][x]) | 0xFF000000u;
       if (icon[2 + static_cast<size_t>(y * 32 + x)] != expected) ++mismatches;
     }
   }

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "program/resources/win32/icon_resources.h"
+#include "tools/exe_resources/icon_resources.h"
 
 namespace {
 

@@ -1,28 +1,28 @@
-// Any bytes as a picture file, read as each of the three kinds: the layout either carries an
-// error naming an offset inside the file, or parts that lie inside the file and a size the
-// window system can be handed. The Win32 backend passes these parts to GDI unchecked.
+// Any bytes as a picture file, read as each of the three kinds: the reader either refuses them
+// naming an offset inside the file, or gives parts that lie inside the file and a size the
+// window system can be handed. The backends read these parts, or pass them to GDI, unchecked.
 
 #include <cstdint>
 #include <cstdlib>
 #include <span>
-#include <string>
 
-#include "runtime/win32/picture_layout.h"
+#include "runtime/descriptions/description_error.h"
+#include "runtime/descriptions/picture_layout.h"
 
 namespace {
 
 namespace d = tessel::descriptions;
-namespace w = tessel::runtime::win32;
 
 bool Inside(std::size_t size, std::size_t offset, std::size_t length) {
   return offset <= size && length <= size - offset;
 }
 
 void Check(std::span<const std::uint8_t> file, d::PictureKind kind) {
-  const w::PictureLayout layout = w::LocatePicture(file, kind);
-  if (!layout.ok()) {
-    if (!layout.error.starts_with("offset ")) std::abort();
-    if (std::stoull(layout.error.substr(7)) > file.size()) std::abort();
+  d::PictureLayout layout;
+  try {
+    layout = d::ReadPictureLayout(file, kind);
+  } catch (const d::DescriptionError& error) {
+    if (error.offset() > file.size()) std::abort();
     return;
   }
   if (layout.kind != kind) std::abort();
@@ -32,12 +32,22 @@ void Check(std::span<const std::uint8_t> file, d::PictureKind kind) {
   if (layout.info_size < 40 || !Inside(file.size(), layout.info_offset, layout.info_size)) {
     std::abort();
   }
+  if (layout.bits_size == 0 || !Inside(file.size(), layout.bits_offset, layout.bits_size)) {
+    std::abort();
+  }
   if (kind == d::PictureKind::kBitmap) {
-    if (layout.bits_size == 0 || !Inside(file.size(), layout.bits_offset, layout.bits_size)) {
-      std::abort();
-    }
     // The rows come after the header and colour table, never inside them.
     if (layout.bits_offset < layout.info_offset + layout.info_size) std::abort();
+    return;
+  }
+  // An icon's colours, rows and mask lie inside its image, which the Qt backend reads unchecked.
+  const std::size_t image_end = layout.info_offset + layout.info_size;
+  const std::size_t mask_size = (static_cast<std::size_t>(layout.width) + 31) / 32 * 4 *
+                                static_cast<std::size_t>(layout.height);
+  if (layout.palette_offset + 4 * layout.palette_size > layout.bits_offset ||
+      layout.mask_offset != layout.bits_offset + layout.bits_size ||
+      layout.mask_offset + mask_size > image_end) {
+    std::abort();
   }
 }
 

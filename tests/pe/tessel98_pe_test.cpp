@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <iterator>
 #include <set>
@@ -20,12 +19,6 @@ namespace {
 const PeImage& Tessel98() {
   static const PeImage image(ReadBytes(ExePath()));
   return image;
-}
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
 }
 
 TEST(Tessel98Headers, Pe32GuiImageVersion1ForWindows4) {

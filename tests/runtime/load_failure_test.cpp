@@ -11,7 +11,7 @@
 namespace tessel::runtime {
 namespace {
 
-Status DoNothing(Form&) { return kOk; }
+void DoNothing(Form&) {}
 
 const std::span<const std::uint8_t> kTruncated = app::kWStartDescription.first(500);
 
@@ -29,7 +29,7 @@ TEST_P(StartWindowThatCannotLoad, IsReportedAndEndsTheProgramWithStatusOne) {
   const FormClass& form_class = GetParam().form_class;
   const Project project{"Tessel", "Tessel", "Tessel98", "", 0x0407, &form_class, {&form_class}};
   const auto backend = CreatePlatformBackend();
-  const auto surface = CreateTestSurface(*backend);
+  const auto surface = testing::CreateTestSurface(*backend);
   Application application(project, *backend);
   std::vector<std::string> boxes;
   surface->Post([&] {

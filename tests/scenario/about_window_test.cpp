@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "program/resources/pictures.h"
-#include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
+#include "tests/support/print.h"
 
 namespace tessel::testing {
 namespace {
@@ -41,7 +41,7 @@ TEST(AboutWindow, OpensModallyInTheCentreOfTheScreenWhereverTheStartWindowStands
 TEST(AboutWindow, EnterRightAfterOpeningClosesIt) {
   Scenario s;
   s.Then([&] { s.Click("WStart", "InfoSelect"); })
-      .Then([&] { s.Press("InfoFR", runtime::Key::kEnter); })
+      .Then([&] { s.Press("InfoFR", Key::kEnter); })
       .Then([&] { EXPECT_FALSE(s.Loaded("InfoFR")); });
   s.Run();
   EXPECT_TRUE(s.Referenced("InfoFR"));
@@ -82,7 +82,7 @@ TEST(AboutWindow, NothingElseTakesInputWhileItIsOpen) {
 // Shot while active both times: the title bar shows whether the window is.
 TEST(AboutWindow, ReopensWithTheSamePixelsAtTheSamePlace) {
   Scenario s;
-  runtime::Screenshot first, second;
+  Screenshot first, second;
   PixelRect first_frame, second_frame;
   const auto active = [&] { return s.surface().IsActive(s.Handle("InfoFR")); };
   s.Then([&] { s.Click("WStart", "InfoSelect"); })
@@ -119,7 +119,7 @@ TEST(AboutWindow, ShowsTheFigureClippedByTheClientAreaAndBehindThePanel) {
   Scenario s;
   s.Then([&] { s.Click("WStart", "InfoSelect"); }).Then([&] {
     const WindowHandle info = s.Handle("InfoFR");
-    const runtime::Screenshot shot = s.surface().Grab(info);
+    const Screenshot shot = s.surface().Grab(info);
     const PixelRect client = s.surface().ClientArea(info);
     const PixelRect frame = s.Frame("InfoFR");
     const PixelRect panel = s.ControlRect("InfoFR", "About");
@@ -170,7 +170,7 @@ TEST(AboutWindow, LabelsAreCentredOnThePanelOneLineHigh) {
 // The colour at a point of the client area, as the window shows it.
 std::uint32_t ClientPixel(Scenario& s, const char* window, int cx, int cy) {
   const WindowHandle handle = s.Handle(window);
-  const runtime::Screenshot shot = s.surface().Grab(handle);
+  const Screenshot shot = s.surface().Grab(handle);
   const PixelRect client = s.surface().ClientArea(handle);
   const PixelRect frame = s.Frame(window);
   return shot.At(client.x - frame.x + cx, client.y - frame.y + cy) & 0xFFFFFF;

@@ -3,7 +3,6 @@
 #include <sstream>
 #include <string>
 
-#include "runtime/core/units.h"
 #include "tests/scenario/scenario.h"
 
 namespace tessel::testing {
@@ -12,8 +11,8 @@ namespace {
 // Text measured the same on every backend: 7 pixels a character, a line of the font's size and
 // 5 more. The runtime then lays out the same pixels everywhere, and what each window system
 // reports back must be them: a backend that rounds, fits or sizes anything itself shows here.
-runtime::TextSize StandInMeasure(const runtime::FontRecord& font, std::string_view text) {
-  return {7 * static_cast<int>(text.size()), runtime::FontSizeToPixels(font.size) + 5};
+runtime::TextSize StandInMeasure(const runtime::ResolvedFont& font, std::string_view text) {
+  return {7 * static_cast<int>(text.size()), font.pixel_size + 5};
 }
 
 struct Row {

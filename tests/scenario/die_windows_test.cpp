@@ -5,17 +5,17 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "program/resources/bitmap_file.h"
 #include "program/resources/picture_tables.h"
+#include "program/resources/rgb_image.h"
+#include "runtime/core/fonts.h"
 #include "runtime/core/services.h"
-#include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
 #include "tests/scenario/text_bands.h"
+#include "tests/support/print.h"
 
 namespace tessel::testing {
 namespace {
 
-using runtime::Operation;
 using runtime::ScopedRandomValue;
 
 int Face(const std::string& caption) { return std::atoi(caption.c_str()); }
@@ -147,7 +147,7 @@ TEST(DieWindows, FocusStartsOnTheCloseButtonSoSpaceCloses) {
       .Then([&] {
         w6_focus = s.Focused("W6Form");
         w20_focus = s.Focused("W20Form");
-        s.Press("W20Form", runtime::Key::kSpace);
+        s.Press("W20Form", Key::kSpace);
       })
       .Then([&] {
         EXPECT_FALSE(s.Loaded("W20Form"));
@@ -174,7 +174,7 @@ TEST(DieWindows, OnlyTheTwentysCreditLabelTakesItsTextsSize) {
   Scenario s;
   s.Then([&] { OpenBothDice(s); }).Then([&] {
     const runtime::TextSize text = s.faults().MeasureText(
-        runtime::FontRecord{1, 0, 0, 400, 82500, "Arial"}, " by Kestro Productions");
+        runtime::ResolveFont({1, 0, 0, 400, 82500, "Arial"}), " by Kestro Productions");
     EXPECT_EQ(s.ControlRect("W20Form", "W6Over"), (PixelRect{115, 144, text.width, text.height}));
     EXPECT_EQ(s.ControlRect("W6Form", "cLA"), (PixelRect{52, 144, 113, 14}));
   });
@@ -199,7 +199,7 @@ TEST(DieWindows, HintsSitOnTheButtonsWithTheirBlanks) {
 // What the window shows inside one control: the screenshot region and its text lines.
 std::vector<TextBand> LinesIn(Scenario& s, const char* window, const char* control) {
   const WindowHandle handle = s.Handle(window);
-  const runtime::Screenshot shot = s.surface().Grab(handle);
+  const Screenshot shot = s.surface().Grab(handle);
   const PixelRect area =
       InWindow(s.Frame(window), s.surface().ClientArea(handle), s.ControlRect(window, control));
   return FindTextBands(shot, area, 3);
@@ -253,7 +253,7 @@ TEST(DieWindows, StripsShowTheirPixelsAtNaturalSize) {
     for (const auto& [window, strip, long_strip] :
          {std::tuple{"W6Form", "Line", false}, std::tuple{"W20Form", "Image1", true}}) {
       const WindowHandle handle = s.Handle(window);
-      const runtime::Screenshot shot = s.surface().Grab(handle);
+      const Screenshot shot = s.surface().Grab(handle);
       const PixelRect area =
           InWindow(s.Frame(window), s.surface().ClientArea(handle), s.ControlRect(window, strip));
       const auto table = StripTable(long_strip);

@@ -6,14 +6,14 @@
 
 #include "program/project.h"
 #include "runtime/core/start.h"
-#include "tests/scenario/print.h"
+#include "tests/support/print.h"
 
 namespace tessel::testing {
 
 Scenario::Scenario()
     : backend_(runtime::CreatePlatformBackend()),
-      surface_(runtime::CreateTestSurface(*backend_)),
-      faults_(std::make_unique<runtime::FaultInjectingBackend>(*backend_)),
+      surface_(CreateTestSurface(*backend_)),
+      faults_(std::make_unique<FaultInjectingBackend>(*backend_)),
       application_(std::make_unique<runtime::Application>(app::TesselProject(), *faults_)) {}
 
 Scenario::~Scenario() {

@@ -12,7 +12,6 @@
 
 namespace tessel::testing {
 
-using runtime::Key;
 using runtime::PixelRect;
 using runtime::WindowHandle;
 
@@ -35,8 +34,8 @@ class Scenario {
   // windows are still open, the run is abandoned and -1 returned.
   int Run();
 
-  runtime::FaultInjectingBackend& faults() { return *faults_; }
-  runtime::TestSurface& surface() { return *surface_; }
+  FaultInjectingBackend& faults() { return *faults_; }
+  TestSurface& surface() { return *surface_; }
   runtime::Application& application() { return *application_; }
 
   // The loaded window of that class, or 0.
@@ -67,8 +66,8 @@ class Scenario {
   std::string Windows();    // the loaded windows as the surface finds them, for a failure
 
   std::unique_ptr<runtime::Backend> backend_;
-  std::unique_ptr<runtime::TestSurface> surface_;
-  std::unique_ptr<runtime::FaultInjectingBackend> faults_;
+  std::unique_ptr<TestSurface> surface_;
+  std::unique_ptr<FaultInjectingBackend> faults_;
   std::unique_ptr<runtime::Application> application_;
   std::vector<Step> steps_;
   bool abandoned_ = false;

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
+#include "tests/support/print.h"
 
 namespace tessel::testing {
 namespace {
-
-using runtime::Operation;
 
 TEST(StartWindow, OpensAloneAtItsPlaceWithItsButtonsInARow) {
   Scenario s;
@@ -40,10 +38,10 @@ TEST(StartWindow, TabWalksTheButtonsLeftToRightAndWrapsAround) {
   s.Then([&] {
     seen.push_back(s.Focused("WStart"));
     for (int i = 0; i < 4; ++i) {
-      s.Press("WStart", runtime::Key::kTab);
+      s.Press("WStart", Key::kTab);
       seen.push_back(s.Focused("WStart"));
     }
-    s.Press("WStart", runtime::Key::kBacktab);
+    s.Press("WStart", Key::kBacktab);
     seen.push_back(s.Focused("WStart"));
   });
   s.Run();
@@ -66,12 +64,12 @@ TEST(StartWindow, CloseBoxEndsTheProgramWithStatusZero) {
 
 TEST(StartWindow, SpaceAndEnterPressTheFocusedButton) {
   Scenario s;
-  s.Then([&] { s.Press("WStart", runtime::Key::kSpace); })
+  s.Then([&] { s.Press("WStart", Key::kSpace); })
       .Then([&] {
         EXPECT_TRUE(s.Loaded("W6Form"));
         s.Click("W6Form", "End");
-        s.Press("WStart", runtime::Key::kTab);
-        s.Press("WStart", runtime::Key::kEnter);
+        s.Press("WStart", Key::kTab);
+        s.Press("WStart", Key::kEnter);
       })
       .Then([&] { EXPECT_TRUE(s.Loaded("W20Form")); });
   s.Run();

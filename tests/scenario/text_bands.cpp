@@ -12,7 +12,7 @@ bool Dark(std::uint32_t argb) {
 
 }  // namespace
 
-std::vector<TextBand> FindTextBands(const runtime::Screenshot& shot, const runtime::PixelRect& area,
+std::vector<TextBand> FindTextBands(const Screenshot& shot, const runtime::PixelRect& area,
                                     int inset) {
   std::vector<TextBand> bands;
   bool inside = false;

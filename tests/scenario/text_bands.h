@@ -16,7 +16,7 @@ struct TextBand {
 
 // The lines of dark ink inside area of a screenshot, top to bottom, ignoring a margin of
 // `inset` pixels on each side (a frame line is not text).
-std::vector<TextBand> FindTextBands(const runtime::Screenshot& shot, const runtime::PixelRect& area,
+std::vector<TextBand> FindTextBands(const Screenshot& shot, const runtime::PixelRect& area,
                                     int inset);
 
 // The area of a control inside a screenshot of its whole window.

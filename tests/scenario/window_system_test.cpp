@@ -14,15 +14,13 @@
 #include <vector>
 
 #include "runtime/core/services.h"
-#include "tests/scenario/print.h"
 #include "tests/scenario/scenario.h"
+#include "tests/support/print.h"
 
 namespace tessel::testing {
 namespace {
 
-using runtime::Key;
 using runtime::ScopedRandomValue;
-using runtime::Screenshot;
 
 enum class CloseWay { kWindowManager, kAltF4 };
 

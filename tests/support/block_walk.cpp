@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace tessel::descriptions::testing {
+namespace tessel::testing {
 
 namespace {
 
@@ -52,4 +52,4 @@ WalkedBlock BlockNamed(const std::vector<std::uint8_t>& bytes, const std::string
   return blocks.back();
 }
 
-}  // namespace tessel::descriptions::testing
+}  // namespace tessel::testing

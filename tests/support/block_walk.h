@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tessel::descriptions::testing {
+namespace tessel::testing {
 
 // One block of a description as its own length field lays it out, found without the reader.
 struct WalkedBlock {
@@ -25,4 +25,4 @@ std::vector<WalkedBlock> WalkBlocks(const std::vector<std::uint8_t>& bytes);
 // walk. Its structure bytes are left empty. Throws std::invalid_argument when there is none.
 WalkedBlock BlockNamed(const std::vector<std::uint8_t>& bytes, const std::string& name);
 
-}  // namespace tessel::descriptions::testing
+}  // namespace tessel::testing

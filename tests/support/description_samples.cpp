@@ -1,6 +1,8 @@
 #include "tests/support/description_samples.h"
 
-namespace tessel::descriptions::testing {
+namespace tessel::testing {
+
+using namespace descriptions;
 
 namespace {
 
@@ -135,4 +137,4 @@ Description DeepSample() {
   return {{}, {}, kWindowClassId, {0, "Tiefe", ClassCode::kWindow, {}, {outer}}};
 }
 
-}  // namespace tessel::descriptions::testing
+}  // namespace tessel::testing

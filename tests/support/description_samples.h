@@ -6,7 +6,10 @@
 
 #include "runtime/descriptions/model.h"
 
-namespace tessel::descriptions::testing {
+namespace tessel::testing {
+
+using descriptions::Block;
+using descriptions::Description;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -37,4 +40,4 @@ Description MinimalSample();
 // Three picture boxes deep, so the description ends 02 02 02 04.
 Description DeepSample();
 
-}  // namespace tessel::descriptions::testing
+}  // namespace tessel::testing

@@ -1,6 +1,6 @@
 #include "tests/support/fault_injecting_backend.h"
 
-namespace tessel::runtime {
+namespace tessel::testing {
 
 void FaultInjectingBackend::FailNth(Operation operation, int nth, Status status) {
   faults_[operation] = {nth, status};
@@ -22,10 +22,6 @@ Status FaultInjectingBackend::CreateWindow(const WindowSpec& spec, WindowEvents&
 Status FaultInjectingBackend::MoveWindow(WindowHandle window, int left, int top) {
   return Forward(Operation::kMoveWindow, window,
                  [&] { return inner_.MoveWindow(window, left, top); });
-}
-
-Status FaultInjectingBackend::CentreWindow(WindowHandle window) {
-  return Forward(Operation::kCentreWindow, window, [&] { return inner_.CentreWindow(window); });
 }
 
 Status FaultInjectingBackend::ShowWindow(WindowHandle window) {
@@ -51,4 +47,4 @@ Status FaultInjectingBackend::SetCaption(WindowHandle window, int control_id, st
                  [&] { return inner_.SetCaption(window, control_id, text, rect); });
 }
 
-}  // namespace tessel::runtime
+}  // namespace tessel::testing

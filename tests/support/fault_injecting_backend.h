@@ -7,7 +7,19 @@
 
 #include "runtime/core/backend.h"
 
-namespace tessel::runtime {
+namespace tessel::testing {
+
+using runtime::Backend;
+using runtime::Failed;
+using runtime::kFailed;
+using runtime::kOk;
+using runtime::PixelRect;
+using runtime::ResolvedFont;
+using runtime::Status;
+using runtime::TextSize;
+using runtime::WindowEvents;
+using runtime::WindowHandle;
+using runtime::WindowSpec;
 
 enum class Operation {
   kCreateWindow,
@@ -17,7 +29,6 @@ enum class Operation {
   kDestroyWindow,
   kSetCaption,
   kSetWindowEnabled,
-  kCentreWindow
 };
 
 // Wraps a real backend and fails the Nth call of a chosen operation with a failing status.
@@ -31,22 +42,22 @@ class FaultInjectingBackend : public Backend {
   const std::vector<std::pair<Operation, WindowHandle>>& calls() const { return calls_; }
   // Text is measured by `measure` from now on instead of by the real backend's fonts, so that
   // the runtime lays out the same pixels on every backend; an empty one measures for real again.
-  void MeasureTextWith(std::function<TextSize(const FontRecord&, std::string_view)> measure) {
+  void MeasureTextWith(std::function<TextSize(const ResolvedFont&, std::string_view)> measure) {
     measure_ = std::move(measure);
   }
 
   Status CreateWindow(const WindowSpec& spec, WindowEvents& events, WindowHandle* window) override;
   Status MoveWindow(WindowHandle window, int left, int top) override;
-  Status CentreWindow(WindowHandle window) override;
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;
-  TextSize MeasureText(const FontRecord& font, std::string_view text) override {
+  TextSize MeasureText(const ResolvedFont& font, std::string_view text) override {
     return measure_ ? measure_(font, text) : inner_.MeasureText(font, text);
   }
+  PixelRect Screen() override { return inner_.Screen(); }
   int RunEventLoop() override { return inner_.RunEventLoop(); }
   void Quit(int exit_code) override { inner_.Quit(exit_code); }
   void ShowErrorBox(std::string_view title, std::string_view text) override {
@@ -69,7 +80,7 @@ class FaultInjectingBackend : public Backend {
   Backend& inner_;
   std::map<Operation, Fault> faults_;
   std::vector<std::pair<Operation, WindowHandle>> calls_;
-  std::function<TextSize(const FontRecord&, std::string_view)> measure_;
+  std::function<TextSize(const ResolvedFont&, std::string_view)> measure_;
 };
 
-}  // namespace tessel::runtime
+}  // namespace tessel::testing

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace tessel::resources::testing {
+namespace tessel::testing {
 
 QImage ReadWithQt(const std::vector<std::uint8_t>& bytes, const char* format) {
   const QImage image = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), format);
@@ -46,4 +46,4 @@ std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t offset) 
 
 bool OnPencilLevel(int channel) { return channel % 16 == 0 || channel % 16 == 15; }
 
-}  // namespace tessel::resources::testing
+}  // namespace tessel::testing

@@ -7,7 +7,7 @@
 
 // Test helpers: what Qt's own image readers make of our bytes, and the expected colours written
 // the way the pixel tables write them.
-namespace tessel::resources::testing {
+namespace tessel::testing {
 
 // Decodes with the named Qt reader ("ICO", "CUR", "BMP"); a null image if Qt refuses.
 QImage ReadWithQt(const std::vector<std::uint8_t>& bytes, const char* format);
@@ -25,4 +25,4 @@ std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t offset);
 // Every channel on a level the pictures use: a multiple of 16 or one less.
 bool OnPencilLevel(int channel);
 
-}  // namespace tessel::resources::testing
+}  // namespace tessel::testing

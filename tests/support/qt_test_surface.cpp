@@ -17,7 +17,12 @@
 #include "runtime/qt/qt_style.h"
 #include "tests/support/qt_x11_window.h"
 
-namespace tessel::runtime::qt {
+namespace tessel::testing {
+
+// What is read back is the backend's own: its widgets, by their names.
+using namespace runtime;
+using namespace runtime::qt;
+
 namespace {
 
 PixelRect ToPixelRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
@@ -225,7 +230,7 @@ void QtTestSurface::DragTitleBar(WindowHandle window, int dx, int dy) {
 }
 
 void QtTestSurface::SetSystemColour(int index, std::uint32_t rgb) {
-  qt::SetSystemColour(static_cast<std::uint32_t>(index), QColor::fromRgb(rgb));
+  runtime::qt::SetSystemColour(static_cast<std::uint32_t>(index), QColor::fromRgb(rgb));
   // Open windows follow the new scheme at once.
   backend_.ApplyColours();
 }
@@ -249,12 +254,8 @@ void QtTestSurface::DismissMessageBox() {
   }
 }
 
-}  // namespace tessel::runtime::qt
-
-namespace tessel::runtime {
-
 std::unique_ptr<TestSurface> CreateTestSurface(Backend& backend) {
-  return std::make_unique<qt::QtTestSurface>(dynamic_cast<qt::QtBackend&>(backend));
+  return std::make_unique<QtTestSurface>(dynamic_cast<QtBackend&>(backend));
 }
 
-}  // namespace tessel::runtime
+}  // namespace tessel::testing

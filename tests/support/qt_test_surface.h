@@ -5,12 +5,12 @@
 #include "runtime/qt/qt_backend.h"
 #include "tests/support/test_surface.h"
 
-namespace tessel::runtime::qt {
+namespace tessel::testing {
 
 // Reads back what the Qt backend's widgets really show and sends input into them.
 class QtTestSurface : public TestSurface {
  public:
-  explicit QtTestSurface(QtBackend& backend);
+  explicit QtTestSurface(runtime::qt::QtBackend& backend);
 
   void Post(std::function<void()> task) override;
   void After(int milliseconds, std::function<void()> task) override;
@@ -41,8 +41,8 @@ class QtTestSurface : public TestSurface {
   void DismissMessageBox() override;
 
  private:
-  QtBackend& backend_;
+  runtime::qt::QtBackend& backend_;
   QObject timers_;  // what Post and After wait for goes with the surface
 };
 
-}  // namespace tessel::runtime::qt
+}  // namespace tessel::testing

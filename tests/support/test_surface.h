@@ -9,7 +9,11 @@
 #include "runtime/core/backend.h"
 #include "runtime/core/pixel_rect.h"
 
-namespace tessel::runtime {
+namespace tessel::testing {
+
+using runtime::Backend;
+using runtime::PixelRect;
+using runtime::WindowHandle;
 
 // 0xAARRGGBB, rows from the top.
 struct Screenshot {
@@ -78,4 +82,4 @@ class TestSurface {
 // The test surface of the platform's backend, built for this platform's tests alone.
 std::unique_ptr<TestSurface> CreateTestSurface(Backend& backend);
 
-}  // namespace tessel::runtime
+}  // namespace tessel::testing

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace tessel::runtime::win32 {
+namespace tessel::testing {
 namespace {
 
 // Absolute mouse coordinates run from 0 to 65535 across the primary screen; rounding up lands
@@ -89,4 +89,4 @@ bool FindFramePoint(HWND window, LRESULT area, int start_x, POINT* found) {
   return false;
 }
 
-}  // namespace tessel::runtime::win32
+}  // namespace tessel::testing

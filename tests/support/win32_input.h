@@ -3,7 +3,7 @@
 #include "runtime/win32/win32_api.h"
 #include "tests/support/test_surface.h"
 
-namespace tessel::runtime::win32 {
+namespace tessel::testing {
 
 // Real input through SendInput: the system routes it as it would a user's, so a disabled or
 // covered window gets nothing. The messages are queued when these return.
@@ -20,4 +20,4 @@ void SendKey(Key key);
 // left; false when there is none.
 bool FindFramePoint(HWND window, LRESULT area, int start_x, POINT* found);
 
-}  // namespace tessel::runtime::win32
+}  // namespace tessel::testing

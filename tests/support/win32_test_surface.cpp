@@ -8,7 +8,12 @@
 #include "runtime/win32/text.h"
 #include "tests/support/win32_input.h"
 
-namespace tessel::runtime::win32 {
+namespace tessel::testing {
+
+// What is read back is the backend's own: its windows, by their names.
+using namespace runtime;
+using namespace runtime::win32;
+
 namespace {
 
 constexpr wchar_t kDialogClass[] = L"#32770";
@@ -410,12 +415,8 @@ void Win32TestSurface::DismissMessageBox() {
   if (HWND ok = GetDlgItem(boxes.front(), IDOK)) SendMessageW(ok, BM_CLICK, 0, 0);
 }
 
-}  // namespace tessel::runtime::win32
-
-namespace tessel::runtime {
-
 std::unique_ptr<TestSurface> CreateTestSurface(Backend& backend) {
-  return std::make_unique<win32::Win32TestSurface>(dynamic_cast<win32::Win32Backend&>(backend));
+  return std::make_unique<Win32TestSurface>(dynamic_cast<Win32Backend&>(backend));
 }
 
-}  // namespace tessel::runtime
+}  // namespace tessel::testing

@@ -8,13 +8,13 @@
 #include "runtime/win32/win32_backend.h"
 #include "tests/support/test_surface.h"
 
-namespace tessel::runtime::win32 {
+namespace tessel::testing {
 
 // Reads back what the Win32 backend's windows really show and sends real input through
 // SendInput, as a user's would arrive. One per thread at a time.
 class Win32TestSurface : public TestSurface {
  public:
-  explicit Win32TestSurface(Win32Backend& backend);
+  explicit Win32TestSurface(runtime::win32::Win32Backend& backend);
   ~Win32TestSurface() override;
   Win32TestSurface(const Win32TestSurface&) = delete;
   Win32TestSurface& operator=(const Win32TestSurface&) = delete;
@@ -58,7 +58,7 @@ class Win32TestSurface : public TestSurface {
   static LRESULT CALLBACK WatchMoveLoop(int code, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK TaskWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
-  Win32Backend& backend_;
+  runtime::win32::Win32Backend& backend_;
   HWND task_window_ = nullptr;
   HHOOK move_loop_hook_ = nullptr;
   std::deque<std::function<void()>> tasks_;
@@ -70,4 +70,4 @@ class Win32TestSurface : public TestSurface {
   std::map<int, COLORREF> replaced_colours_;
 };
 
-}  // namespace tessel::runtime::win32
+}  // namespace tessel::testing

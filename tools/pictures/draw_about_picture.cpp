@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "program/resources/bitmap_file.h"
-#include "tools/pictures/about_figure.h"
+#include "program/resources/about_figure.h"
+#include "tools/pictures/bitmap_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

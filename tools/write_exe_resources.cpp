@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "program/resources/pictures.h"
-#include "tools/exe_resources/icon_resources.h"
 #include "program/resources/win32/tessel_version.h"
+#include "tools/exe_resources/icon_resources.h"
 #include "tools/write_file.h"
 
 namespace {

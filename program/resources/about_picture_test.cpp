@@ -2,9 +2,9 @@
 
 #include <functional>
 
+#include "program/resources/about_figure.h"
 #include "program/resources/pictures.h"
 #include "tests/support/qt_picture_reader.h"
-#include "program/resources/about_figure.h"
 #include "tools/pictures/bitmap_file.h"
 
 namespace tessel::resources {

@@ -105,8 +105,6 @@ RgbImage StripFromRows(int width, std::span<const std::string_view> left,
 
 RgbImage ShortStrip() { return StripFromRows(kShortStripWidth, kShortStripRows, {}); }
 
-RgbImage LongStrip() {
-  return StripFromRows(kLongStripWidth, kShortStripRows, kLongStripTailRows);
-}
+RgbImage LongStrip() { return StripFromRows(kLongStripWidth, kShortStripRows, kLongStripTailRows); }
 
 }  // namespace tessel::resources

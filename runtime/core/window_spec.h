@@ -49,7 +49,7 @@ struct ControlSpec {
   // A button's caption breaks into centred lines where it is wider than this, as the backend
   // measures it: the button less the edges and the focus frame's margin.
   int wrap_width = 0;
-  std::string tool_tip;         // UTF-8, blanks kept
+  std::string tool_tip;                // UTF-8, blanks kept
   std::optional<PictureSpec> picture;  // an image's; rect has its natural size
 };
 

@@ -4,8 +4,8 @@
 #include <iterator>
 #include <string>
 
-#include "tools/pictures/little_endian.h"
 #include "tools/exe_resources/version_block.h"
+#include "tools/pictures/little_endian.h"
 
 namespace tessel::resources {
 namespace {

@@ -13,8 +13,7 @@ const std::vector<std::uint8_t>& StartIconFile() {
 }
 
 const std::vector<std::uint8_t>& BallCursorFile() {
-  static const std::vector<std::uint8_t> file =
-      EncodeIconFile(IconFileType::kCursor, BallCursor());
+  static const std::vector<std::uint8_t> file = EncodeIconFile(IconFileType::kCursor, BallCursor());
   return file;
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "program/resources/rgb_image.h"
 #include "program/resources/picture_tables.h"
+#include "program/resources/rgb_image.h"
 #include "tests/support/qt_picture_reader.h"
 
 namespace tessel::resources {

@@ -1,8 +1,8 @@
 // Prints how fast programs bring up their first window, side by side on one X server: the time
 // from starting the process to the server mapping its first top-level window, the processor time
 // all its threads spent until then (which other load on the machine barely changes), and the
-// process's resident memory then and once it has settled. Rounds alternate the programs' order, so that
-// neither always runs on a machine the other has just warmed up.
+// process's resident memory then and once it has settled. Rounds alternate the programs' order, so
+// that neither always runs on a machine the other has just warmed up.
 //   startup_benchmark [--rounds N] [--settle MS] PROGRAM...
 // Run it on a display without a window manager (xvfb-run -a), where a map request is a map.
 #include <X11/Xlib.h>
@@ -73,7 +73,8 @@ bool WaitForMap(Display* display, Clock::time_point deadline) {
       XNextEvent(display, &event);
       if (event.type == MapNotify) return true;
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) return false;
     pollfd fd{ConnectionNumber(display), POLLIN, 0};
     poll(&fd, 1, static_cast<int>(left.count()));
@@ -182,8 +183,7 @@ int main(int argc, char** argv) {
       if (!Run(display, p, settle_ms)) return 1;
     }
   }
-  std::printf("%d rounds, order alternating, RSS settled %d ms after the map\n", rounds,
-              settle_ms);
+  std::printf("%d rounds, order alternating, RSS settled %d ms after the map\n", rounds, settle_ms);
   Print(programs);
   XCloseDisplay(display);
 }

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   auto& backend = static_cast<QtBackend&>(*platform_backend);
   Application app(tessel::app::TesselProject(), backend);
   bool saved = false;
-  const auto save = [&](std::vector<const char*> windows) {
+  const auto save = [&](const std::vector<const char*>& windows) {
     saved = Compose(app, backend, windows).save(QString::fromStdString(out));
     backend.Quit(0);
   };

@@ -7,12 +7,12 @@
 // Run it on a display without a window manager (xvfb-run -a), where a map request is a map.
 #include <X11/Xlib.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -114,6 +114,7 @@ bool Run(Display* display, Program& program, int settle_ms) {
 template <typename Field>
 double Median(const std::vector<Launch>& launches, Field field) {
   std::vector<double> values;
+  values.reserve(launches.size());
   for (const Launch& l : launches) values.push_back(static_cast<double>(l.*field));
   std::sort(values.begin(), values.end());
   const size_t n = values.size();
@@ -122,7 +123,7 @@ double Median(const std::vector<Launch>& launches, Field field) {
 
 template <typename Field>
 double Minimum(const std::vector<Launch>& launches, Field field) {
-  double least = static_cast<double>(launches.front().*field);
+  auto least = static_cast<double>(launches.front().*field);
   for (const Launch& l : launches) least = std::min(least, static_cast<double>(l.*field));
   return least;
 }

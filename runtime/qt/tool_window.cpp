@@ -135,7 +135,19 @@ void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
     CancelSystemMove(this);
     move_ = Move::kByItself;
   }
-  if (move_ == Move::kByItself) move(event->globalPosition().toPoint() - grip_);
+  if (move_ == Move::kByItself) MoveItself(event->globalPosition().toPoint() - grip_);
+}
+
+// Asked of the window system rather than set in the widget, which then learns the place the
+// window really has. A window manager may keep the window elsewhere (on the screen): set in the
+// widget, the place asked for stayed there whenever the window did not move at all, since Qt
+// reports a move only when there is one.
+void ToolWindow::MoveItself(QPoint to) {
+  if (QWindow* native = windowHandle()) {
+    native->setPosition(to);
+  } else {
+    move(to);
+  }
 }
 
 void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {

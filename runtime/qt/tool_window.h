@@ -42,6 +42,7 @@ class ToolWindow : public QWidget {
   void PaintTitleBar(QPainter& painter) const;
   void PaintCloseBox(QPainter& painter) const;
   void StartMove(const QMouseEvent& press);
+  void MoveItself(QPoint to);
 
   Surface* client_;
   QMargins frame_;

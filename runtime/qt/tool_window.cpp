@@ -127,27 +127,21 @@ void ToolWindow::StartMove(const QMouseEvent& press) {
   move_ = press.spontaneous() && StartSystemMove(this) ? Move::kByWindowManager : Move::kByItself;
 }
 
-// The pointer moving here with the button down after the move was handed over: the window
-// manager has not taken it (on a busy machine it may still be on its way, or fail to take the
-// pointer), so the window calls it off and follows by itself.
+// The pointer moving here with the button down after the move was handed over: either the
+// window manager's move is over (the release went to it, and Qt still reports the button down
+// when the pointer comes back), which ends the move here too; or, with the button still down,
+// the window manager has not taken it (on a busy machine it may still be on its way, or fail to
+// take the pointer), so the window calls it off and follows by itself.
 void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
   if (move_ == Move::kByWindowManager && event->buttons().testFlag(Qt::LeftButton)) {
+    if (!PrimaryButtonHeld(this)) {
+      move_ = Move::kNone;
+      return;
+    }
     CancelSystemMove(this);
     move_ = Move::kByItself;
   }
-  if (move_ == Move::kByItself) MoveItself(event->globalPosition().toPoint() - grip_);
-}
-
-// Asked of the window system rather than set in the widget, which then learns the place the
-// window really has. A window manager may keep the window elsewhere (on the screen): set in the
-// widget, the place asked for stayed there whenever the window did not move at all, since Qt
-// reports a move only when there is one.
-void ToolWindow::MoveItself(QPoint to) {
-  if (QWindow* native = windowHandle()) {
-    native->setPosition(to);
-  } else {
-    move(to);
-  }
+  if (move_ == Move::kByItself) move(event->globalPosition().toPoint() - grip_);
 }
 
 void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {

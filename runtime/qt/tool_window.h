@@ -42,7 +42,6 @@ class ToolWindow : public QWidget {
   void PaintTitleBar(QPainter& painter) const;
   void PaintCloseBox(QPainter& painter) const;
   void StartMove(const QMouseEvent& press);
-  void MoveItself(QPoint to);
 
   Surface* client_;
   QMargins frame_;

@@ -88,16 +88,19 @@ void SetTakesFocus(QWidget* window, bool takes) {
   if (QWindow* handle = window->windowHandle()) handle->setFlags(flags);
 }
 
+bool PrimaryButtonHeld(QWidget* window) {
+  xcb_connection_t* connection = X11Connection();
+  if (!connection) return true;
+  xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(
+      connection, xcb_query_pointer(connection, static_cast<xcb_window_t>(window->winId())),
+      nullptr);
+  const bool held = pointer && (pointer->mask & XCB_KEY_BUT_MASK_BUTTON_1) != 0;
+  std::free(pointer);
+  return held;
+}
+
 bool StartSystemMove(QWidget* window) {
-  if (xcb_connection_t* connection = X11Connection()) {
-    xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(
-        connection, xcb_query_pointer(connection, static_cast<xcb_window_t>(window->winId())),
-        nullptr);
-    const bool held = pointer && (pointer->mask & XCB_KEY_BUT_MASK_BUTTON_1) != 0;
-    std::free(pointer);
-    if (!held) return false;
-  }
-  return window->windowHandle()->startSystemMove();
+  return PrimaryButtonHeld(window) && window->windowHandle()->startSystemMove();
 }
 
 void CancelSystemMove(QWidget* window) {

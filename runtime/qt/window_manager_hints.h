@@ -19,6 +19,11 @@ void MarkAsToolWindow(QWidget* window);
 // window.
 void SetTakesFocus(QWidget* window, bool takes);
 
+// Whether the primary button is down at the window system now, not as the events read so far
+// say: after a move the window manager made, the release went to it, and the window still
+// believes the button down. Where it cannot be asked, true.
+bool PrimaryButtonHeld(QWidget* window);
+
 // Hands a move of the window, for a press that the window system saw, to the window manager;
 // false where none takes it. A move handed over after the button is up again would leave the
 // window stuck to the pointer under some X11 window managers, so there it is handed over only

@@ -107,21 +107,19 @@ TEST(DieWindows, ShowingAnOpenWindowAgainNeitherMovesNorRolls) {
   s.Then([&] {
      ScopedRandomValue r(0.0f);
      s.Click("WStart", "w6Select");
-   })
-      .Then([&] { s.surface().DragTitleBar(s.Handle("W6Form"), 40, 25); })
-      .Then([&] {
-        // Where the drag put it, once the window system has reported the move.
-        dragged = s.Frame("W6Form");
-        ScopedRandomValue r(0.9f);
-        s.Click("WStart", "w6Select");
-        face_after_second_press = s.Caption("W6Form", "W6Print");
-        EXPECT_EQ(s.Frame("W6Form"), dragged);
-        s.Click("W6Form", "End");
-        EXPECT_FALSE(s.Loaded("W6Form"));
-        s.Click("WStart", "w6Select");
-        EXPECT_EQ(s.Frame("W6Form"), (PixelRect{193, 133, 174, 182}));
-        EXPECT_EQ(s.Caption("W6Form", "W6Print"), "6");
-      });
+   }).Then([&] {
+    s.surface().DragTitleBar(s.Handle("W6Form"), 40, 25);
+    dragged = s.Frame("W6Form");
+    ScopedRandomValue r(0.9f);
+    s.Click("WStart", "w6Select");
+    face_after_second_press = s.Caption("W6Form", "W6Print");
+    EXPECT_EQ(s.Frame("W6Form"), dragged);
+    s.Click("W6Form", "End");
+    EXPECT_FALSE(s.Loaded("W6Form"));
+    s.Click("WStart", "w6Select");
+    EXPECT_EQ(s.Frame("W6Form"), (PixelRect{193, 133, 174, 182}));
+    EXPECT_EQ(s.Caption("W6Form", "W6Print"), "6");
+  });
   s.Run();
   EXPECT_EQ(dragged, (PixelRect{233, 158, 174, 182}));
   EXPECT_EQ(face_after_second_press, "1");

@@ -94,6 +94,26 @@ var tesselScreen = (function () {
     }
   }
 
+  // The title bar's shading, left to right, column by column as Qt's tool window has it; painted
+  // here rather than as a CSS gradient, which the browser dithers differently from one drawing to
+  // the next.
+  const kTitleShades = {active: [[0x00, 0x00, 0x80], [0x10, 0x84, 0xd0]],
+                        inactive: [[0x80, 0x80, 0x80], [0xb0, 0xb0, 0xb0]]};
+
+  function paintTitle(canvas, active) {
+    const ends = active ? kTitleShades.active : kTitleShades.inactive;
+    const width = canvas.width;
+    const row = new ImageData(width, 1);
+    for (let x = 0; x < width; ++x) {
+      const t = width > 1 ? x / (width - 1) : 0;
+      for (let c = 0; c < 3; ++c) {
+        row.data[4 * x + c] = Math.round(ends[0][c] + (ends[1][c] - ends[0][c]) * t);
+      }
+      row.data[4 * x + 3] = 255;
+    }
+    canvas.getContext('2d').putImageData(row, 0, 0);
+  }
+
   class Screen {
     constructor() {
       this.root = null;
@@ -202,6 +222,8 @@ var tesselScreen = (function () {
       place(win.title, [frame[0], frame[0], 0, frame[1] - frame[0]]);
       win.title.style.width = '';
       win.title.style.right = frame[2] + 'px';
+      win.shade = element('canvas', 'tessel-title-shade', win.title);
+      win.shade.height = 1;
       win.caption = element('span', 'tessel-caption', win.title);
       win.caption.textContent = caption;
       win.caption.style.right = (kCloseBoxWidth + 4) + 'px';
@@ -251,6 +273,8 @@ var tesselScreen = (function () {
       win.element.style.height = (f[1] + client[1] + f[3]) + 'px';
       win.client.style.width = client[0] + 'px';
       win.client.style.height = client[1] + 'px';
+      win.shade.width = client[0];  // the title bar spans the client area's width
+      paintTitle(win.shade, this.active === win);
     }
 
     addCloseBox(win, name) {
@@ -481,9 +505,15 @@ var tesselScreen = (function () {
 
     setActive(win) {
       if (this.active === win) return;
-      if (this.active) this.active.element.classList.remove('tessel-active');
+      if (this.active) {
+        this.active.element.classList.remove('tessel-active');
+        paintTitle(this.active.shade, false);
+      }
       this.active = win;
-      if (win) win.element.classList.add('tessel-active');
+      if (win) {
+        win.element.classList.add('tessel-active');
+        paintTitle(win.shade, true);
+      }
     }
 
     windowOf(node) {

@@ -694,6 +694,7 @@ var tesselScreen = (function () {
       box.previous = this.active;
       this.root.append(box.element);
       box.element.hidden = false;
+      box.client.style.width = 'max-content';  // as wide as the text, up to its widest line
       const client = [box.client.offsetWidth, box.client.offsetHeight];
       this.setOuterSize(box, client);
       const outer = [box.element.offsetWidth, box.element.offsetHeight];

@@ -84,6 +84,11 @@ class Chromium:
             self._driver.wait()
             shutil.rmtree(self._profile, ignore_errors=True)
 
+    WINDOW_SIZE = WINDOW_SIZE
+
+    def set_window_size(self, width, height):
+        self._call('POST', self._session + '/window/rect', {'width': width, 'height': height})
+
     def load(self, url):
         self._call('POST', self._session + '/url', {'url': url})
 
@@ -96,9 +101,19 @@ class Chromium:
         return self._call('POST', self._session + '/execute/async',
                           {'script': script, 'args': list(args)})
 
-    def screenshot_png(self):
-        """The viewport as PNG bytes, base64-encoded."""
-        return self._call('GET', self._session + '/screenshot')
+    def screenshot_png(self, clip=None):
+        """The viewport, or the clip (x, y, width, height) of the page, as PNG bytes,
+        base64-encoded."""
+        if clip is None:
+            return self._call('GET', self._session + '/screenshot')
+        x, y, width, height = clip
+        return self.devtools('Page.captureScreenshot', {'clip': {
+            'x': x, 'y': y, 'width': width, 'height': height, 'scale': 1}})['data']
+
+    def devtools(self, command, parameters):
+        """A command of the DevTools protocol, passed on by chromedriver."""
+        return self._call('POST', self._session + '/goog/cdp/execute',
+                          {'cmd': command, 'params': parameters})
 
     def _perform(self, source):
         self._call('POST', self._session + '/actions', {'actions': [source]})

@@ -372,7 +372,7 @@ var tesselScreen = (function () {
       canvas.width = pixels.width;
       canvas.height = pixels.height;
       canvas.getContext('2d').putImageData(pixels, 0, 0);
-      const link = element('link', '', document.head);
+      const link = document.querySelector('link[rel="icon"]') || element('link', '', document.head);
       link.rel = 'icon';
       link.href = canvas.toDataURL('image/png');
     }

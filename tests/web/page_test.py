@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""The page around the program, as a user meets it in headless Chromium with real input.
+"""The page and the shipped module, as a user meets them in headless Chromium with real input.
 
     page_test.py PAGE_FOLDER
 
 In a view smaller than the screen area, the screen area is scaled down to fit and a title bar
-still drags its window by what the pointer travels on the screen area; once the last window
-closes the page says that the program has ended, and its button starts the program again, whose
-windows take input as the first run's did."""
+still drags its window by what the pointer travels on the screen area; the information window
+opens modally and OK closes it; once the last window closes the page says that the program has
+ended, and its button starts the program again, whose windows take input as the first run's
+did."""
 
 import os
 import sys
@@ -27,6 +28,8 @@ def expect(holds, what):
 SCALE = 'return document.getElementById("screen").getBoundingClientRect().width / 1024;'
 START_LEFT = """return [...document.querySelectorAll('.tessel-window')]
     .find((w) => w.querySelector('.tessel-caption').textContent === arguments[0]).offsetLeft;"""
+GONE = """return ![...document.querySelectorAll('.tessel-window')]
+    .some((w) => !w.hidden && w.querySelector('.tessel-caption').textContent === arguments[0]);"""
 ENDED = """const notice = document.getElementById('ended');
 return !notice.hidden && notice.textContent.includes('Tessel 98 ist beendet.') &&
     document.activeElement === document.getElementById('restart');"""
@@ -47,8 +50,21 @@ def scaled_drag(page):
     page.browser.set_window_size(*page.browser.WINDOW_SIZE)
 
 
+# The shipped module waits inside the modal Show with only its own code on the stack (see the
+# link options of program/CMakeLists.txt): the information window opens, OK ends the modal phase
+# and the start window takes input again.
+def modal_phase(page):
+    page.press('Info ...')
+    page.press('OK')
+    page.wait_for(GONE, 'About ...')
+    page.press('6er Tessel')
+    expect(len(page.windows(['6er Tessel'])) == 1, 'the start window takes input after OK')
+    page.press('Beenden', '6er Tessel')
+    page.wait_for(GONE, '6er Tessel')
+
+
 def end_and_restart(page):
-    page.press('Beenden')
+    page.press('Beenden', START)
     expect(page.wait_for(ENDED), 'the page says that the program has ended')
     page.press('Neu starten')
     page.press('6er Tessel')
@@ -60,6 +76,7 @@ def main():
     try:
         page.load()
         scaled_drag(page)
+        modal_phase(page)
         end_and_restart(page)
     finally:
         page.close()

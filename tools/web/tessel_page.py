@@ -17,10 +17,13 @@ return [...document.querySelectorAll('.tessel-window')]
     .filter((w) => !w.hidden && wanted.includes(w.querySelector('.tessel-caption').textContent))
     .map((w) => { const r = w.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; });
 """
-# The centre of the shown button with this caption, in the viewport.
+# The centre of the shown button with this caption, in the window with that caption if one is
+# given, in the viewport.
 _BUTTON = """
+const inWindow = (b) => arguments[1] === null ||
+    b.closest('.tessel-window').querySelector('.tessel-caption').textContent === arguments[1];
 const b = [...document.querySelectorAll('button')]
-    .find((b) => b.offsetParent && b.textContent === arguments[0]);
+    .find((b) => b.offsetParent && b.textContent === arguments[0] && inWindow(b));
 if (!b) return null;
 const r = b.getBoundingClientRect();
 return [Math.floor(r.left + r.width / 2), Math.floor(r.top + r.height / 2)];
@@ -53,5 +56,5 @@ class TesselPage:
     def windows(self, captions):
         return self.wait_for(_WINDOWS, captions)
 
-    def press(self, caption):
-        self.browser.click(*self.wait_for(_BUTTON, caption))
+    def press(self, caption, window=None):
+        self.browser.click(*self.wait_for(_BUTTON, caption, window))

@@ -139,11 +139,10 @@ var tesselScreen = (function () {
     attach(root) {
       this.root = root;
       root.classList.add('tessel-screen');
-      root.setAttribute('role', 'application');
       this.hint.element = element('div', 'tessel-hint', root);
       this.hint.element.hidden = true;
       this.hint.element.style.zIndex = kHintLayer;
-      this.measurer = element('span', 'tessel-measurer', document.body);
+      this.measurer = element('span', 'tessel-measurer', root);
       root.addEventListener('mousedown', (e) => this.onMouseDown(e), true);
       root.addEventListener('click', (e) => this.onClick(e));
       root.addEventListener('keydown', (e) => this.onKeyDown(e));
@@ -474,7 +473,7 @@ var tesselScreen = (function () {
       const m = this.measurer;
       applyFont(m, font);
       m.textContent = text;
-      const width = m.getBoundingClientRect().width;
+      const width = m.getBoundingClientRect().width / this.scale;
       return {width: Math.ceil(width - 1e-3), height: this.lineHeight(font)};
     }
 

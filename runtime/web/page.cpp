@@ -47,20 +47,21 @@ EM_JS(int, tessel_show_message_box,
                                            JSON.parse(UTF8ToString(title_font, title_font_length)));
       });
 EM_ASYNC_JS(void, tessel_next_event, (int* event), {
-  const next = await tesselScreen.nextEvent();
+  const next = await tesselScreen.events.next();
   HEAP32[event >> 2] = next.type;
   HEAP32[(event >> 2) + 1] = next.window;
   HEAP32[(event >> 2) + 2] = next.control;
 });
 EM_JS(int, tessel_take_input, (int* event), {
-  const next = tesselScreen.takeInput();
+  const next = tesselScreen.events.takeInput();
   if (!next) return 0;
   HEAP32[event >> 2] = next.type;
   HEAP32[(event >> 2) + 1] = next.window;
   HEAP32[(event >> 2) + 2] = next.control;
   return 1;
 });
-EM_JS(void, tessel_post_task, (int task, int delay_ms), { tesselScreen.postTask(task, delay_ms); });
+EM_JS(void, tessel_post_task, (int task, int delay_ms),
+      { tesselScreen.events.postTask(task, delay_ms); });
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
 

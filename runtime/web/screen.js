@@ -1,8 +1,9 @@
-// The page's window system, linked ahead of the program's module: its windows as elements on a
-// screen area of 1024 × 768 CSS pixels, each with the fixed tool-window frame the Qt backend
-// draws (3-pixel border, title bar with the caption, close box), moved by its title bar and
-// raised by a click; hints, the keyboard's focus, and the queue of what the user does, which the
-// program takes from WebAssembly (page.cpp). It applies what the runtime settled and decides no
+// The page's window system, linked ahead of the program's module with its parts (fonts.js,
+// tool_frame.js, event_queue.js): the program's windows as elements on a screen area of
+// 1024 × 768 CSS pixels, each with the fixed tool-window frame the Qt backend draws (3-pixel
+// border, title bar with the caption, close box), moved by its title bar and raised by a click;
+// the hints, the keyboard's focus and the message boxes; what the user does goes to the queue
+// the program takes it from (page.cpp). It applies what the runtime settled and decides no
 // layout of its own.
 
 var tesselScreen = (function () {
@@ -10,34 +11,12 @@ var tesselScreen = (function () {
 
   const kScreenWidth = 1024;
   const kScreenHeight = 768;
-  const kCloseBoxWidth = 12;
-  const kCloseBoxHeight = 10;
   const kHintDelayMs = 700;
   // Stacking layers: windows, then modal windows, then message boxes, then the hint over all.
   const kWindowLayer = 0;
   const kModalLayer = 1000000;
   const kBoxLayer = 2000000;
   const kHintLayer = 3000000;
-
-  const kClick = 1;
-  const kCloseRequest = 2;
-  const kBoxDismissed = 3;
-  const kTask = 4;
-
-  // The free faces the page brings, and which of them stands in for each face the windows ask
-  // for: the same ones, of the same measure, that the Linux program finds through fontconfig.
-  const kWebFonts = [
-    {family: 'Comic Neue', file: 'ComicNeue-Regular.woff2', weight: '400'},
-    {family: 'Comic Neue', file: 'ComicNeue-Bold.woff2', weight: '700'},
-    {family: 'Liberation Sans', file: 'LiberationSans-Regular.woff2', weight: '400'},
-    {family: 'DejaVu Sans', file: 'DejaVuSans.woff2', weight: '400'},
-    {family: 'DejaVu Sans', file: 'DejaVuSans-Bold.woff2', weight: '700'},
-  ];
-  const kFaceSubstitutes = {
-    'Comic Sans MS': 'Comic Neue',
-    'Arial': 'Liberation Sans',
-    'MS Sans Serif': 'DejaVu Sans',
-  };
 
   function element(tag, className, parent) {
     const e = document.createElement(tag);
@@ -53,75 +32,12 @@ var tesselScreen = (function () {
     e.style.height = rect[3] + 'px';
   }
 
-  function cssFont(font) {
-    const family = kFaceSubstitutes[font.face] || font.face;
-    return (font.italic ? 'italic ' : '') + (font.bold ? '700 ' : '400 ') + font.size + 'px "' +
-        family + '", sans-serif';
-  }
-
-  function applyFont(e, font) {
-    e.style.font = cssFont(font);
-    const lines = [];
-    if (font.underline) lines.push('underline');
-    if (font.strikeOut) lines.push('line-through');
-    e.style.textDecoration = lines.join(' ') || 'none';
-  }
-
-  // The small raised button with a cross that Qt's tool window paints; sunken while pressed.
-  function drawCloseBox(canvas, down) {
-    const g = canvas.getContext('2d');
-    const w = kCloseBoxWidth;
-    const h = kCloseBoxHeight;
-    const dot = (x, y, colour) => {
-      g.fillStyle = colour;
-      g.fillRect(x, y, 1, 1);
-    };
-    g.fillStyle = '#c0c0c0';
-    g.fillRect(0, 0, w, h);
-    const light = down ? '#000000' : '#ffffff';
-    const dark = down ? '#ffffff' : '#000000';
-    for (let x = 0; x < w; ++x) dot(x, 0, light);
-    for (let y = 0; y < h; ++y) dot(0, y, light);
-    for (let x = 0; x < w; ++x) dot(x, h - 1, dark);
-    for (let y = 0; y < h; ++y) dot(w - 1, y, dark);
-    const cx = 5 + (down ? 1 : 0);
-    const cy = 4 + (down ? 1 : 0);
-    for (let d = 0; d <= 1; ++d) {
-      for (let i = 0; i <= 4; ++i) {
-        dot(cx - 3 + d + i, cy - 2 + i, '#000000');
-        dot(cx - 3 + d + i, cy + 2 - i, '#000000');
-      }
-    }
-  }
-
-  // The title bar's shading, left to right, column by column as Qt's tool window has it; painted
-  // here rather than as a CSS gradient, which the browser dithers differently from one drawing to
-  // the next.
-  const kTitleShades = {active: [[0x00, 0x00, 0x80], [0x10, 0x84, 0xd0]],
-                        inactive: [[0x80, 0x80, 0x80], [0xb0, 0xb0, 0xb0]]};
-
-  function paintTitle(canvas, active) {
-    const ends = active ? kTitleShades.active : kTitleShades.inactive;
-    const width = canvas.width;
-    const row = new ImageData(width, 1);
-    for (let x = 0; x < width; ++x) {
-      const t = width > 1 ? x / (width - 1) : 0;
-      for (let c = 0; c < 3; ++c) {
-        row.data[4 * x + c] = Math.round(ends[0][c] + (ends[1][c] - ends[0][c]) * t);
-      }
-      row.data[4 * x + 3] = 255;
-    }
-    canvas.getContext('2d').putImageData(row, 0, 0);
-  }
-
   class Screen {
     constructor() {
       this.root = null;
       this.windows = new Map();  // handle → window
       this.boxes = [];           // open message boxes, front one last
-      this.queue = [];
-      this.waiter = null;
-      this.timers = new Set();
+      this.events = new EventQueue();
       this.active = null;
       this.pendingActivation = null;
       this.stacked = 0;
@@ -171,43 +87,13 @@ var tesselScreen = (function () {
     reset() {
       for (const win of this.windows.values()) win.element.remove();
       for (const box of this.boxes) box.element.remove();
-      for (const timer of this.timers) clearTimeout(timer);
       this.windows.clear();
       this.boxes = [];
-      this.queue = [];
-      this.timers.clear();
+      this.events.clear();
       this.active = null;
       this.pendingActivation = null;
       this.drag = null;
       this.hideHint(false);
-    }
-
-    // The queue. Input goes in as the user makes it; the program takes events one at a time.
-    push(type, window, control, input) {
-      this.queue.push({type: type, window: window, control: control, input: input});
-      if (this.waiter) {
-        const wake = this.waiter;
-        this.waiter = null;
-        wake(this.queue.shift());
-      }
-    }
-
-    nextEvent() {
-      if (this.queue.length) return Promise.resolve(this.queue.shift());
-      return new Promise((resolve) => { this.waiter = resolve; });
-    }
-
-    takeInput() {
-      const i = this.queue.findIndex((event) => event.input);
-      return i < 0 ? null : this.queue.splice(i, 1)[0];
-    }
-
-    postTask(task, delayMs) {
-      const timer = setTimeout(() => {
-        this.timers.delete(timer);
-        this.push(kTask, 0, task, false);
-      }, delayMs);
-      this.timers.add(timer);
     }
 
     // A frame of the tool window: border, title bar with caption, and the client area inside.
@@ -555,13 +441,13 @@ var tesselScreen = (function () {
       if (win.box) {
         this.dismissBox(win);
       } else {
-        this.push(kClick, win.handle, Number(button.dataset.control), true);
+        this.events.push(kClick, win.handle, Number(button.dataset.control), true);
       }
     }
 
     // The close box, Alt+F4, or the page's own request on the window's behalf.
     requestClose(handle) {
-      if (this.windows.has(handle)) this.push(kCloseRequest, handle, 0, true);
+      if (this.windows.has(handle)) this.events.push(kCloseRequest, handle, 0, true);
     }
 
     // Tab and Shift+Tab walk the window's tab stops in the order the runtime settled, and come
@@ -717,37 +603,11 @@ var tesselScreen = (function () {
       const stillOpen = previous && (previous.box ? this.boxes.includes(previous) :
                                                     this.windows.get(previous.handle) === previous);
       this.activate(stillOpen ? previous : this.boxes[this.boxes.length - 1] || this.frontmost());
-      this.push(kBoxDismissed, 0, box.box, true);
+      this.events.push(kBoxDismissed, 0, box.box, true);
     }
-  }
-
-  // Pixels from WebAssembly, 0xAARRGGBB, as the page's own image data.
-  function pixelsFrom(address, width, height) {
-    const image = new ImageData(width, height);
-    const words = HEAPU32.subarray(address >> 2, (address >> 2) + width * height);
-    for (let i = 0; i < words.length; ++i) {
-      const p = words[i];
-      image.data[4 * i] = (p >>> 16) & 0xFF;
-      image.data[4 * i + 1] = (p >>> 8) & 0xFF;
-      image.data[4 * i + 2] = p & 0xFF;
-      image.data[4 * i + 3] = p >>> 24;
-    }
-    return image;
-  }
-
-  // The faces load beside the module and the program starts once they are there, so that it
-  // measures its texts in them. One that cannot load leaves its windows in the browser's own.
-  function loadFonts() {
-    return Promise.all(kWebFonts.map((font) =>
-        fetch('fonts/' + font.file)
-            .then((response) => response.arrayBuffer())
-            .then((data) => new FontFace(font.family, data, {weight: font.weight}).load())
-            .then((face) => document.fonts.add(face))
-            .catch((error) => err('Schrift ' + font.file + ' nicht geladen: ' + error))));
   }
 
   const screen = new Screen();
-  screen.pixelsFrom = pixelsFrom;
   const fonts = loadFonts();
   Module['preRun'] = [].concat(Module['preRun'] || [], [() => {
     screen.attach(Module['screen'] || document.getElementById('screen'));
@@ -757,6 +617,16 @@ var tesselScreen = (function () {
   return screen;
 })();
 
+// Pixels from WebAssembly, 0xAARRGGBB, as the page's own image data.
 function tesselPixels(address, width, height) {
-  return tesselScreen.pixelsFrom(address, width, height);
+  const image = new ImageData(width, height);
+  const words = HEAPU32.subarray(address >> 2, (address >> 2) + width * height);
+  for (let i = 0; i < words.length; ++i) {
+    const p = words[i];
+    image.data[4 * i] = (p >>> 16) & 0xFF;
+    image.data[4 * i + 1] = (p >>> 8) & 0xFF;
+    image.data[4 * i + 2] = p & 0xFF;
+    image.data[4 * i + 3] = p >>> 24;
+  }
+  return image;
 }

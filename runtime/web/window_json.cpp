@@ -24,8 +24,6 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
-std::string Bool(bool value) { return value ? "true" : "false"; }
-
 std::string Numbers(const std::vector<int>& numbers) {
   std::string out = "[";
   for (size_t i = 0; i < numbers.size(); ++i) {
@@ -34,7 +32,26 @@ std::string Numbers(const std::vector<int>& numbers) {
   return out + "]";
 }
 
-std::string Rect(const PixelRect& r) { return Numbers({r.x, r.y, r.width, r.height}); }
+// One JSON object, written field by field in the order given.
+class JsonObject {
+ public:
+  JsonObject& Text(std::string_view name, std::string_view text) {
+    return Json(name, Quoted(text));
+  }
+  JsonObject& Number(std::string_view name, int number) {
+    return Json(name, std::to_string(number));
+  }
+  JsonObject& Flag(std::string_view name, bool flag) { return Json(name, flag ? "true" : "false"); }
+  JsonObject& Json(std::string_view name, std::string_view json) {
+    out_ += (out_.size() > 1 ? "," : "") + Quoted(name) + ":";
+    out_ += json;
+    return *this;
+  }
+  std::string Close() { return out_ + "}"; }
+
+ private:
+  std::string out_ = "{";
+};
 
 const char* KindName(ControlKind kind) {
   switch (kind) {
@@ -63,24 +80,40 @@ const char* AlignmentName(Alignment alignment) {
 }
 
 std::string ControlJson(const ControlSpec& c) {
-  return "{\"id\":" + std::to_string(c.id) + ",\"parent\":" + std::to_string(c.parent_id) +
-         ",\"name\":" + Quoted(c.name) + ",\"kind\":\"" + KindName(c.kind) +
-         "\",\"rect\":" + Rect(c.rect) + ",\"caption\":" + Quoted(c.caption) +
-         ",\"font\":" + FontJson(c.font) + ",\"back\":\"" + ColourCss(c.back_colour) +
-         "\",\"fore\":\"" + ColourCss(c.fore_colour) + "\",\"transparent\":" + Bool(c.transparent) +
-         ",\"align\":\"" + AlignmentName(c.alignment) + "\",\"autoSize\":" + Bool(c.auto_size) +
-         ",\"framed\":" + Bool(c.framed) + ",\"tabStop\":" + Bool(c.tab_stop) +
-         ",\"defaultButton\":" + Bool(c.default_button) +
-         ",\"wrapWidth\":" + std::to_string(c.wrap_width) + ",\"toolTip\":" + Quoted(c.tool_tip) +
-         ",\"picture\":" + Bool(c.picture.has_value()) + "}";
+  const PixelRect& r = c.rect;
+  return JsonObject()
+      .Number("id", c.id)
+      .Number("parent", c.parent_id)
+      .Text("name", c.name)
+      .Text("kind", KindName(c.kind))
+      .Json("rect", Numbers({r.x, r.y, r.width, r.height}))
+      .Text("caption", c.caption)
+      .Json("font", FontJson(c.font))
+      .Text("back", ColourCss(c.back_colour))
+      .Text("fore", ColourCss(c.fore_colour))
+      .Flag("transparent", c.transparent)
+      .Text("align", AlignmentName(c.alignment))
+      .Flag("autoSize", c.auto_size)
+      .Flag("framed", c.framed)
+      .Flag("tabStop", c.tab_stop)
+      .Flag("defaultButton", c.default_button)
+      .Number("wrapWidth", c.wrap_width)
+      .Text("toolTip", c.tool_tip)
+      .Flag("picture", c.picture.has_value())
+      .Close();
 }
 
 }  // namespace
 
 std::string FontJson(const ResolvedFont& font) {
-  return "{\"face\":" + Quoted(font.face) + ",\"size\":" + std::to_string(font.pixel_size) +
-         ",\"bold\":" + Bool(font.bold) + ",\"italic\":" + Bool(font.italic) +
-         ",\"underline\":" + Bool(font.underline) + ",\"strikeOut\":" + Bool(font.strike_out) + "}";
+  return JsonObject()
+      .Text("face", font.face)
+      .Number("size", font.pixel_size)
+      .Flag("bold", font.bold)
+      .Flag("italic", font.italic)
+      .Flag("underline", font.underline)
+      .Flag("strikeOut", font.strike_out)
+      .Close();
 }
 
 std::string ColourCss(Colour colour) {
@@ -101,15 +134,19 @@ std::string WindowJson(const WindowSpec& spec) {
     controls += (i ? "," : "") + ControlJson(spec.controls[i]);
   }
   controls += "]";
-  return "{\"caption\":" + Quoted(spec.caption) +
-         ",\"frame\":" + Numbers({frame.left, frame.top, frame.right, frame.bottom}) +
-         ",\"client\":" + Numbers({spec.client.width, spec.client.height}) + ",\"back\":\"" +
-         ColourCss(spec.back_colour) + "\",\"font\":" + FontJson(spec.font) +
-         ",\"titleFont\":" + FontJson(spec.title_font) +
-         ",\"closeBoxName\":" + Quoted(spec.close_box_name) +
-         ",\"tabOrder\":" + Numbers(spec.tab_order) +
-         ",\"frontToBack\":" + Numbers(spec.front_to_back) +
-         ",\"readingOrder\":" + Numbers(spec.reading_order) + ",\"controls\":" + controls + "}";
+  return JsonObject()
+      .Text("caption", spec.caption)
+      .Json("frame", Numbers({frame.left, frame.top, frame.right, frame.bottom}))
+      .Json("client", Numbers({spec.client.width, spec.client.height}))
+      .Text("back", ColourCss(spec.back_colour))
+      .Json("font", FontJson(spec.font))
+      .Json("titleFont", FontJson(spec.title_font))
+      .Text("closeBoxName", spec.close_box_name)
+      .Json("tabOrder", Numbers(spec.tab_order))
+      .Json("frontToBack", Numbers(spec.front_to_back))
+      .Json("readingOrder", Numbers(spec.reading_order))
+      .Json("controls", controls)
+      .Close();
 }
 
 }  // namespace tessel::runtime::web

@@ -217,8 +217,9 @@ void WebTestSurface::SetSystemColour(int index, std::uint32_t rgb) {
 }
 
 std::vector<std::string> WebTestSurface::MessageBoxes() {
-  std::vector<std::string> texts;
   const int count = surface_box_count();
+  std::vector<std::string> texts;
+  texts.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) texts.push_back(Owned(surface_box_text(i)));
   return texts;
 }

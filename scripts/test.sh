@@ -20,7 +20,7 @@ for preset in sanitize win32 web default; do
   cmake --build --preset "$preset"
 done
 
-# Formatting and clang-tidy over our own files, with the compile databases of both builds.
+# Formatting and clang-tidy over our own files, with the compile databases of the builds.
 ./scripts/static-analysis.sh
 
 # The release from the commit checked out: the source tarball, the Debian packages, the Windows

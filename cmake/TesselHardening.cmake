@@ -2,12 +2,12 @@
 # protector, checked libc calls, position-independent executables, and relocations made
 # read-only once they are bound, all of them at start; and, where the compiler offers it, stack
 # clash protection, which newer Debian releases add. For the Linux program: the sanitizers bring
-# checks of their own, and the Windows program has none of these to offer.
+# checks of their own, and neither the Windows program nor WebAssembly has these to offer.
 #
 # Control-flow protection (-fcf-protection) would be next, but on Debian 12 it cannot take
 # effect: the C library's start files carry no CET marks, so the linker leaves them off every
 # program, whatever our own objects say.
-if(WIN32 OR TESSEL_SANITIZE)
+if(WIN32 OR EMSCRIPTEN OR TESSEL_SANITIZE)
   return()
 endif()
 

@@ -5,6 +5,10 @@ if(BUILD_TESTING)
   include(GoogleTest)
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  # A page's module has one thread.
+  if(EMSCRIPTEN)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  endif()
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
 

@@ -6,6 +6,7 @@
 #   tessel-dbgsym_VERSION_ARCH.deb    the Linux program's debugging information
 #   Tessel98-VERSION.zip              Tessel98.exe, LICENSE.txt and LIESMICH.txt, CRLF line ends
 #   Tessel98.exe.debug                the Windows program's debugging information
+#   tessel-web-VERSION.zip            the page for the browser, as a static web server serves it
 #   release-notes-VERSION.md
 #   SHA256SUMS                        of all the files above
 # The same commit gives the same bytes in any folder at any time: every time stamp is
@@ -96,6 +97,20 @@ make_windows_zip() {
     zip -X -9 -q "$stage/Tessel98-$version.zip" Tessel98.exe LIESMICH.txt LICENSE.txt)
 }
 
+# The page for the browser from the same tarball, in a build of its own with Emscripten: the
+# folder a static web server serves, in a zip.
+make_web_zip() {
+  cmake -S "$tree" -B "$work/web" -G Ninja --toolchain "$tree/cmake/emscripten.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null
+  cmake --build "$work/web" --target tessel_page
+  local folder=tessel-web-$version
+  rm -rf "${work:?}/$folder"
+  cp -r "$work/web/page" "$work/$folder"
+  find "$work/$folder" -type d -exec chmod 755 {} + -o -type f -exec chmod 644 {} +
+  find "$work/$folder" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
+  (cd "$work" && find "$folder" -type f | sort | zip -X -9 -q "$stage/$folder.zip" -@)
+}
+
 make_release_notes() {
   sed -e "s/@VERSION@/$version/g" -e "s/@ARCH@/$arch/g" -e "s/@COMMIT@/$commit/g" \
       -e "s/@DATE@/$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%d)/g" \
@@ -121,6 +136,7 @@ make_tarball
 make_debian_packages
 make_windows_program
 make_windows_zip
+make_web_zip
 make_release_notes
 make_checksums
 replace_dist

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need; only what is missing.
-#   install-deps.sh          everything: native build, tests, the Windows cross build and Wine
+#   install-deps.sh          everything: native build, tests, the Windows cross build and Wine,
+#                            the page for the browser and a browser to test it in
 #   install-deps.sh native   only what building and running tessel itself needs
 set -euo pipefail
 
@@ -23,6 +24,9 @@ packages=(
   # package's build (debhelper), the Windows zip, and the checks a Debian packager runs on them.
   g++-mingw-w64-i686-win32 dpkg-dev debhelper zip unzip lintian autopkgtest appstream
   desktop-file-utils
+  # The page for the browser: Emscripten with the system libraries Debian builds for it, the
+  # fonts' subsetter with its WOFF2 writer, and a browser and its WebDriver to test the page in.
+  emscripten fonttools python3-brotli chromium chromium-driver
 )
 # hardening-check, without the dozens of packaging tools devscripts recommends; and GNOME's and
 # KDE's window managers for the desktop tests, without their desktops.

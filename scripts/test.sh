@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds three times (plain, with ASan + UBSan and the fuzz targets,
-# and Tessel98.exe cross-compiled for Windows), checks formatting and clang-tidy's findings, and
-# runs every test of all three builds; then makes the release in dist/ and checks it as a
-# packager and a user would. The last line is CTest's summary of the plain build.
+# Installs what is missing, builds four times (plain, with ASan + UBSan and the fuzz targets,
+# Tessel98.exe cross-compiled for Windows, and the page for the browser), checks formatting and
+# clang-tidy's findings, and runs every test of all four builds; then makes the release in dist/
+# and checks it as a packager and a user would. The last line is CTest's summary of the plain
+# build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,12 +15,12 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-for preset in sanitize win32 default; do
+for preset in sanitize win32 web default; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
 
-# Formatting and clang-tidy over our own files, with the compile databases of both builds.
+# Formatting and clang-tidy over our own files, with the compile databases of the builds.
 ./scripts/static-analysis.sh
 
 # The release from the commit checked out: the source tarball, the Debian packages, the Windows
@@ -29,5 +30,7 @@ cmake --build --preset dist
 ctest --preset sanitize
 # Wine draws the Windows program's windows on an X display of their own.
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32
+# The page in headless Chromium, served from 127.0.0.1.
+ctest --preset web
 ctest --preset dist
 ctest --preset default

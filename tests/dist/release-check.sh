@@ -16,6 +16,9 @@
 #   install       installs the package in a scratch root, runs the installed program's options
 #                 and starts it on a display of its own, removes the package again
 #   wine          starts the zip's Tessel98.exe in a fresh 32-bit Wine prefix and finds its window
+#   web           the page's zip holds the page, its faces and their licences and the licence, and
+#                 the page unpacked from it, served from 127.0.0.1, passes the page's test in
+#                 headless Chromium
 #   autopkgtest   runs the package's autopkgtest on this machine (root only: it installs the
 #                 package, and removes it again unless it was installed before)
 #   reproducible  makes the release again from the same commit in another folder, in another
@@ -46,6 +49,7 @@ the_package() { the_file 'tessel_*.deb'; }
 the_debug_package() { the_file 'tessel-dbgsym_*.deb'; }
 the_zip() { the_file 'Tessel98-*.zip'; }
 the_tarball() { the_file 'tessel-*.tar.gz'; }
+the_web_zip() { the_file 'tessel-web-*.zip'; }
 
 # tarball_commit TARBALL: the commit that git archive wrote into the tarball's header.
 tarball_commit() {
@@ -108,6 +112,21 @@ check_zip() {
   [ "$(head -c 3 "$dir/LIESMICH.txt" | od -An -tx1)" = " ef bb bf" ] ||
     fail "LIESMICH.txt does not start with UTF-8's byte order mark"
   iconv -f UTF-8 -t UTF-8 "$dir/LIESMICH.txt" >/dev/null || fail "LIESMICH.txt is not UTF-8"
+}
+
+check_web() {
+  local zip names expected folder
+  zip=$(the_web_zip)
+  folder=$(basename "$zip" .zip)
+  expected="LICENSE fonts/ComicNeue-Bold.woff2 fonts/ComicNeue-Regular.woff2"
+  expected+=" fonts/DejaVuSans-Bold.woff2 fonts/DejaVuSans.woff2 fonts/LiberationSans-Regular.woff2"
+  expected+=" fonts/fonts-comic-neue.copyright fonts/fonts-dejavu-core.copyright"
+  expected+=" fonts/fonts-liberation2.copyright index.html screen.css tessel.js tessel.wasm"
+  names=$(unzip -Z1 "$zip" | sed "s|^$folder/||" | tr '\n' ' ')
+  [ "$names" = "$expected " ] || fail "the page's zip holds: $names"
+  rm -rf "${work:?}/$folder"
+  unzip -q "$zip" -d "$work"
+  python3 "$here/../web/page_test.py" "$work/$folder"
 }
 
 check_lintian() {

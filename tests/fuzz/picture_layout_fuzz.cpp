@@ -1,11 +1,13 @@
 // Any bytes as a picture file, read as each of the three kinds: the reader either refuses them
 // naming an offset inside the file, or gives parts that lie inside the file and a size the
-// window system can be handed. The backends read these parts, or pass them to GDI, unchecked.
+// window system can be handed. The backends read these parts, or pass them to GDI, unchecked,
+// and the runtime turns them into pixels for those that are handed pixels.
 
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
+#include "runtime/core/picture_pixels.h"
 #include "runtime/descriptions/description_error.h"
 #include "runtime/descriptions/picture_layout.h"
 
@@ -35,6 +37,11 @@ void Check(std::span<const std::uint8_t> file, d::PictureKind kind) {
   if (layout.bits_size == 0 || !Inside(file.size(), layout.bits_offset, layout.bits_size)) {
     std::abort();
   }
+  tessel::runtime::PictureSpec picture;
+  static_cast<d::PictureLayout&>(picture) = layout;
+  picture.file.assign(file.begin(), file.end());
+  const std::size_t pixel_count = tessel::runtime::PicturePixels(picture).size();
+  if (pixel_count != static_cast<std::size_t>(layout.width) * layout.height) std::abort();
   if (kind == d::PictureKind::kBitmap) {
     // The rows come after the header and colour table, never inside them.
     if (layout.bits_offset < layout.info_offset + layout.info_size) std::abort();

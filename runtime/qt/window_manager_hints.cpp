@@ -66,17 +66,18 @@ void MarkAsToolWindow(QWidget* window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return;
   window->winId();
-  const std::vector<xcb_atom_t> a =
+  enum { kType, kUtility, kState, kSkipTaskbar, kSkipPager };
+  const std::vector<xcb_atom_t> atoms =
       Atoms(connection, {"_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_STATE",
                          "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
   // A modal window keeps the dialog type that its modality asks for.
   if (window->windowType() != Qt::Dialog) {
     // Written now, and kept by Qt's plugin whenever it writes the type again.
-    SetAtoms(connection, window, a[0], {a[1]});
+    SetAtoms(connection, window, atoms[kType], {atoms[kUtility]});
     window->windowHandle()->setProperty(kX11WindowTypeProperty, kX11UtilityType);
   }
   // Qt merges its own states into what an unmapped window already holds.
-  SetAtoms(connection, window, a[2], {a[3], a[4]});
+  SetAtoms(connection, window, atoms[kState], {atoms[kSkipTaskbar], atoms[kSkipPager]});
 }
 
 void SetTakesFocus(QWidget* window, bool takes) {

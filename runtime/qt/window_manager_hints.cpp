@@ -5,10 +5,13 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 namespace tessel::runtime::qt {
@@ -20,7 +23,11 @@ namespace {
 constexpr char kX11WindowTypeProperty[] = "_q_xcb_wm_window_type";
 constexpr int kX11UtilityType = 0x20;
 
+// _NET_WM_MOVERESIZE: the direction that moves, the one that calls off, and the source of a
+// request from an ordinary application.
+constexpr std::uint32_t kMoveResizeMove = 8;
 constexpr std::uint32_t kMoveResizeCancel = 11;
+constexpr std::uint32_t kSourceApplication = 1;
 
 xcb_connection_t* X11Connection() {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -60,6 +67,53 @@ void SetAtoms(xcb_connection_t* connection, QWidget* window, xcb_atom_t property
                       atoms.data());
 }
 
+struct Pointer {
+  int root_x = 0;
+  int root_y = 0;
+  bool primary_held = false;
+};
+
+// Where the pointer is and whether the primary button is down, at the server now.
+std::optional<Pointer> PointerOf(xcb_connection_t* connection, QWidget* window) {
+  xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(
+      connection, xcb_query_pointer(connection, static_cast<xcb_window_t>(window->winId())),
+      nullptr);
+  if (!reply) return std::nullopt;
+  const Pointer pointer{reply->root_x, reply->root_y,
+                        (reply->mask & XCB_KEY_BUT_MASK_BUTTON_1) != 0};
+  std::free(reply);
+  return pointer;
+}
+
+// Whether the running window manager lists the atom among what it supports; a bare X server
+// lists nothing.
+bool Supports(xcb_connection_t* connection, xcb_atom_t supported, xcb_atom_t atom) {
+  xcb_get_property_reply_t* reply = xcb_get_property_reply(
+      connection,
+      xcb_get_property(connection, 0, RootWindow(connection), supported, XCB_ATOM_ATOM, 0, 4096),
+      nullptr);
+  if (!reply) return false;
+  const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+  const int count = reply->format == 32 ? xcb_get_property_value_length(reply) / 4 : 0;
+  const bool found = std::find(atoms, atoms + count, atom) != atoms + count;
+  std::free(reply);
+  return found;
+}
+
+void SendMoveResize(xcb_connection_t* connection, QWidget* window, xcb_atom_t move_resize,
+                    std::array<std::uint32_t, 5> data) {
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = static_cast<xcb_window_t>(window->winId());
+  message.type = move_resize;
+  std::copy(data.begin(), data.end(), message.data.data32);
+  xcb_send_event(connection, 0, RootWindow(connection),
+                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&message));
+  xcb_flush(connection);
+}
+
 }  // namespace
 
 void MarkAsToolWindow(QWidget* window) {
@@ -92,31 +146,36 @@ void SetTakesFocus(QWidget* window, bool takes) {
 bool PrimaryButtonHeld(QWidget* window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return true;
-  xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(
-      connection, xcb_query_pointer(connection, static_cast<xcb_window_t>(window->winId())),
-      nullptr);
-  const bool held = pointer && (pointer->mask & XCB_KEY_BUT_MASK_BUTTON_1) != 0;
-  std::free(pointer);
-  return held;
+  const std::optional<Pointer> pointer = PointerOf(connection, window);
+  return pointer && pointer->primary_held;
 }
 
+// Handed over on X11 by ourselves, not by Qt's own system move: Qt calls off every move it
+// started as soon as it sees the button released, even one the window manager holds the pointer
+// for, and a window manager that reads that request before the motions already queued for it
+// (mutter, on a busy machine) never moves the window. The protocol asks a client to call a move
+// off only when the release comes to the client itself, which ToolWindow does.
 bool StartSystemMove(QWidget* window) {
-  return PrimaryButtonHeld(window) && window->windowHandle()->startSystemMove();
+  xcb_connection_t* connection = X11Connection();
+  if (!connection) return window->windowHandle()->startSystemMove();
+  const std::vector<xcb_atom_t> a = Atoms(connection, {"_NET_SUPPORTED", "_NET_WM_MOVERESIZE"});
+  if (!Supports(connection, a[0], a[1])) return false;
+  const std::optional<Pointer> pointer = PointerOf(connection, window);
+  if (!pointer || !pointer->primary_held) return false;
+  // The press's implicit grab would keep the pointer from the window manager.
+  xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+  SendMoveResize(connection, window, a[1],
+                 {static_cast<std::uint32_t>(pointer->root_x),
+                  static_cast<std::uint32_t>(pointer->root_y), kMoveResizeMove, 1,
+                  kSourceApplication});
+  return true;
 }
 
 void CancelSystemMove(QWidget* window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return;
-  xcb_client_message_event_t message{};
-  message.response_type = XCB_CLIENT_MESSAGE;
-  message.format = 32;
-  message.window = static_cast<xcb_window_t>(window->winId());
-  message.type = Atom(connection, "_NET_WM_MOVERESIZE");
-  message.data.data32[2] = kMoveResizeCancel;
-  xcb_send_event(connection, 0, RootWindow(connection),
-                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                 reinterpret_cast<const char*>(&message));
-  xcb_flush(connection);
+  SendMoveResize(connection, window, Atom(connection, "_NET_WM_MOVERESIZE"),
+                 {0, 0, kMoveResizeCancel, 0, kSourceApplication});
 }
 
 }  // namespace tessel::runtime::qt

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimerEvent>
 #include <QWindow>
 
 #include "runtime/qt/window_manager_hints.h"
@@ -14,6 +15,8 @@ namespace {
 
 constexpr int kCloseBoxWidth = 12;
 constexpr int kCloseBoxHeight = 10;
+// How often a move the window manager makes is asked whether it is over, in ms.
+constexpr int kMoveWatchInterval = 30;
 
 const QColor kFace(0xC0, 0xC0, 0xC0);
 const QColor kLight(0xFF, 0xFF, 0xFF);
@@ -124,7 +127,20 @@ void ToolWindow::mousePressEvent(QMouseEvent* event) {
 // pressed.
 void ToolWindow::StartMove(const QMouseEvent& press) {
   grip_ = press.position().toPoint();
+  press_time_ = press.timestamp();
   move_ = press.spontaneous() && StartSystemMove(this) ? Move::kByWindowManager : Move::kByItself;
+  if (move_ == Move::kByWindowManager) move_watch_.start(kMoveWatchInterval, this);
+}
+
+// The window manager's move ends with a release that goes to it, wherever the pointer then is.
+void ToolWindow::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != move_watch_.timerId()) return QWidget::timerEvent(event);
+  if (move_ != Move::kByWindowManager || SystemMoveOver(this, press_time_)) EndMove();
+}
+
+void ToolWindow::EndMove() {
+  move_ = Move::kNone;
+  move_watch_.stop();
 }
 
 // The pointer moving here with the button down after the move was handed over: either the
@@ -134,11 +150,12 @@ void ToolWindow::StartMove(const QMouseEvent& press) {
 // take the pointer), so the window calls it off and follows by itself.
 void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
   if (move_ == Move::kByWindowManager && event->buttons().testFlag(Qt::LeftButton)) {
-    if (!PrimaryButtonHeld(this)) {
-      move_ = Move::kNone;
+    if (SystemMoveOver(this, press_time_)) {
+      EndMove();
       return;
     }
     CancelSystemMove(this);
+    move_watch_.stop();
     move_ = Move::kByItself;
   }
   if (move_ == Move::kByItself) move(event->globalPosition().toPoint() - grip_);
@@ -148,7 +165,7 @@ void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   // Once the window manager has the move, the release goes to it, not to us.
   if (move_ == Move::kByWindowManager) CancelSystemMove(this);
-  move_ = Move::kNone;
+  EndMove();
   if (!close_box_down_) return;
   close_box_down_ = false;
   update();

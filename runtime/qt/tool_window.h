@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QMargins>
 #include <QPoint>
 #include <QWidget>
@@ -34,6 +35,7 @@ class ToolWindow : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -42,12 +44,15 @@ class ToolWindow : public QWidget {
   void PaintTitleBar(QPainter& painter) const;
   void PaintCloseBox(QPainter& painter) const;
   void StartMove(const QMouseEvent& press);
+  void EndMove();
 
   Surface* client_;
   QMargins frame_;
   enum class Move { kNone, kByWindowManager, kByItself };
   Move move_ = Move::kNone;
   QPoint grip_;  // where the title bar was pressed, in the window
+  unsigned long press_time_ = 0;
+  QBasicTimer move_watch_;
   bool close_box_down_ = false;
 };
 

@@ -70,6 +70,8 @@ void SetAtoms(xcb_connection_t* connection, QWidget* window, xcb_atom_t property
 struct Pointer {
   int root_x = 0;
   int root_y = 0;
+  int window_x = 0;
+  int window_y = 0;
   bool primary_held = false;
 };
 
@@ -79,7 +81,7 @@ std::optional<Pointer> PointerOf(xcb_connection_t* connection, QWidget* window) 
       connection, xcb_query_pointer(connection, static_cast<xcb_window_t>(window->winId())),
       nullptr);
   if (!reply) return std::nullopt;
-  const Pointer pointer{reply->root_x, reply->root_y,
+  const Pointer pointer{reply->root_x, reply->root_y, reply->win_x, reply->win_y,
                         (reply->mask & XCB_KEY_BUT_MASK_BUTTON_1) != 0};
   std::free(reply);
   return pointer;
@@ -143,12 +145,6 @@ void SetTakesFocus(QWidget* window, bool takes) {
   if (QWindow* handle = window->windowHandle()) handle->setFlags(flags);
 }
 
-bool PrimaryButtonHeld(QWidget* window) {
-  xcb_connection_t* connection = X11Connection();
-  if (!connection) return true;
-  const std::optional<Pointer> pointer = PointerOf(connection, window);
-  return pointer && pointer->primary_held;
-}
 
 // Handed over on X11 by ourselves, not by Qt's own system move: Qt calls off every move it
 // started as soon as it sees the button released, even one the window manager holds the pointer
@@ -168,6 +164,44 @@ bool StartSystemMove(QWidget* window) {
                  {static_cast<std::uint32_t>(pointer->root_x),
                   static_cast<std::uint32_t>(pointer->root_y), kMoveResizeMove, 1,
                   kSourceApplication});
+  return true;
+}
+
+bool SystemMoveOver(QWidget* window, unsigned long press_time) {
+  xcb_connection_t* connection = X11Connection();
+  if (!connection) return true;
+  const std::optional<Pointer> pointer = PointerOf(connection, window);
+  if (!pointer) return true;
+  if (pointer->primary_held) return false;
+  xcb_button_release_event_t release{};
+  release.response_type = XCB_BUTTON_RELEASE;
+  release.detail = 1;
+  release.time = static_cast<xcb_timestamp_t>(press_time);
+  release.root = RootWindow(connection);
+  release.event = static_cast<xcb_window_t>(window->winId());
+  release.root_x = static_cast<std::int16_t>(pointer->root_x);
+  release.root_y = static_cast<std::int16_t>(pointer->root_y);
+  release.event_x = static_cast<std::int16_t>(pointer->window_x);
+  release.event_y = static_cast<std::int16_t>(pointer->window_y);
+  release.state = XCB_BUTTON_MASK_1;  // as the button stood before its release
+  release.same_screen = 1;
+  // Then a motion to where the pointer rests: until the release, every motion went to the
+  // window whose title bar was pressed, and a hint waits for a motion that reaches the control
+  // under the pointer. Qt drops a motion that does not move, so the release is reported one
+  // pixel to the left of the pointer.
+  xcb_motion_notify_event_t motion{};
+  static_assert(sizeof motion == sizeof release);
+  std::memcpy(&motion, &release, sizeof motion);
+  motion.response_type = XCB_MOTION_NOTIFY;
+  motion.detail = XCB_MOTION_NORMAL;
+  motion.state = 0;
+  release.root_x = static_cast<std::int16_t>(release.root_x - 1);
+  release.event_x = static_cast<std::int16_t>(release.event_x - 1);
+  // With no event mask, an event goes to the window's own client: this program.
+  for (const void* event : {static_cast<const void*>(&release), static_cast<const void*>(&motion)})
+    xcb_send_event(connection, 0, release.event, XCB_EVENT_MASK_NO_EVENT,
+                   static_cast<const char*>(event));
+  xcb_flush(connection);
   return true;
 }
 

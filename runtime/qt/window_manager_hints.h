@@ -19,16 +19,19 @@ void MarkAsToolWindow(QWidget* window);
 // window.
 void SetTakesFocus(QWidget* window, bool takes);
 
-// Whether the primary button is down at the window system now, not as the events read so far
-// say: after a move the window manager made, the release went to it, and the window still
-// believes the button down. Where it cannot be asked, true.
-bool PrimaryButtonHeld(QWidget* window);
-
 // Hands a move of the window, for a press that the window system saw, to the window manager;
 // false where none takes it. A move handed over after the button is up again would leave the
 // window stuck to the pointer under some X11 window managers, so there it is handed over only
 // while the button is still down.
 bool StartSystemMove(QWidget* window);
+
+// Whether the window manager's move of the window is over. On X11 that is when the primary
+// button is up at the window system again; the release went to the window manager, and the
+// toolkit, which saw the press, would go on believing the button down (which keeps hints from
+// showing), so the window is then told of the release as the window system would have told it,
+// with the press's time. Elsewhere the toolkit learns the end from the window system, and the
+// move counts as over at once.
+bool SystemMoveOver(QWidget* window, unsigned long press_time);
 
 // The release came to the window after all: the window manager did not take the move in time.
 // On X11 the move is called off, as the protocol asks of a client that sees the release itself;

@@ -145,7 +145,6 @@ void SetTakesFocus(QWidget* window, bool takes) {
   if (QWindow* handle = window->windowHandle()) handle->setFlags(flags);
 }
 
-
 // Handed over on X11 by ourselves, not by Qt's own system move: Qt calls off every move it
 // started as soon as it sees the button released, even one the window manager holds the pointer
 // for, and a window manager that reads that request before the motions already queued for it
@@ -160,10 +159,10 @@ bool StartSystemMove(QWidget* window) {
   if (!pointer || !pointer->primary_held) return false;
   // The press's implicit grab would keep the pointer from the window manager.
   xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-  SendMoveResize(connection, window, a[1],
-                 {static_cast<std::uint32_t>(pointer->root_x),
-                  static_cast<std::uint32_t>(pointer->root_y), kMoveResizeMove, 1,
-                  kSourceApplication});
+  SendMoveResize(
+      connection, window, a[1],
+      {static_cast<std::uint32_t>(pointer->root_x), static_cast<std::uint32_t>(pointer->root_y),
+       kMoveResizeMove, 1, kSourceApplication});
   return true;
 }
 

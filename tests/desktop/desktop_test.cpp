@@ -65,6 +65,9 @@ Scenario& Open(Scenario& s, const char* button, const char* window) {
 
 auto Now() { return std::chrono::steady_clock::now(); }
 
+// How long a window manager may take to answer, on a machine busy with other work.
+constexpr int kWindowManagerTimeoutMs = 20000;
+
 struct ScreenPoint {
   int x = 0;
   int y = 0;
@@ -113,7 +116,8 @@ class ButtonWatch : public QObject {
 // window manager runs, that one holds the pointer for the move. Over: the window manager has
 // taken the release and given the pointer back to the window, which it has moved under it;
 // where the program moves the window itself, it has the release, after every motion before it.
-// Where the window then stands, the next step reads once the window has settled.
+// Where the window then stands, the next step reads once the window has settled. A window
+// manager on a machine busy with other work may take seconds for each.
 Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, ScreenPoint to) {
   struct Drag {
     ScreenPoint from;
@@ -130,10 +134,12 @@ Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, Screen
         X().PointerTakenFrom(Id(s, window));
         X().PressButton(drag->from.x, drag->from.y);
       })
-      .ThenWaitFor([&s, window, managed, drag] {
-        drag->taken = managed && X().PointerTakenFrom(Id(s, window));
-        return drag->buttons->pressed() && (drag->taken || !managed);
-      })
+      .ThenWaitFor(
+          [&s, window, managed, drag] {
+            drag->taken = managed && X().PointerTakenFrom(Id(s, window));
+            return drag->buttons->pressed() && (drag->taken || !managed);
+          },
+          kWindowManagerTimeoutMs)
       .Then([to, drag] {
         constexpr int kSteps = 8;
         for (int step = 1; step < kSteps; ++step) {
@@ -142,11 +148,13 @@ Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, Screen
         }
         X().ReleaseButton(to.x, to.y);
       })
-      .ThenWaitFor([&s, window, drag] {
-        const bool over =
-            drag->taken ? !X().PointerTakenFrom(Id(s, window)) : drag->buttons->released();
-        return over && !X().PointerGrabbed();
-      })
+      .ThenWaitFor(
+          [&s, window, drag] {
+            const bool over =
+                drag->taken ? !X().PointerTakenFrom(Id(s, window)) : drag->buttons->released();
+            return over && !X().PointerGrabbed();
+          },
+          kWindowManagerTimeoutMs)
       .Then([drag] { drag->buttons.reset(); });
 }
 
@@ -216,7 +224,8 @@ TEST_F(Desktop, AClickRaisesTheWindow) {
        click();
      })
         .ThenWaitFor([buttons] { return (*buttons)->pressed() && !X().PointerGrabbed(); })
-        .ThenWaitFor([&s, window = window] { return Topmost(s) == window; }, 3000)
+        .ThenWaitFor([&s, window = window] { return Topmost(s) == window; },
+                     kWindowManagerTimeoutMs)
         .Then([&] { on_top.push_back(Topmost(s)); });
   }
   s.Then([&] {

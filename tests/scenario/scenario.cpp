@@ -43,8 +43,8 @@ namespace {
 
 constexpr int kPollMs = 20;
 // A window manager takes a newly mapped window over in a few milliseconds; on a machine busy
-// with other work, in a few seconds.
-constexpr int kSettleTimeoutMs = 15000;
+// with other work, in a few seconds; a window manager still starting up, in more.
+constexpr int kSettleTimeoutMs = 30000;
 
 }  // namespace
 

@@ -22,9 +22,9 @@ struct Row {
 };
 
 // Every control of every window in description order, in its parent's client area. The auto-size
-// labels have the stand-in's widths: W6Over keeps its stored Left (1725 twips); the panel's labels
-// are centred on its 229 pixels, where the spare width is odd (126 and 56 pixels wide) half a pixel
-// right.
+// labels have the stand-in's widths: W6Over, too wide for its stored Left (1725 twips), ends 4
+// pixels inside the client area's 224; the panel's labels are centred on its 229 pixels, where
+// the spare width is odd (126 and 56 pixels wide) half a pixel right.
 constexpr Row kGolden[] = {
     {"WStart", "InfoSelect", {332, 4, 64, 21}}, {"WStart", "W20End", {212, 4, 100, 21}},
     {"WStart", "W20Select", {104, 4, 108, 21}}, {"WStart", "w6Select", {4, 4, 100, 21}},
@@ -32,7 +32,7 @@ constexpr Row kGolden[] = {
     {"W6Form", "Line", {4, 148, 44, 7}},        {"W6Form", "cLA", {52, 144, 113, 14}},
     {"W6Form", "W6Print", {4, 4, 73, 135}},     {"W20Form", "Click", {140, 4, 81, 110}},
     {"W20Form", "End", {140, 120, 81, 21}},     {"W20Form", "Image1", {4, 148, 99, 7}},
-    {"W20Form", "W6Over", {115, 144, 154, 16}}, {"W20Form", "W20Print", {4, 4, 131, 135}},
+    {"W20Form", "W6Over", {66, 144, 154, 16}},  {"W20Form", "W20Print", {4, 4, 131, 135}},
     {"InfoFR", "OK", {8, 112, 87, 21}},         {"InfoFR", "About", {8, 8, 229, 98}},
     {"InfoFR", "lblAbout1", {52, 4, 126, 26}},  {"InfoFR", "lblAbout2", {87, 36, 56, 16}},
     {"InfoFR", "lblAbout3", {83, 46, 63, 34}},  {"InfoFR", "Bild", {228, -8, 110, 153}},

@@ -24,6 +24,8 @@ QFont ToQFont(const ResolvedFont& resolved) {
   font.setUnderline(resolved.underline);
   font.setStrikeOut(resolved.strike_out);
   font.setStyleStrategy(QFont::PreferAntialias);
+  font.setHintingPreference(QFont::PreferFullHinting);
+  font.setKerning(false);
   return font;
 }
 

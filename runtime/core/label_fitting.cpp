@@ -1,11 +1,16 @@
 #include "runtime/core/label_fitting.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tessel::runtime {
 namespace {
 
 constexpr int kFrame = 1;  // the thin single-line frame, on every side
+// What a label moved in from its parent's right edge keeps free there: as much as a 111-pixel
+// line centred in a 113-pixel box 3 pixels short of that edge, so that a credit line that had to
+// move looks like one that did not.
+constexpr int kRightMargin = 4;
 
 // Stored centres on the parent were rounded to whole pixels in twips, so they may lie half a
 // pixel off the true one.
@@ -23,6 +28,8 @@ PixelRect FitLabel(const LabelFitting& label, TextSize text) {
   PixelRect fitted{label.stored.x, label.stored.y, text.width + frame, text.height + frame};
   if (label.alignment == Alignment::kCentre && CentredOnParent(label)) {
     fitted.x = HalfRoundedUp(label.parent_width - fitted.width);
+  } else if (fitted.x + fitted.width > label.parent_width) {
+    fitted.x = std::max(0, label.parent_width - kRightMargin - fitted.width);
   }
   return fitted;
 }

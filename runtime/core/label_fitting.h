@@ -17,7 +17,9 @@ struct LabelFitting {
 
 // An auto-size label is exactly as wide as its text and one line high, its frame added; its Left
 // and Top stay. A centred label stored centred on its parent stays centred on it, half a pixel
-// to the right where the centre falls on a half pixel.
+// to the right where the centre falls on a half pixel. Any other label whose text would run past
+// its parent's right edge moves left, no further than the parent's left edge, until it ends a
+// small margin inside: the whole text shown matters more than the stored Left.
 PixelRect FitLabel(const LabelFitting& label, TextSize text);
 
 }  // namespace tessel::runtime

@@ -5,6 +5,7 @@
 
 #include "runtime/qt/qt_style.h"
 #include "runtime/qt/surface.h"
+#include "runtime/qt/text_label.h"
 #include "runtime/qt/wrapping_button.h"
 
 namespace tessel::runtime::qt {
@@ -34,16 +35,10 @@ QWidget* MakeButton(QWidget* parent, const ControlSpec& spec, const QFont& font,
 }
 
 QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec, const QFont& font) {
-  auto* label = new QLabel(ToQString(spec.caption), parent);
-  label->setFont(font);
-  label->setTextFormat(Qt::PlainText);
+  auto* label = new TextLabel(ToQString(spec.caption), font, spec.framed, parent);
   label->setAlignment(ToQtAlignment(spec.alignment));
   label->setWordWrap(!spec.auto_size);
   label->setFocusPolicy(Qt::NoFocus);
-  if (spec.framed) {
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-  }
   return label;
 }
 

@@ -19,6 +19,7 @@
 #include "runtime/qt/accessible.h"
 #include "runtime/qt/qt_style.h"
 #include "runtime/qt/window_manager_hints.h"
+#include "runtime/qt/windows_line.h"
 
 namespace tessel::runtime::qt {
 namespace {
@@ -238,10 +239,11 @@ Status QtBackend::SetCaption(WindowHandle window, int control_id, std::string_vi
   return kOk;
 }
 
-// The metrics a QLabel lays its text out with.
+// The advance a QLabel lays its text out with, and a line as high as Windows makes it.
 TextSize QtBackend::MeasureText(const ResolvedFont& font, std::string_view text) {
-  const QFontMetrics metrics(ToQFont(font));
-  return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+  const QFont qt_font = ToQFont(font);
+  const QFontMetrics metrics(qt_font);
+  return {metrics.horizontalAdvance(ToQString(text)), WindowsLineOf(qt_font).height};
 }
 
 int QtBackend::RunEventLoop() {

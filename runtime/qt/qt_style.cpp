@@ -24,6 +24,9 @@ QFont ToQFont(const ResolvedFont& resolved) {
   font.setUnderline(resolved.underline);
   font.setStrikeOut(resolved.strike_out);
   font.setStyleStrategy(QFont::PreferAntialias);
+  // Laid out as Windows lays it out: advances hinted to whole pixels, and no kerning.
+  font.setHintingPreference(QFont::PreferFullHinting);
+  font.setKerning(false);
   return font;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -22,9 +23,9 @@ struct Row {
 };
 
 // Every control of every window in description order, in its parent's client area. The auto-size
-// labels have the stand-in's widths: W6Over keeps its stored Left (1725 twips); the panel's labels
-// are centred on its 229 pixels, where the spare width is odd (126 and 56 pixels wide) half a pixel
-// right.
+// labels have the stand-in's widths: W6Over, too wide for its stored Left (1725 twips), ends 4
+// pixels inside the client area's 224; the panel's labels are centred on its 229 pixels, where
+// the spare width is odd (126 and 56 pixels wide) half a pixel right.
 constexpr Row kGolden[] = {
     {"WStart", "InfoSelect", {332, 4, 64, 21}}, {"WStart", "W20End", {212, 4, 100, 21}},
     {"WStart", "W20Select", {104, 4, 108, 21}}, {"WStart", "w6Select", {4, 4, 100, 21}},
@@ -32,7 +33,7 @@ constexpr Row kGolden[] = {
     {"W6Form", "Line", {4, 148, 44, 7}},        {"W6Form", "cLA", {52, 144, 113, 14}},
     {"W6Form", "W6Print", {4, 4, 73, 135}},     {"W20Form", "Click", {140, 4, 81, 110}},
     {"W20Form", "End", {140, 120, 81, 21}},     {"W20Form", "Image1", {4, 148, 99, 7}},
-    {"W20Form", "W6Over", {115, 144, 154, 16}}, {"W20Form", "W20Print", {4, 4, 131, 135}},
+    {"W20Form", "W6Over", {66, 144, 154, 16}},  {"W20Form", "W20Print", {4, 4, 131, 135}},
     {"InfoFR", "OK", {8, 112, 87, 21}},         {"InfoFR", "About", {8, 8, 229, 98}},
     {"InfoFR", "lblAbout1", {52, 4, 126, 26}},  {"InfoFR", "lblAbout2", {87, 36, 56, 16}},
     {"InfoFR", "lblAbout3", {83, 46, 63, 34}},  {"InfoFR", "Bild", {228, -8, 110, 153}},
@@ -80,6 +81,63 @@ TEST(ControlRects, EveryControlOfEveryWindowStandsWhereTheRuntimeSettledIt) {
       });
   s.Run();
   EXPECT_EQ(reported, GoldenTable());
+}
+
+// The labels with the fonts each target really draws, as Windows lays out the substitute faces:
+// every target within a pixel of it, and no label's text out of its window's client area. What
+// does not measure text stands as in the table above.
+constexpr Row kLabelsWithRealFonts[] = {
+    {"W6Form", "cLA", {52, 144, 113, 14}},      {"W6Form", "W6Print", {4, 4, 73, 135}},
+    {"W20Form", "W6Over", {109, 144, 111, 12}}, {"W20Form", "W20Print", {4, 4, 131, 135}},
+    {"InfoFR", "lblAbout1", {30, 4, 170, 28}},  {"InfoFR", "lblAbout2", {90, 36, 49, 13}},
+    {"InfoFR", "lblAbout3", {58, 46, 114, 39}},
+};
+
+const Row* Find(const auto& table, std::string_view window, std::string_view control) {
+  for (const Row& row : table)
+    if (row.window == window && row.control == control) return &row;
+  return nullptr;
+}
+
+bool Near(const PixelRect& a, const PixelRect& b) {
+  return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1 && std::abs(a.width - b.width) <= 1 &&
+         std::abs(a.height - b.height) <= 1;
+}
+
+TEST(ControlRects, WithTheRealFontsEveryTargetLaysOutAsWindowsDoesWithinAPixel) {
+  Scenario s;
+  std::string reported;
+  const auto check = [&](const char* window) {
+    const PixelRect client = s.surface().ClientArea(s.Handle(window));
+    const runtime::Form* form = s.application().FindInstance(window);
+    for (int id = 1; form && !form->ControlName(id).empty(); ++id) {
+      const std::string_view control = form->ControlName(id);
+      const PixelRect rect = s.ControlRect(window, control);
+      reported += Line(window, control, rect);
+      const Row* label = Find(kLabelsWithRealFonts, window, control);
+      const Row* expected = label ? label : Find(kGolden, window, control);
+      ASSERT_NE(expected, nullptr) << control;
+      EXPECT_TRUE(Near(rect, expected->rect)) << Line(window, control, rect);
+      if (!label) continue;
+      EXPECT_GE(rect.x, 0) << control;
+      EXPECT_LE(rect.x + rect.width, client.width) << control;
+      EXPECT_LE(rect.y + rect.height, client.height) << control;
+    }
+  };
+  s.Then([&] {
+     s.Click("WStart", "w6Select");
+     s.Click("WStart", "W20Select");
+   })
+      .Then([&] {
+        for (const char* window : {"WStart", "W6Form", "W20Form"}) check(window);
+        s.Click("WStart", "InfoSelect");
+      })
+      .Then([&] {
+        check("InfoFR");
+        s.Click("InfoFR", "OK");
+      });
+  s.Run();
+  RecordProperty("rects", reported);
 }
 
 struct NewCaption {

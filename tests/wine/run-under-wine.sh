@@ -20,14 +20,18 @@ fi
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$(dirname "$prefix")"
 # Tests run in parallel; only the first one creates the prefix, the others wait for it.
-# A change of the settings makes a new prefix.
-ready="$prefix/.tessel-ready-$(md5sum < "$here/prefix-settings.reg" | cut -c1-12)"
+# A change of the settings, or of how the prefix is made, makes a new prefix.
+ready="$prefix/.tessel-ready-$(cat "$here/prefix-settings.reg" "$0" | md5sum | cut -c1-12)"
 exec 9>"$prefix.lock"
 flock 9
 if [ ! -f "$ready" ]; then
   rm -rf "$prefix"
   wineboot -i >/dev/null 2>&1
   (cd "$here" && wine regedit /S prefix-settings.reg) >/dev/null 2>&1
+  # The caption buttons' glyphs are letters of Wine's symbol font Marlett ("r" is the close
+  # box's cross). This Wine does not find its own fonts (fonts-wine) where Debian puts them, so
+  # the prefix gets it in its fonts folder, where Wine looks at every start.
+  cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
   wineserver -w
   touch "$ready"
 fi

@@ -1,5 +1,6 @@
 #include "runtime/qt/tool_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -99,7 +100,8 @@ QRect ToolWindow::CloseBoxRect() const {
 
 void ToolWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const FrameColours colours = FrameColoursOf(palette());
+  // The application's palette as it is now: each window hears of a change only later.
+  const FrameColours colours = FrameColoursOf(QApplication::palette());
   PaintBorder(painter, colours);
   PaintTitleBar(painter, colours);
   PaintCloseBox(painter, colours);

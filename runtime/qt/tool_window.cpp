@@ -1,10 +1,12 @@
 #include "runtime/qt/tool_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QTimerEvent>
 #include <QWindow>
 
@@ -18,12 +20,57 @@ constexpr int kCloseBoxHeight = 10;
 // How often a move the window manager makes is asked whether it is over, in ms.
 constexpr int kMoveWatchInterval = 30;
 
-const QColor kFace(0xC0, 0xC0, 0xC0);
-const QColor kLight(0xFF, 0xFF, 0xFF);
-const QColor kShadow(0x80, 0x80, 0x80);
-const QColor kDarkShadow(0x00, 0x00, 0x00);
+// The classic grey frame with its blue title bar, which the program shows while the palette is
+// Qt's own (no desktop gave one, or GTK's light Adwaita, which gives the same).
+const FrameColours kClassic = {
+    .face = QColor(0xC0, 0xC0, 0xC0),
+    .light = QColor(0xFF, 0xFF, 0xFF),
+    .shadow = QColor(0x80, 0x80, 0x80),
+    .dark_shadow = QColor(0x00, 0x00, 0x00),
+    .glyph = QColor(0x00, 0x00, 0x00),
+    .active = {QColor(0x00, 0x00, 0x80), QColor(0x10, 0x84, 0xD0), QColor(0xFF, 0xFF, 0xFF)},
+    .inactive = {QColor(0x80, 0x80, 0x80), QColor(0xB0, 0xB0, 0xB0), QColor(0xC0, 0xC0, 0xC0)},
+};
+
+// Qt's own light palette, in the roles the frame takes its colours from.
+bool IsQtsOwnPalette(const QPalette& p) {
+  const auto is = [&p](QPalette::ColorGroup group, QPalette::ColorRole role, QRgb rgb) {
+    return p.color(group, role).rgb() == rgb;
+  };
+  constexpr QPalette::ColorGroup kActive = QPalette::Active;
+  return is(kActive, QPalette::Button, 0xFFEFEFEF) && is(kActive, QPalette::Light, 0xFFFFFFFF) &&
+         is(kActive, QPalette::Dark, 0xFF9F9F9F) && is(kActive, QPalette::Mid, 0xFFB8B8B8) &&
+         is(kActive, QPalette::Shadow, 0xFF767676) &&
+         is(kActive, QPalette::ButtonText, 0xFF000000) &&
+         is(kActive, QPalette::Highlight, 0xFF308CC6) &&
+         is(kActive, QPalette::HighlightedText, 0xFFFFFFFF) &&
+         is(QPalette::Disabled, QPalette::WindowText, 0xFFBEBEBE);
+}
 
 }  // namespace
+
+// From the active group whatever the window's state, so that a window waiting behind the modal
+// window keeps its look: only its title bar tells that it is not the active one, with the
+// palette's greyed text.
+FrameColours FrameColoursOf(const QPalette& palette) {
+  if (IsQtsOwnPalette(palette)) return kClassic;
+  const auto c = [&palette](QPalette::ColorRole role) {
+    return palette.color(QPalette::Active, role);
+  };
+  return {
+      .face = c(QPalette::Button),
+      .light = c(QPalette::Light),
+      .shadow = c(QPalette::Dark),
+      .dark_shadow = c(QPalette::Shadow),
+      .glyph = c(QPalette::ButtonText),
+      // The selection's colour, lightening towards the close box as the classic one does.
+      .active = {c(QPalette::Highlight), c(QPalette::Highlight).lighter(125),
+                 c(QPalette::HighlightedText)},
+      // The frame's own shades with greyed text.
+      .inactive = {c(QPalette::Dark), c(QPalette::Mid),
+                   palette.color(QPalette::Disabled, QPalette::WindowText)},
+  };
+}
 
 ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame,
                        const QFont& title_font)
@@ -53,56 +100,58 @@ QRect ToolWindow::CloseBoxRect() const {
 
 void ToolWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintBorder(painter);
-  PaintTitleBar(painter);
-  PaintCloseBox(painter);
+  // The application's palette as it is now: each window hears of a change only later.
+  const FrameColours colours = FrameColoursOf(QApplication::palette());
+  PaintBorder(painter, colours);
+  PaintTitleBar(painter, colours);
+  PaintCloseBox(painter, colours);
 }
 
 // The raised three-line border of a fixed frame: face, light and dark edges.
-void ToolWindow::PaintBorder(QPainter& painter) const {
+void ToolWindow::PaintBorder(QPainter& painter, const FrameColours& colours) const {
   const QRect r = rect();
-  painter.fillRect(r, kFace);
-  painter.setPen(kFace);
+  painter.fillRect(r, colours.face);
+  painter.setPen(colours.face);
   painter.drawLine(r.topLeft(), r.topRight());
   painter.drawLine(r.topLeft(), r.bottomLeft());
-  painter.setPen(kDarkShadow);
+  painter.setPen(colours.dark_shadow);
   painter.drawLine(r.bottomLeft(), r.bottomRight());
   painter.drawLine(r.topRight(), r.bottomRight());
   const QRect inner = r.adjusted(1, 1, -1, -1);
-  painter.setPen(kLight);
+  painter.setPen(colours.light);
   painter.drawLine(inner.topLeft(), inner.topRight());
   painter.drawLine(inner.topLeft(), inner.bottomLeft());
-  painter.setPen(kShadow);
+  painter.setPen(colours.shadow);
   painter.drawLine(inner.bottomLeft(), inner.bottomRight());
   painter.drawLine(inner.topRight(), inner.bottomRight());
 }
 
-void ToolWindow::PaintTitleBar(QPainter& painter) const {
+void ToolWindow::PaintTitleBar(QPainter& painter, const FrameColours& colours) const {
   const QRect title = TitleBarRect();
-  const bool active = isActiveWindow();
+  const FrameColours::Caption& caption = isActiveWindow() ? colours.active : colours.inactive;
   QLinearGradient gradient(title.topLeft(), title.topRight());
-  gradient.setColorAt(0, active ? QColor(0x00, 0x00, 0x80) : QColor(0x80, 0x80, 0x80));
-  gradient.setColorAt(1, active ? QColor(0x10, 0x84, 0xD0) : QColor(0xB0, 0xB0, 0xB0));
+  gradient.setColorAt(0, caption.from);
+  gradient.setColorAt(1, caption.to);
   painter.fillRect(title, gradient);
-  painter.setPen(active ? kLight : kFace);
+  painter.setPen(caption.text);
   const QRect text = title.adjusted(2, 0, -(kCloseBoxWidth + 4), 0);
   painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    fontMetrics().elidedText(windowTitle(), Qt::ElideRight, text.width()));
 }
 
 // A small raised button with a cross; sunken while pressed.
-void ToolWindow::PaintCloseBox(QPainter& painter) const {
+void ToolWindow::PaintCloseBox(QPainter& painter, const FrameColours& colours) const {
   const QRect box = CloseBoxRect();
-  painter.fillRect(box, kFace);
-  painter.setPen(close_box_down_ ? kDarkShadow : kLight);
+  painter.fillRect(box, colours.face);
+  painter.setPen(close_box_down_ ? colours.dark_shadow : colours.light);
   painter.drawLine(box.topLeft(), box.topRight());
   painter.drawLine(box.topLeft(), box.bottomLeft());
-  painter.setPen(close_box_down_ ? kLight : kDarkShadow);
+  painter.setPen(close_box_down_ ? colours.light : colours.dark_shadow);
   painter.drawLine(box.bottomLeft(), box.bottomRight());
   painter.drawLine(box.topRight(), box.bottomRight());
   const int shift = close_box_down_ ? 1 : 0;
   const QPoint c = box.center() + QPoint(shift, shift);
-  painter.setPen(QPen(kDarkShadow, 1));
+  painter.setPen(QPen(colours.glyph, 1));
   for (int d = 0; d <= 1; ++d) {
     painter.drawLine(c + QPoint(-3 + d, -2), c + QPoint(1 + d, 2));
     painter.drawLine(c + QPoint(-3 + d, 2), c + QPoint(1 + d, -2));
@@ -196,7 +245,10 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ToolWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange) {
+  // The title bar shows whether the window is active; the whole frame follows the palette.
+  const QEvent::Type type = event->type();
+  if (type == QEvent::ActivationChange || type == QEvent::PaletteChange ||
+      type == QEvent::ApplicationPaletteChange) {
     update();
   }
   QWidget::changeEvent(event);

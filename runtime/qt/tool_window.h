@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QColor>
 #include <QMargins>
 #include <QPoint>
 #include <QWidget>
@@ -9,6 +10,21 @@
 #include "runtime/qt/surface.h"
 
 namespace tessel::runtime::qt {
+
+// What the self-drawn frame is painted with.
+struct FrameColours {
+  QColor face, light, shadow, dark_shadow;
+  QColor glyph;  // the close box's cross
+  struct Caption {
+    QColor from, to;  // the title bar's gradient, from the left
+    QColor text;
+  };
+  Caption active, inactive;
+};
+
+// The frame in the colours of the palette: the desktop's, so that a dark scheme gives dark
+// frames. Qt's own palette, which stands for no scheme at all, keeps the classic colours.
+FrameColours FrameColoursOf(const QPalette& palette);
 
 // A top-level window that draws its own fixed tool-window frame: a thin border, a small title
 // bar with the caption and a close box. Outer size is always client size plus the frame, on
@@ -40,9 +56,9 @@ class ToolWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void PaintBorder(QPainter& painter) const;
-  void PaintTitleBar(QPainter& painter) const;
-  void PaintCloseBox(QPainter& painter) const;
+  void PaintBorder(QPainter& painter, const FrameColours& colours) const;
+  void PaintTitleBar(QPainter& painter, const FrameColours& colours) const;
+  void PaintCloseBox(QPainter& painter, const FrameColours& colours) const;
   void StartMove(const QMouseEvent& press);
   void EndMove();
 

@@ -2,7 +2,9 @@
 // about the windows read back from it: run on a bare server and under window managers.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QPalette>
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -400,6 +402,81 @@ TEST_F(Desktop, ServerKnowsOwnerModalityAndIcon) {
   EXPECT_EQ(mismatches, 0);
   EXPECT_EQ(info_icon, icon);
 }
+
+// The self-drawn frames in the colours of the desktop's palette: Qt's own palette keeps the
+// classic grey and blue, a dark one gives dark frames at once, on the active information window
+// and on the start window waiting behind it alike. Edges half-way down the left and right side,
+// the title bar's left end, and somewhere in it the caption's text.
+struct FrameScheme {
+  const char* name;
+  std::function<QPalette()> palette;  // none: the palette as the program starts with it
+  std::uint32_t face, light, shadow, dark_shadow;
+  std::uint32_t active_caption, active_text, inactive_caption, inactive_text;
+};
+
+class Frames : public ::testing::TestWithParam<FrameScheme> {};
+
+QPalette DarkPalette() {
+  QPalette p = QApplication::palette();
+  p.setColor(QPalette::Button, QColor(0x303030));
+  p.setColor(QPalette::Light, QColor(0x505050));
+  p.setColor(QPalette::Dark, QColor(0x202020));
+  p.setColor(QPalette::Mid, QColor(0x282828));
+  p.setColor(QPalette::Shadow, QColor(0x101010));
+  p.setColor(QPalette::Highlight, QColor(0x2050A0));
+  p.setColor(QPalette::HighlightedText, QColor(0xF0F0F0));
+  p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xA09080));
+  return p;
+}
+
+std::vector<std::string> FrameFaults(const Screenshot& shot, const FrameScheme& scheme,
+                                     bool active) {
+  std::vector<std::string> faults;
+  const auto expect = [&](const char* what, int x, int y, std::uint32_t rgb) {
+    if ((shot.At(x, y) & 0xFFFFFF) != rgb) faults.emplace_back(what);
+  };
+  const int middle = shot.height / 2;
+  expect("face", 0, middle, scheme.face);
+  expect("light edge", 1, middle, scheme.light);
+  expect("dark edge", shot.width - 1, middle, scheme.dark_shadow);
+  expect("shadow", shot.width - 2, middle, scheme.shadow);
+  expect("title bar", 3, 3, active ? scheme.active_caption : scheme.inactive_caption);
+  bool text = false;
+  const std::uint32_t text_rgb = active ? scheme.active_text : scheme.inactive_text;
+  for (int y = 3; y < 19; ++y) {
+    for (int x = 3; x < shot.width / 2; ++x) text = text || (shot.At(x, y) & 0xFFFFFF) == text_rgb;
+  }
+  if (!text) faults.emplace_back("caption text");
+  return faults;
+}
+
+TEST_P(Frames, FollowThePalette) {
+  const FrameScheme& scheme = GetParam();
+  Scenario s;
+  const QPalette before = QApplication::palette();
+  std::vector<std::string> info_faults, start_faults;
+  Open(s, "InfoSelect", "InfoFR").Then([&] {
+    if (scheme.palette) QApplication::setPalette(scheme.palette());
+  });
+  s.Then([&] {
+    info_faults = FrameFaults(s.surface().Grab(s.Handle("InfoFR")), scheme, true);
+    start_faults = FrameFaults(s.surface().Grab(s.Handle("WStart")), scheme, false);
+    QApplication::setPalette(before);
+    s.Click("InfoFR", "OK");
+  });
+  s.Then([&] { s.Click("WStart", "W20End"); });
+  EXPECT_EQ(s.Run(), 0);
+  EXPECT_EQ(info_faults, std::vector<std::string>{});
+  EXPECT_EQ(start_faults, std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Schemes, Frames,
+    ::testing::Values(FrameScheme{"QtsOwn", nullptr, 0xC0C0C0, 0xFFFFFF, 0x808080, 0x000000,
+                                  0x000080, 0xFFFFFF, 0x808080, 0xC0C0C0},
+                      FrameScheme{"Dark", DarkPalette, 0x303030, 0x505050, 0x202020, 0x101010,
+                                  0x2050A0, 0xF0F0F0, 0x202020, 0xA09080}),
+    [](const ::testing::TestParamInfo<FrameScheme>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace tessel::testing

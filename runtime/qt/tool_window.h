@@ -1,30 +1,15 @@
 #pragma once
 
 #include <QBasicTimer>
-#include <QColor>
 #include <QMargins>
 #include <QPoint>
 #include <QWidget>
 #include <functional>
 
+#include "runtime/qt/frame_colours.h"
 #include "runtime/qt/surface.h"
 
 namespace tessel::runtime::qt {
-
-// What the self-drawn frame is painted with.
-struct FrameColours {
-  QColor face, light, shadow, dark_shadow;
-  QColor glyph;  // the close box's cross
-  struct Caption {
-    QColor from, to;  // the title bar's gradient, from the left
-    QColor text;
-  };
-  Caption active, inactive;
-};
-
-// The frame in the colours of the palette: the desktop's, so that a dark scheme gives dark
-// frames. Qt's own palette, which stands for no scheme at all, keeps the classic colours.
-FrameColours FrameColoursOf(const QPalette& palette);
 
 // A top-level window that draws its own fixed tool-window frame: a thin border, a small title
 // bar with the caption and a close box. Outer size is always client size plus the frame, on

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTimerEvent>
 #include <QWindow>
+#include <cstdint>
 
 #include "runtime/qt/window_manager_hints.h"
 
@@ -109,6 +110,7 @@ void ToolWindow::PaintCloseBox(QPainter& painter, const FrameColours& colours) c
 
 void ToolWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  press_time_ = event->timestamp();
   const QPoint at = event->position().toPoint();
   if (CloseBoxRect().contains(at)) {
     close_box_down_ = true;
@@ -125,7 +127,6 @@ void ToolWindow::mousePressEvent(QMouseEvent* event) {
 // pressed.
 void ToolWindow::StartMove(const QMouseEvent& press) {
   grip_ = press.position().toPoint();
-  press_time_ = press.timestamp();
   move_ = press.spontaneous() && StartSystemMove(this) ? Move::kByWindowManager : Move::kByItself;
   if (move_ == Move::kByWindowManager) move_watch_.start(kMoveWatchInterval, this);
 }
@@ -161,6 +162,10 @@ void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  // A release from before the last press is the one the window was told of after an earlier
+  // move the window manager made, arriving after the next press on a busy machine: it does not
+  // end what that press began.
+  if (static_cast<std::int32_t>(event->timestamp() - press_time_) < 0) return;
   // Once the window manager has the move, the release goes to it, not to us.
   if (move_ == Move::kByWindowManager) CancelSystemMove(this);
   EndMove();

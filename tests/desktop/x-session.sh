@@ -19,13 +19,14 @@ work=$(mktemp -d)
 server=""
 manager=""
 helper=""
+probe=""
 # The server goes first: a window manager may take a while over its own end, and every client
 # ends with the server anyway. A process ended by the signal has a failing status, which is no
 # failure here.
 finish() {
   trap '' TERM INT
-  for pid in $server $manager $helper; do kill "$pid" 2>/dev/null || true; done
-  for pid in $server $manager $helper; do wait "$pid" 2>/dev/null || true; done
+  for pid in $server $manager $helper $probe; do kill "$pid" 2>/dev/null || true; done
+  for pid in $server $manager $helper $probe; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap finish EXIT
@@ -96,6 +97,25 @@ while [ -n "$manager" ] && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | 
   fi
   sleep 0.05
 done
+
+# Some announce themselves before they take windows over: openbox on a busy machine once kept
+# the session's first window unshown for more than 30 s. A window of our own is taken over
+# (WM_STATE) before the command starts.
+if [ -n "$manager" ]; then
+  xmessage -title x-session-probe probe >/dev/null 2>&1 & probe=$!
+  waited=0
+  until xprop -name x-session-probe WM_STATE 2>/dev/null | grep -q 'state: Normal'; do
+    waited=$((waited + 1))
+    if [ $waited -gt 600 ] || ! kill -0 "$manager" 2>/dev/null; then
+      echo "x-session.sh: $wm took no window over" >&2
+      exit 1
+    fi
+    sleep 0.05
+  done
+  kill "$probe"
+  wait "$probe" 2>/dev/null || true
+  probe=
+fi
 
 status=0
 "$@" || status=$?

@@ -12,7 +12,7 @@ from fontTools.ttLib import TTFont
 
 
 def main(path):
-    font = TTFont(path)
+    font = TTFont(path, recalcTimestamp=False)  # the same bytes from every build
     os2, hhea = font["OS/2"], font["hhea"]
     ascent, descent = os2.usWinAscent, os2.usWinDescent
     hhea.ascent, hhea.descent, hhea.lineGap = ascent, -descent, 0

@@ -98,23 +98,34 @@ while [ -n "$manager" ] && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | 
   sleep 0.05
 done
 
-# Some announce themselves before they take windows over: openbox on a busy machine once kept
-# the session's first window unshown for more than 30 s. A window of our own is taken over
-# (WM_STATE) before the command starts.
-if [ -n "$manager" ]; then
+# Some announce themselves before they take windows over, and openbox, on a busy machine, now
+# and then never shows a window mapped in that moment. So a window of our own must be taken over
+# (WM_STATE) before the command starts; one that is not within 5 s is shown anew.
+probe_taken_over() {
   xmessage -title x-session-probe probe >/dev/null 2>&1 & probe=$!
-  waited=0
-  until xprop -name x-session-probe WM_STATE 2>/dev/null | grep -q 'state: Normal'; do
-    waited=$((waited + 1))
-    if [ $waited -gt 600 ] || ! kill -0 "$manager" 2>/dev/null; then
-      echo "x-session.sh: $wm took no window over" >&2
-      exit 1
+  taken=1
+  for _ in $(seq 100); do
+    if xprop -name x-session-probe WM_STATE 2>/dev/null | grep -q 'state: Normal'; then
+      taken=0
+      break
     fi
+    kill -0 "$manager" 2>/dev/null || break
     sleep 0.05
   done
   kill "$probe"
   wait "$probe" 2>/dev/null || true
   probe=
+  return $taken
+}
+if [ -n "$manager" ]; then
+  attempts=0
+  until probe_taken_over; do
+    attempts=$((attempts + 1))
+    if [ $attempts -ge 6 ] || ! kill -0 "$manager" 2>/dev/null; then
+      echo "x-session.sh: $wm took no window over" >&2
+      exit 1
+    fi
+  done
 fi
 
 status=0

@@ -118,10 +118,14 @@ class ButtonWatch : public QObject {
 // window manager runs, that one holds the pointer for the move. Over: the window manager has
 // taken the release and given the pointer back to the window, which it has moved under it;
 // where the program moves the window itself, it has the release, after every motion before it.
-// Where the window then stands, the next step reads once the window has settled. A window
-// manager on a machine busy with other work may take seconds for each.
+// The hand lets go once the window follows: mutter asks whether the button is still down only
+// after it has taken the pointer, and ends a move at once whose button was let go before it
+// asked, which a busy machine showed. Where the window then stands, the next step reads once
+// the window has settled. A window manager on a machine busy with other work may take seconds
+// for each.
 Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, ScreenPoint to) {
   struct Drag {
+    PixelRect start;
     ScreenPoint from;
     std::unique_ptr<ButtonWatch> buttons;
     bool taken = false;  // by the window manager
@@ -130,8 +134,8 @@ Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, Screen
   const bool managed = !X().WindowManager().empty();
   return s
       .Then([&s, window, grip, drag] {
-        const PixelRect start = Placed(s, window);
-        drag->from = {start.x + grip.x, start.y + grip.y};
+        drag->start = Placed(s, window);
+        drag->from = {drag->start.x + grip.x, drag->start.y + grip.y};
         drag->buttons = std::make_unique<ButtonWatch>();
         X().PointerTakenFrom(Id(s, window));
         X().PressButton(drag->from.x, drag->from.y);
@@ -148,8 +152,10 @@ Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, Screen
           X().MovePointer(drag->from.x + (to.x - drag->from.x) * step / kSteps,
                           drag->from.y + (to.y - drag->from.y) * step / kSteps);
         }
-        X().ReleaseButton(to.x, to.y);
       })
+      .ThenWaitMidGestureFor([&s, window, drag] { return Placed(s, window) != drag->start; },
+                             kWindowManagerTimeoutMs)
+      .ThenMidGesture([to] { X().ReleaseButton(to.x, to.y); })
       .ThenWaitFor(
           [&s, window, drag] {
             const bool over =

@@ -33,16 +33,6 @@ Scenario& Scenario::ThenWaitFor(std::function<bool()> ready, int timeout_ms) {
   return *this;
 }
 
-Scenario& Scenario::ThenMidGesture(std::function<void()> step) {
-  steps_.push_back({std::move(step), nullptr, 0, false});
-  return *this;
-}
-
-Scenario& Scenario::ThenWaitMidGestureFor(std::function<bool()> ready, int timeout_ms) {
-  steps_.push_back({nullptr, std::move(ready), timeout_ms, false});
-  return *this;
-}
-
 int Scenario::Run() {
   surface_->Post([this] { RunStep(0); });
   const int status = application_->Run();
@@ -64,11 +54,7 @@ void Scenario::RunStep(size_t index) {
     faults_->Quit(-1);
     return;
   }
-  if (steps_[index].settle_first) {
-    Settle(index, 0);
-  } else {
-    Go(index);
-  }
+  Settle(index, 0);
 }
 
 void Scenario::Settle(size_t index, int waited_ms) {

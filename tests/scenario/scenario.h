@@ -30,10 +30,6 @@ class Scenario {
   // Goes on once `ready` holds, looking every 20 ms from the event loop, for what the window
   // system does in its own time; after `timeout_ms` the wait fails the test and goes on.
   Scenario& ThenWaitFor(std::function<bool()> ready, int timeout_ms = 5000);
-  // The same in the middle of a gesture, a button held: a window being dragged has not settled,
-  // so these steps do not wait for that first.
-  Scenario& ThenMidGesture(std::function<void()> step);
-  Scenario& ThenWaitMidGestureFor(std::function<bool()> ready, int timeout_ms);
   // Runs the program until it ends by itself; its exit status. If the steps run out while
   // windows are still open, the run is abandoned and -1 returned.
   int Run();
@@ -61,7 +57,6 @@ class Scenario {
     std::function<void()> action;
     std::function<bool()> ready;  // set for a wait
     int timeout_ms = 0;
-    bool settle_first = true;
   };
   void RunStep(size_t index);
   void Settle(size_t index, int waited_ms);

@@ -154,7 +154,7 @@ void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
       return;
     }
     CancelSystemMove(this);
-    move_watch_.stop();
+    EndMove();
     move_ = Move::kByItself;
   }
   if (move_ == Move::kByItself) move(event->globalPosition().toPoint() - grip_);

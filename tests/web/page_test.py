@@ -25,7 +25,10 @@ def expect(holds, what):
         print('FAIL: ' + what, file=sys.stderr)
 
 
-SCALE = 'return document.getElementById("screen").getBoundingClientRect().width / 1024;'
+# The screen area's scale once the page has taken a view narrower than it: the new size reaches
+# the page with a resize event of its own, after the browser has answered the resize.
+SCALED_DOWN = """const scale = document.getElementById('screen').getBoundingClientRect().width / 1024;
+return scale < 1 && scale;"""
 START_LEFT = """return [...document.querySelectorAll('.tessel-window')]
     .find((w) => w.querySelector('.tessel-caption').textContent === arguments[0]).offsetLeft;"""
 GONE = """return ![...document.querySelectorAll('.tessel-window')]
@@ -37,7 +40,7 @@ return !notice.hidden && notice.textContent.includes('Tessel 98 ist beendet.') &
 
 def scaled_drag(page):
     page.browser.set_window_size(800, 600)
-    scale = page.wait_for(SCALE)
+    scale = page.wait_for(SCALED_DOWN)
     expect(0.5 < scale < 0.8, 'the screen area fits an 800 x 600 view: scale %.3f' % scale)
     box = page.windows([START])[0]
     grip = (int(box[0]) + 60, int(box[1]) + 8)

@@ -147,6 +147,15 @@ XWindowInfo XDisplay::Placement(XWindowId window) {
   return {window, {}, x, y, attributes.width, attributes.height};
 }
 
+bool XDisplay::AwaitMoveFrom(XWindowId window, int x, int y, int timeout_ms) {
+  for (int waited = 0; waited <= timeout_ms; waited += 5) {
+    const XWindowInfo now = Placement(window);
+    if (now.x != x || now.y != y) return true;
+    usleep(5000);
+  }
+  return false;
+}
+
 XWindowId XDisplay::TransientFor(XWindowId window) {
   Window owner = None;
   if (!XGetTransientForHint(display_, window, &owner)) return 0;

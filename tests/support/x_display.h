@@ -61,6 +61,9 @@ class XDisplay {
   XWindowId TransientFor(XWindowId window);
   // Where the window is on the screen now, as the server has it, whoever placed it there.
   XWindowInfo Placement(XWindowId window);
+  // Waits, looking every 5 ms, until the window no longer stands at (x, y) on the screen, at
+  // most `timeout_ms`; whether it moved.
+  bool AwaitMoveFrom(XWindowId window, int x, int y, int timeout_ms);
   // The viewable windows with a title, managed or not, bottom first.
   std::vector<XWindowInfo> TitledWindows();
   // What the screen shows of the window, 0x00RRGGBB, rows from the top.

@@ -65,10 +65,11 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -qq
+# dpkg without a sync after every file: a machine that loses power mid-install installs again.
+apt_install=($sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq
+             -o Dpkg::Options::=--force-unsafe-io)
 # With recommended packages: that is how every machine the tests have passed on was set up.
-[ ${#missing[@]} -eq 0 ] ||
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+[ ${#missing[@]} -eq 0 ] || "${apt_install[@]}" "${missing[@]}" >/dev/null
 [ ${#missing_plain[@]} -eq 0 ] ||
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-    "${missing_plain[@]}" >/dev/null
+  "${apt_install[@]}" --no-install-recommends "${missing_plain[@]}" >/dev/null
 [ "${1:-all}" = native ] || install_locales

@@ -50,9 +50,11 @@ make_tarball() {
 }
 
 # The package from the unpacked tarball, as a distribution builds it. The tests have run on the
-# same sources already; nocheck leaves them out of this build.
+# same sources already; nocheck leaves them out of this build. One job per processor: -J alone
+# leaves debhelper to build with one.
 make_debian_packages() {
-  (cd "$tree" && DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck dpkg-buildpackage -us -uc -J)
+  (cd "$tree" && DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck \
+    dpkg-buildpackage -us -uc -Jauto)
   cp "$work/tessel_${version}_$arch.deb" "$work/tessel-dbgsym_${version}_$arch.deb" "$stage/"
 }
 

@@ -3,16 +3,28 @@
 #   install-deps.sh          everything: native build, tests, the Windows cross build and Wine,
 #                            the page for the browser and a browser to test it in
 #   install-deps.sh native   only what building and running tessel itself needs
+#   install-deps.sh linux    what the plain and the sanitized build need, tests included: the
+#                            rest can install while they build
 set -euo pipefail
+tier=${1:-all}
+case $tier in
+  native | linux | all) ;;
+  *)
+    echo "install-deps.sh: no such choice: $tier (native, linux or nothing for all)" >&2
+    exit 2
+    ;;
+esac
 
 packages=(
   cmake ninja-build g++ googletest qt6-base-dev libgl-dev libxcb1-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core
 )
-[ "${1:-all}" = native ] || packages+=(
-  clang libclang-rt-14-dev clang-tidy clang-format xvfb xauth x11-utils imagemagick locales
+# clang with its sanitizers' and libFuzzer's runtime; the X and XTEST headers of the desktop tests.
+[ "$tier" = native ] || packages+=(clang libclang-rt-14-dev libx11-dev libxtst-dev)
+[ "$tier" = native ] || [ "$tier" = linux ] || packages+=(
+  clang-tidy clang-format xvfb xauth x11-utils imagemagick locales
   # A real desktop for the tests: a window manager, and real input through the X server.
-  openbox libx11-dev libxtst-dev xdotool
+  openbox xdotool
   # What a screen reader sees: a D-Bus session with the accessibility bus, read through AT-SPI.
   dbus-daemon at-spi2-core python3-pyatspi
   # The Windows program: the 32-bit cross compiler, and Wine to run it and its tests. The X
@@ -31,7 +43,7 @@ packages=(
 # hardening-check, without the dozens of packaging tools devscripts recommends; and GNOME's and
 # KDE's window managers for the desktop tests, without their desktops.
 without_recommends=()
-[ "${1:-all}" = native ] || without_recommends+=(devscripts mutter kwin-x11)
+[ "$tier" = native ] || [ "$tier" = linux ] || without_recommends+=(devscripts mutter kwin-x11)
 
 # A German and a Turkish locale, for the tests that make sure no text of ours changes with the
 # locale (Turkish has its own case rules for i and I).
@@ -55,13 +67,13 @@ for p in "${without_recommends[@]}"; do
   installed "$p" || missing_plain+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ] && [ ${#missing_plain[@]} -eq 0 ]; then
-  [ "${1:-all}" = native ] || install_locales
+  [ "$tier" != all ] || install_locales
   exit 0
 fi
 
 echo "Installing: ${missing[*]} ${missing_plain[*]}"
 # Wine's 32-bit half comes from the i386 architecture.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$tier" = all ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -qq
@@ -72,4 +84,4 @@ apt_install=($sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq
 [ ${#missing[@]} -eq 0 ] || "${apt_install[@]}" "${missing[@]}" >/dev/null
 [ ${#missing_plain[@]} -eq 0 ] ||
   "${apt_install[@]}" --no-install-recommends "${missing_plain[@]}" >/dev/null
-[ "${1:-all}" = native ] || install_locales
+[ "$tier" != all ] || install_locales

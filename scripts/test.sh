@@ -7,18 +7,34 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-./scripts/install-deps.sh
-
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-for preset in sanitize win32 web default; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-done
+build() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1"
+}
+
+# What the two Linux builds need first; the rest (the cross compilers, Wine, Emscripten, the
+# browser, the window managers, the packaging tools) installs while they build, its output in a
+# file that is shown if it fails.
+./scripts/install-deps.sh linux
+rest_log=$(mktemp)
+./scripts/install-deps.sh >"$rest_log" 2>&1 &
+rest=$!
+build sanitize
+build default
+if ! wait "$rest"; then
+  cat "$rest_log"
+  echo "test.sh: installing the rest failed" >&2
+  exit 1
+fi
+rm -f "$rest_log"
+build win32
+build web
 
 # Formatting and clang-tidy over our own files, with the compile databases of the builds.
 ./scripts/static-analysis.sh

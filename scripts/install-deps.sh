@@ -21,7 +21,7 @@ packages=(
 )
 # clang with its sanitizers' and libFuzzer's runtime; the X and XTEST headers of the desktop tests.
 [ "$tier" = native ] || packages+=(clang libclang-rt-14-dev libx11-dev libxtst-dev)
-[ "$tier" = native ] || [ "$tier" = linux ] || packages+=(
+[ "$tier" != all ] || packages+=(
   clang-tidy clang-format xvfb xauth x11-utils imagemagick locales
   # A real desktop for the tests: a window manager, and real input through the X server.
   openbox xdotool
@@ -43,7 +43,7 @@ packages=(
 # hardening-check, without the dozens of packaging tools devscripts recommends; and GNOME's and
 # KDE's window managers for the desktop tests, without their desktops.
 without_recommends=()
-[ "$tier" = native ] || [ "$tier" = linux ] || without_recommends+=(devscripts mutter kwin-x11)
+[ "$tier" != all ] || without_recommends+=(devscripts mutter kwin-x11)
 
 # A German and a Turkish locale, for the tests that make sure no text of ours changes with the
 # locale (Turkish has its own case rules for i and I).

@@ -146,7 +146,12 @@ void ToolWindow::StartMove(const QMouseEvent& motion) {
 // The window manager's move ends with a release that goes to it, wherever the pointer then is.
 void ToolWindow::timerEvent(QTimerEvent* event) {
   if (event->timerId() != move_watch_.timerId()) return QWidget::timerEvent(event);
-  if (move_ != Move::kByWindowManager || SystemMoveOver(this, press_time_)) EndMove();
+  // A new press on the title bar may have come first, and holds a move of its own.
+  if (move_ != Move::kByWindowManager) {
+    move_watch_.stop();
+  } else if (SystemMoveOver(this, press_time_)) {
+    EndMove();
+  }
 }
 
 void ToolWindow::EndMove() {

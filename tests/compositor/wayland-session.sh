@@ -18,8 +18,8 @@ skip() {
 }
 
 case "$compositor" in
-  mutter) needed="mutter Xwayland pipewire wireplumber dbus-run-session xprop" ;;
-  kwin) needed="kwin_wayland Xwayland dbus-run-session xprop" ;;
+  mutter) needed="mutter Xwayland pipewire wireplumber dbus-run-session xwininfo xprop" ;;
+  kwin) needed="kwin_wayland Xwayland dbus-run-session xwininfo xprop" ;;
   *) echo "wayland-session.sh: unknown compositor '$compositor'" >&2; exit 2 ;;
 esac
 [ "$(id -u)" -ne 0 ] || needed="$needed setpriv"

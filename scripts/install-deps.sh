@@ -44,12 +44,12 @@ packages=(
 )
 # hardening-check, without the dozens of packaging tools devscripts recommends; and GNOME's and
 # KDE's window managers for the desktop tests, without their desktops: on X11, and as Wayland
-# compositors with XWayland, Qt's Wayland plugin, and PipeWire with its session manager and a
-# GStreamer source for mutter's screen casts.
+# compositors with XWayland, Qt's Wayland plugin, and PipeWire with its session manager and
+# GStreamer's PipeWire source, read from Python, for mutter's screen casts.
 without_recommends=()
 [ "$tier" != all ] || without_recommends+=(devscripts mutter kwin-x11 kwin-wayland xwayland
                                            qt6-wayland pipewire wireplumber gstreamer1.0-pipewire
-                                           gstreamer1.0-tools)
+                                           gstreamer1.0-plugins-base gir1.2-gstreamer-1.0)
 
 # A German and a Turkish locale, for the tests that make sure no text of ours changes with the
 # locale (Turkish has its own case rules for i and I).

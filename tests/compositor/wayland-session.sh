@@ -9,6 +9,7 @@
 # Both compositors refuse to run as root: as root, the session and the command run as the
 # unprivileged user nobody, which must be able to reach the command's files.
 set -eu
+here=$(cd "$(dirname "$0")" && pwd)
 compositor=$1
 shift
 
@@ -31,7 +32,8 @@ done
 
 # XWayland puts its socket there, and finds it wrongly made unless root made it so beforehand.
 if [ ! -d /tmp/.X11-unix ] || [ "$(stat -c %u:%a /tmp/.X11-unix)" != 0:1777 ]; then
-  [ "$(id -u)" -eq 0 ] || skip "/tmp/.X11-unix is not root's with mode 1777, and only root can make it so"
+  [ "$(id -u)" -eq 0 ] ||
+    skip "/tmp/.X11-unix is not root's with mode 1777, and only root can make it so"
   mkdir -p /tmp/.X11-unix
   chown 0:0 /tmp/.X11-unix
   chmod 1777 /tmp/.X11-unix
@@ -53,7 +55,8 @@ if [ "$(id -u)" -eq 0 ]; then
   for file in "$@"; do
     [ -e "$file" ] || continue
     $as_user test -r "$file" || {
-      echo "wayland-session.sh: the user nobody cannot read $file; its folders must be open to others" >&2
+      echo "wayland-session.sh: the user nobody cannot read $file;" \
+        "its folders must be open to others" >&2
       exit 1
     }
   done
@@ -63,6 +66,6 @@ status=0
 cd "$work"
 $as_user env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work" \
   XDG_CONFIG_HOME="$work/config" LANG=C.UTF-8 \
-  dbus-run-session -- "$(cd "$(dirname "$0")" && pwd)/session-inside.sh" "$compositor" "$@" ||
+  dbus-run-session -- "$here/session-inside.sh" "$compositor" "$@" ||
   status=$?
 exit $status

@@ -19,8 +19,10 @@ packages=(
   cmake ninja-build g++ googletest qt6-base-dev libgl-dev libxcb1-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core
 )
-# clang with its sanitizers' and libFuzzer's runtime; the X and XTEST headers of the desktop tests.
-[ "$tier" = native ] || packages+=(clang libclang-rt-14-dev libx11-dev libxtst-dev)
+# clang with its sanitizers' and libFuzzer's runtime; the X and XTEST headers of the desktop tests;
+# the Wayland client library and kwin's fake-input protocol, for the desktop tests' hand on KDE.
+[ "$tier" = native ] || packages+=(clang libclang-rt-14-dev libx11-dev libxtst-dev libwayland-dev
+                                   plasma-wayland-protocols)
 [ "$tier" != all ] || packages+=(
   clang-tidy clang-format xvfb xauth x11-utils imagemagick locales
   # A real desktop for the tests: a window manager, and real input through the X server.
@@ -41,9 +43,13 @@ packages=(
   emscripten fonttools python3-brotli chromium chromium-driver
 )
 # hardening-check, without the dozens of packaging tools devscripts recommends; and GNOME's and
-# KDE's window managers for the desktop tests, without their desktops.
+# KDE's window managers for the desktop tests, without their desktops: on X11, and as Wayland
+# compositors with XWayland, Qt's Wayland plugin, and PipeWire with its session manager and
+# GStreamer's PipeWire source, read from Python, for mutter's screen casts.
 without_recommends=()
-[ "$tier" != all ] || without_recommends+=(devscripts mutter kwin-x11)
+[ "$tier" != all ] || without_recommends+=(devscripts mutter kwin-x11 kwin-wayland xwayland
+                                           qt6-wayland pipewire wireplumber gstreamer1.0-pipewire
+                                           gstreamer1.0-plugins-base gir1.2-gstreamer-1.0)
 
 # A German and a Turkish locale, for the tests that make sure no text of ours changes with the
 # locale (Turkish has its own case rules for i and I).

@@ -15,8 +15,10 @@
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
+#include <optional>
 
 #include "runtime/qt/accessible.h"
+#include "runtime/qt/keyboard_keeper.h"
 #include "runtime/qt/qt_style.h"
 #include "runtime/qt/window_manager_hints.h"
 #include "runtime/qt/windows_line.h"
@@ -174,7 +176,10 @@ Status QtBackend::ShowWindow(WindowHandle window) {
 // A modal window is a dialog that Qt's own modality tells the window manager about
 // (WM_TRANSIENT_FOR the owner, a modal state); Qt hands the activation back to it whenever a
 // blocked window gets it, on any window manager and on none. All of it takes effect when the
-// window is mapped, so it is shown afresh.
+// window is mapped, so it is shown afresh. On Wayland the compositor learns only the owner (the
+// transient parent), and Qt's modality would merely drop the keys that the compositor gives a
+// blocked window; there the windows behind are blocked by the runtime alone, and the keyboard
+// keeper passes their keys and their activation on to the modal window.
 Status QtBackend::ShowModal(WindowHandle window, WindowHandle owner) {
   NativeWindow* native = Find(window);
   NativeWindow* owning = Find(owner);
@@ -183,7 +188,8 @@ Status QtBackend::ShowModal(WindowHandle window, WindowHandle owner) {
   widget->hide();
   widget->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   MarkAsToolWindow(widget);
-  widget->setWindowModality(Qt::ApplicationModal);
+  const bool on_wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  if (!on_wayland) widget->setWindowModality(Qt::ApplicationModal);
   widget->winId();
   owning->widget->winId();
   widget->windowHandle()->setTransientParent(owning->widget->windowHandle());
@@ -193,7 +199,10 @@ Status QtBackend::ShowModal(WindowHandle window, WindowHandle owner) {
     SetOthersTakeFocus(window, true);
     return status;
   }
+  std::optional<KeyboardKeeper> keeper;
+  if (on_wayland) keeper.emplace(widget, *blocker_);
   RunModalLoop(window);
+  keeper.reset();
   SetOthersTakeFocus(window, true);
   // As the modal window goes, its owner becomes the active window again, once the runtime has
   // given it back its input; without that, some window managers leave no window active.

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QTimerEvent>
 #include <QWindow>
 #include <cstdint>
@@ -19,6 +21,9 @@ constexpr int kCloseBoxWidth = 12;
 constexpr int kCloseBoxHeight = 10;
 // How often a move the window manager makes is asked whether it is over, in ms.
 constexpr int kMoveWatchInterval = 30;
+// How long the window manager has to take a move handed over before the window makes it
+// itself, in ms.
+constexpr unsigned long kHandOverMs = 300;
 
 }  // namespace
 
@@ -116,25 +121,37 @@ void ToolWindow::mousePressEvent(QMouseEvent* event) {
     close_box_down_ = true;
     update();
   } else if (TitleBarRect().contains(at)) {
-    StartMove(*event);
+    // Not yet a move: a click on the title bar is a click, which the window system answers by
+    // activating and raising the window. Handed to a window manager on the press, a click became
+    // a move that GNOME on XWayland never ended, and the window went on following the pointer.
+    grip_ = at;
+    press_at_ = event->globalPosition().toPoint();
+    move_ = Move::kPressed;
   }
 }
 
-// The window manager moves the window where there is one, by its own rules (screen edges,
-// snapping, other monitors), from where the window really is. Only a press that the window
-// system saw can be handed over: the window manager takes the button that is held down.
-// Otherwise the window follows the pointer itself, keeping the point of the title bar that was
-// pressed.
-void ToolWindow::StartMove(const QMouseEvent& press) {
-  grip_ = press.position().toPoint();
-  move_ = press.spontaneous() && StartSystemMove(this) ? Move::kByWindowManager : Move::kByItself;
+// Once the held pointer has gone the platform's drag distance, the window first catches up with
+// it, so that the point of the title bar that was pressed stays under the pointer (where the
+// window system lets a window place itself). Then the window manager moves the window where
+// there is one, by its own rules (screen edges, snapping, other monitors), from where the window
+// really is; it takes the button that is held down, so only a press that the window system saw
+// can be handed over. Otherwise the window follows the pointer itself.
+void ToolWindow::StartMove(const QMouseEvent& motion) {
+  move(motion.globalPosition().toPoint() - grip_);
+  hand_over_time_ = motion.timestamp();
+  move_ = motion.spontaneous() && StartSystemMove(this) ? Move::kByWindowManager : Move::kByItself;
   if (move_ == Move::kByWindowManager) move_watch_.start(kMoveWatchInterval, this);
 }
 
 // The window manager's move ends with a release that goes to it, wherever the pointer then is.
 void ToolWindow::timerEvent(QTimerEvent* event) {
   if (event->timerId() != move_watch_.timerId()) return QWidget::timerEvent(event);
-  if (move_ != Move::kByWindowManager || SystemMoveOver(this, press_time_)) EndMove();
+  // A new press on the title bar may have come first, and holds a move of its own.
+  if (move_ != Move::kByWindowManager) {
+    move_watch_.stop();
+  } else if (SystemMoveOver(this, press_time_)) {
+    EndMove();
+  }
 }
 
 void ToolWindow::EndMove() {
@@ -144,20 +161,30 @@ void ToolWindow::EndMove() {
 
 // The pointer moving here with the button down after the move was handed over: either the
 // window manager's move is over (the release went to it, and Qt still reports the button down
-// when the pointer comes back), which ends the move here too; or, with the button still down,
-// the window manager has not taken it (on a busy machine it may still be on its way, or fail to
-// take the pointer), so the window calls it off and follows by itself.
+// when the pointer comes back), which ends the move here too; or, with the button still down
+// well after the hand-over (motions already on their way are no sign), the window manager has
+// not taken it (on a busy machine it may still be on its way, or fail to take the pointer), so
+// the window calls it off and follows by itself.
 void ToolWindow::mouseMoveEvent(QMouseEvent* event) {
-  if (move_ == Move::kByWindowManager && event->buttons().testFlag(Qt::LeftButton)) {
+  const bool held = event->buttons().testFlag(Qt::LeftButton);
+  const QPoint pointer = event->globalPosition().toPoint();
+  if (move_ == Move::kPressed && !held) EndMove();
+  if (move_ == Move::kPressed) {
+    const int distance = (pointer - press_at_).manhattanLength();
+    if (distance >= QGuiApplication::styleHints()->startDragDistance()) StartMove(*event);
+    return;
+  }
+  if (move_ == Move::kByWindowManager && held) {
     if (SystemMoveOver(this, press_time_)) {
       EndMove();
       return;
     }
+    if (event->timestamp() - hand_over_time_ < kHandOverMs) return;
     CancelSystemMove(this);
     EndMove();
     move_ = Move::kByItself;
   }
-  if (move_ == Move::kByItself) move(event->globalPosition().toPoint() - grip_);
+  if (move_ == Move::kByItself) move(pointer - grip_);
 }
 
 void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {

@@ -44,15 +44,18 @@ class ToolWindow : public QWidget {
   void PaintBorder(QPainter& painter, const FrameColours& colours) const;
   void PaintTitleBar(QPainter& painter, const FrameColours& colours) const;
   void PaintCloseBox(QPainter& painter, const FrameColours& colours) const;
-  void StartMove(const QMouseEvent& press);
+  void StartMove(const QMouseEvent& motion);
   void EndMove();
 
   Surface* client_;
   QMargins frame_;
-  enum class Move { kNone, kByWindowManager, kByItself };
+  // kPressed: the title bar is held down, and no move has begun yet.
+  enum class Move { kNone, kPressed, kByWindowManager, kByItself };
   Move move_ = Move::kNone;
-  QPoint grip_;  // where the title bar was pressed, in the window
+  QPoint grip_;      // where the title bar was pressed, in the window
+  QPoint press_at_;  // and on the screen
   unsigned long press_time_ = 0;
+  unsigned long hand_over_time_ = 0;
   QBasicTimer move_watch_;
   bool close_box_down_ = false;
 };

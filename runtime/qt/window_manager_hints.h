@@ -19,10 +19,10 @@ void MarkAsToolWindow(QWidget* window);
 // window.
 void SetTakesFocus(QWidget* window, bool takes);
 
-// Hands a move of the window, for a press that the window system saw, to the window manager;
-// false where none takes it. A move handed over after the button is up again would leave the
-// window stuck to the pointer under some X11 window managers, so there it is handed over only
-// while the button is still down.
+// Hands a move of the window, while the button of a press that the window system saw is held
+// down, to the window manager; false where none takes it. A move handed over after the button
+// is up again would leave the window stuck to the pointer under some X11 window managers, so
+// there it is handed over only while the button is still down.
 bool StartSystemMove(QWidget* window);
 
 // Whether the window manager's move of the window is over. On X11 that is when the primary

@@ -121,28 +121,35 @@ class ButtonWatch : public QObject {
 };
 
 // A real drag of the window's title bar, held at `grip` from the window's corner, to the screen
-// point `to` in a few steps, and the wait until the drag is over. A window manager starts its
-// move from where the pointer is when it takes the move over, as a hand holds still for that
-// moment after pressing: so the pointer stays until the program has the press and, where a
-// window manager runs, that one holds the pointer for the move. A window manager that holds it
-// then follows the first motion before the hand goes on: mutter asks whether the button is still
-// down only after it has taken the pointer, and ends the move at once if it is not, which a hand
-// letting go at machine speed can beat. Over: the window manager has taken the release and given
-// the pointer back to the window, which it has moved under it; where the program moves the window
-// itself, it has the release, after every motion before it. Where the window then stands, the
-// next step reads once the window has settled. A window manager on a machine busy with other
-// work may take seconds for each.
+// point `to` in a few steps, and the wait until the drag is over. The window manager gets the
+// move only once the pointer has gone the drag distance with the button down, and starts its
+// move from where the pointer is when it takes it over, as a hand holds still for that moment:
+// so after the press and the first step, the pointer stays until, where a window manager runs,
+// that one holds the pointer for the move, or else the window has followed by itself. A window
+// manager that holds it then follows the next motion before the hand goes on: mutter asks
+// whether the button is still down only after it has taken the pointer, and ends the move at
+// once if it is not, which a hand letting go at machine speed can beat. Over: the window manager
+// has taken the release and given the pointer back to the window, which it has moved under it;
+// where the program moves the window itself, it has the release, after every motion before it.
+// Where the window then stands, the next step reads once the window has settled. A window
+// manager on a machine busy with other work may take seconds for each.
 Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, ScreenPoint to) {
   struct Drag {
     PixelRect start;
+    PixelRect handed_over;  // where the window stood once the move was under way
     ScreenPoint from;
     std::unique_ptr<ButtonWatch> buttons;
     bool taken = false;     // by the window manager
-    bool followed = false;  // the first motion, where the window manager took it
+    bool followed = false;  // the next motion, where the window manager took it
     bool over = false;
   };
+  constexpr int kSteps = 8;
   auto drag = std::make_shared<Drag>();
   const bool managed = !X().WindowManager().empty();
+  const auto step = [drag, to](int n) {
+    X().MovePointer(drag->from.x + (to.x - drag->from.x) * n / kSteps,
+                    drag->from.y + (to.y - drag->from.y) * n / kSteps);
+  };
   return s
       .Then([&s, window, grip, drag] {
         drag->start = Placed(s, window);
@@ -151,20 +158,22 @@ Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, Screen
         X().PointerTakenFrom(Id(s, window));
         X().PressButton(drag->from.x, drag->from.y);
       })
+      .ThenWaitFor([drag] { return drag->buttons->pressed(); }, kWindowManagerTimeoutMs)
+      .Then([step] { step(1); })
       .ThenWaitFor(
           [&s, window, managed, drag] {
             drag->taken = managed && X().PointerTakenFrom(Id(s, window));
-            return drag->buttons->pressed() && (drag->taken || !managed);
+            drag->handed_over = Placed(s, window);
+            return drag->taken || (!managed && (drag->handed_over.x != drag->start.x ||
+                                                drag->handed_over.y != drag->start.y));
           },
           kWindowManagerTimeoutMs)
-      .Then([&s, window, to, drag] {
-        constexpr int kSteps = 8;
-        for (int step = 1; step < kSteps; ++step) {
-          X().MovePointer(drag->from.x + (to.x - drag->from.x) * step / kSteps,
-                          drag->from.y + (to.y - drag->from.y) * step / kSteps);
-          if (step == 1 && drag->taken) {
-            drag->followed = X().AwaitMoveFrom(Id(s, window), drag->start.x, drag->start.y,
-                                               kWindowManagerTimeoutMs);
+      .Then([&s, window, to, drag, step] {
+        for (int n = 2; n < kSteps; ++n) {
+          step(n);
+          if (n == 2 && drag->taken) {
+            drag->followed = X().AwaitMoveFrom(Id(s, window), drag->handed_over.x,
+                                               drag->handed_over.y, kWindowManagerTimeoutMs);
           }
         }
         X().ReleaseButton(to.x, to.y);

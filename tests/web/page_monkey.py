@@ -49,8 +49,13 @@ return {
 };"""
 
 
-def inside(rng, rect):
-    return (rng.uniform(rect[0] + 2, rect[2] - 2), rng.uniform(rect[1] + 2, rect[3] - 2))
+def inside(rng, rect, seen):
+    """A point of the rectangle's part in view, or None where none is."""
+    left, top = max(rect[0], seen[0]) + 2, max(rect[1], seen[1]) + 2
+    right, bottom = min(rect[2], seen[2]) - 2, min(rect[3], seen[3]) - 2
+    if left >= right or top >= bottom:
+        return None
+    return (rng.uniform(left, right), rng.uniform(top, bottom))
 
 
 class Monkey:
@@ -75,24 +80,29 @@ class Monkey:
         # The start window's end starts the run over; it comes less often, so that the run
         # spends its events on open windows.
         spare = win['caption'] == START and rng.randrange(8) != 0
+        seen = state['seen']
         if choice < 55:
             buttons = [b['box'] for b in win['buttons']
                        if not (spare and b['text'] == 'Beenden')]
-            point = inside(rng, rng.choice(buttons or [win['box']]))
+            point = inside(rng, rng.choice(buttons or [win['box']]), seen)
         elif choice < 65:
-            point = inside(rng, win['title'])
+            point = inside(rng, win['title'], seen)
         elif choice < 70 and not spare:
-            point = inside(rng, win['close'])
+            point = inside(rng, win['close'], seen)
         elif choice < 78:
-            start = inside(rng, [win['title'][0], win['title'][1], win['title'][2] - 20,
-                                 win['title'][3]])
+            title = win['title']
+            start = inside(rng, [title[0], title[1], title[2] - 20, title[3]], seen)
+            if start is None:
+                return
             end = tuple(min(max(start[i] + rng.randint(-300, 300), 0), state['view'][i] - 1)
                         for i in (0, 1))
             self.log.append('drag %s from %d,%d to %d,%d' % ((win['caption'],) + start + end))
             browser.drag(start, end)
             return
         else:
-            point = inside(rng, state['seen'])
+            point = inside(rng, seen, seen)
+        if point is None:
+            return
         self.log.append('click %s at %d,%d' % ((win['caption'],) + point))
         browser.click(*point)
 

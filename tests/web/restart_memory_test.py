@@ -2,7 +2,8 @@
 """An ended program leaves nothing behind: the page ends and starts the program 300 times in
 headless Chromium, and after a forced collection its JavaScript heap, its WebAssembly memories,
 its window's listeners and its fonts are what they were after the first start, read through
-Chromium's DevTools protocol.
+Chromium's DevTools protocol. The memories are followed by weak references taken as each
+module is made, so that counting them keeps none alive.
 
     restart_memory_test.py PAGE_FOLDER"""
 
@@ -14,6 +15,16 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 from tessel_page import START, TesselPage  # noqa: E402
 
 RESTARTS = 300
+
+# Each module's memory, weakly held, from the page's load on.
+FOLLOW_MEMORIES = """self.memories = [];
+const instantiate = WebAssembly.instantiate;
+WebAssembly.instantiate = (...args) => instantiate(...args).then((made) => {
+  const instance = made.instance || made;
+  self.memories.push(new WeakRef(Object.values(instance.exports)
+      .find((e) => e instanceof WebAssembly.Memory)));
+  return made;
+});"""
 # A program's own heap is a few hundred kilobytes; each one kept was some 90.
 HEAP_SLACK = 1_000_000
 
@@ -39,15 +50,6 @@ const until = (holds) => new Promise((resolve) => {
 })();"""
 
 
-def count_objects(browser, prototype):
-    found = browser.devtools('Runtime.evaluate', {'expression': prototype})['result']
-    objects = browser.devtools('Runtime.queryObjects',
-                               {'prototypeObjectId': found['objectId']})['objects']
-    return browser.devtools('Runtime.callFunctionOn', {
-        'objectId': objects['objectId'], 'functionDeclaration': 'function() { return this.length; }',
-        'returnByValue': True})['result']['value']
-
-
 def listeners(browser):
     window = browser.devtools('Runtime.evaluate', {'expression': 'window'})['result']
     return len(browser.devtools('DOMDebugger.getEventListeners',
@@ -57,7 +59,7 @@ def listeners(browser):
 def footprint(browser):
     browser.devtools('HeapProfiler.collectGarbage', {})
     return {'heap': browser.devtools('Runtime.getHeapUsage', {})['usedSize'],
-            'memories': count_objects(browser, 'WebAssembly.Memory.prototype'),
+            'memories': browser.run('return self.memories.filter((m) => m.deref()).length'),
             'listeners': listeners(browser),
             'fonts': browser.run('return document.fonts.size'),
             'screens': browser.run("return document.querySelectorAll('.tessel-screen').length")}
@@ -66,6 +68,8 @@ def footprint(browser):
 def main():
     page = TesselPage(sys.argv[1])
     try:
+        page.browser.devtools('Page.enable', {})
+        page.browser.devtools('Page.addScriptToEvaluateOnNewDocument', {'source': FOLLOW_MEMORIES})
         page.load()
         page.windows([START])
         page.browser.run_async(CYCLES, 1)

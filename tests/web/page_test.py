@@ -144,8 +144,6 @@ def failed_start(page, folder, missing):
         shutil.rmtree(served)
 
 
-# A phone held upright, 390 x 844 CSS pixels at three device pixels each, worked by touch.
-PHONE = {'width': 390, 'height': 844, 'deviceScaleFactor': 3, 'mobile': True}
 SIZES = WINDOW.replace('return ', 'const w = ', 1) + """
 const scale = document.getElementById('screen').getBoundingClientRect().width / 1024;
 const roll = [...w.querySelectorAll('button')].find((b) => b.textContent === 'Klick mich!');
@@ -166,9 +164,7 @@ def centre(page, caption, window):
 
 def phone(page):
     browser = page.browser
-    browser.devtools('Emulation.setDeviceMetricsOverride', PHONE)
-    browser.devtools('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
-    page.load()
+    page.load_as_phone()
     start = page.windows([START])[0]
     expect(abs(start[0]) <= 1 and abs(start[2] - 390) <= 1,
            'the start window fills the phone\'s width: %s' % start)
@@ -197,8 +193,7 @@ def phone(page):
     expect(page.wait_for(GONE, 'About ...'), 'OK closes the information window by a tap')
     browser.tap(*page.wait_for(CLOSE_BOX, '6er Tessel'))
     expect(page.wait_for(GONE, '6er Tessel'), 'the close box closes its window by a tap')
-    browser.devtools('Emulation.clearDeviceMetricsOverride', {})
-    browser.devtools('Emulation.setTouchEmulationEnabled', {'enabled': False})
+    page.leave_phone()
 
 
 def main():

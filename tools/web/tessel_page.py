@@ -46,6 +46,20 @@ class TesselPage:
     def load(self):
         self.browser.load(self.root + self.page)
 
+    # A phone held upright, 390 x 844 CSS pixels at three device pixels each, worked by touch:
+    # Chromium's emulation of one (DevTools protocol).
+    PHONE = {'width': 390, 'height': 844, 'deviceScaleFactor': 3, 'mobile': True}
+
+    def load_as_phone(self):
+        self.browser.devtools('Emulation.setDeviceMetricsOverride', self.PHONE)
+        self.browser.devtools('Emulation.setTouchEmulationEnabled',
+                              {'enabled': True, 'maxTouchPoints': 5})
+        self.load()
+
+    def leave_phone(self):
+        self.browser.devtools('Emulation.clearDeviceMetricsOverride', {})
+        self.browser.devtools('Emulation.setTouchEmulationEnabled', {'enabled': False})
+
     def wait_for(self, script, *args, timeout_ms=5000):
         """The script's first truthy answer, asked every 25 ms."""
         for _ in range(timeout_ms // 25):

@@ -143,6 +143,7 @@ var tesselScreen = (function () {
       win.shade.height = 1;
       win.caption = element('span', 'tessel-caption', win.title);
       win.caption.textContent = caption;
+      win.caption.setAttribute('elementtiming', 'caption');  // when the browser first drew it
       win.caption.style.right = (kCloseBoxWidth + 4) + 'px';
       win.caption.style.lineHeight = (frame[1] - frame[0]) + 'px';
       applyFont(win.caption, titleFont);

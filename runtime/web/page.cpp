@@ -160,6 +160,4 @@ void EndProgram(int status) {
 }  // namespace tessel::runtime::web::page
 
 // What the page calls to end the module once nothing of the program is running.
-extern "C" EMSCRIPTEN_KEEPALIVE void tessel_force_exit(int status) {
-  emscripten_force_exit(status);
-}
+extern "C" EMSCRIPTEN_KEEPALIVE void TesselForceExit(int status) { emscripten_force_exit(status); }

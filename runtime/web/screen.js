@@ -733,7 +733,7 @@ var tesselScreen = (function () {
 function tesselEnd(status) {
   tesselScreen.detach();
   try {
-    Module['_tessel_force_exit'](status);
+    Module['_TesselForceExit'](status);
   } catch (e) {
     if (!(e instanceof ExitStatus)) throw e;
   }

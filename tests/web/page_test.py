@@ -9,7 +9,7 @@ window opens modally and OK closes it; the die windows roll; a control that take
 the screen area's edge scrolls nothing; once the last window closes the page says that the
 program has ended, and its button starts the program again, once however quickly it is pressed
 twice, whose windows take input as the first run's did. Nothing of that logs an error or throws
-past the page. A page whose module or a face does not load says so, names the file and starts
+past the page, and all the page loads is at most 300 000 bytes. A page whose module or a face does not load says so, names the file and starts
 once it is there. In Chromium, the page on a phone: scaled so that the windows fill its width,
 worked by taps and a finger's drags."""
 
@@ -58,6 +58,17 @@ const label = [...w.querySelectorAll('.tessel-label')].find((l) => /^\\d+$/.test
 self.rolls = 0;
 new MutationObserver((changes) => { self.rolls += changes.length; })
     .observe(label, {childList: true});"""
+
+
+# Everything the page loads, as the release ships it (tools/web/page_benchmark.py lists it).
+WEIGHED = ['index.html', 'screen.css', 'tessel.js', 'tessel.wasm']
+MOST_BYTES = 300_000
+
+
+def weight(folder):
+    fonts = [os.path.join('fonts', f) for f in os.listdir(os.path.join(folder, 'fonts'))
+             if f.endswith('.woff2')]
+    return sum(os.path.getsize(os.path.join(folder, f)) for f in WEIGHED + fonts)
 
 
 def place(page, caption):
@@ -199,6 +210,7 @@ def phone(page):
 def main():
     folder = sys.argv[1]
     name = sys.argv[2] if len(sys.argv) > 2 else 'chromium'
+    expect(weight(folder) <= MOST_BYTES, 'the page weighs %d bytes' % weight(folder))
     page = TesselPage(folder, browser=name)
     try:
         page.load()

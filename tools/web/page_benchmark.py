@@ -32,24 +32,26 @@ PAINTED = """
 const done = arguments[arguments.length - 1];
 const paint = performance.getEntriesByName('first-contentful-paint')[0];
 if (!paint) return done(null);
+const files = () => [performance.getEntriesByType('navigation')[0]]
+    .concat(performance.getEntriesByType('resource'))
+    .map((e) => [e.name.replace(location.origin + '/', ''), e.transferSize, e.encodedBodySize]);
 new PerformanceObserver((entries, observer) => {
   const caption = entries.getEntries().find((e) => e.element && e.element.textContent
                                                    .startsWith('Tessel 98'));
   observer.disconnect();
-  const files = [performance.getEntriesByType('navigation')[0]]
-      .concat(performance.getEntriesByType('resource'))
-      .map((e) => [e.name.replace(location.origin + '/', ''), e.transferSize, e.encodedBodySize]);
-  done({paint: paint.startTime, window: caption ? caption.renderTime : null, files: files});
+  done({paint: paint.startTime, window: caption ? caption.renderTime : null, files: files()});
 }).observe({type: 'element', buffered: true});
-setTimeout(() => done({paint: paint.startTime, window: null, files: []}), 50);
+setTimeout(() => done({paint: paint.startTime, window: null, files: files()}), 50);
 """
 
 
+# A page whose windows carry no element timing (older ones) gives its first paint alone, after
+# two seconds.
 def measure(browser, url, window):
     browser.load(url)
-    for _ in range(400):
+    for attempt in range(400):
         result = browser.run_async(PAINTED)
-        if result and (result['window'] or not window):
+        if result and (result['window'] or not window or attempt >= 80):
             return result
         browser.run_async('setTimeout(arguments[0], 25);')
     raise RuntimeError(url + ' never painted')
@@ -91,10 +93,12 @@ def main():
     print('  Tessel page: ' + figures(page_times))
     print('  Tessel page less blank page, medians: %.1f ms' %
           (statistics.median(page_times) - statistics.median(blank_times)))
-    print('The start window drawn (its caption first painted), after navigation:')
-    print('  Tessel page: ' + figures(window_times))
-    print('  less blank page, medians: %.1f ms' %
-          (statistics.median(window_times) - statistics.median(blank_times)))
+    window_times = [t for t in window_times if t]
+    if window_times:
+        print('The start window drawn (its caption first painted), after navigation:')
+        print('  Tessel page: ' + figures(window_times))
+        print('  less blank page, medians: %.1f ms' %
+              (statistics.median(window_times) - statistics.median(blank_times)))
 
 
 if __name__ == '__main__':

@@ -39,8 +39,11 @@ packages=(
   g++-mingw-w64-i686-win32 dpkg-dev debhelper zip unzip lintian autopkgtest appstream
   desktop-file-utils
   # The page for the browser: Emscripten with the system libraries Debian builds for it, the
-  # fonts' subsetter with its WOFF2 writer, and a browser and its WebDriver to test the page in.
-  emscripten fonttools python3-brotli chromium chromium-driver
+  # fonts' subsetter with its WOFF2 writer, the loader's minifier, and two browsers to test the
+  # page in: Chromium with its WebDriver, and Firefox, spoken to over WebDriver BiDi by a client
+  # of our own over Python's websockets.
+  emscripten fonttools python3-brotli terser chromium chromium-driver firefox-esr
+  python3-websockets
 )
 # hardening-check, without the dozens of packaging tools devscripts recommends; and GNOME's and
 # KDE's window managers for the desktop tests, without their desktops: on X11, and as Wayland

@@ -46,7 +46,7 @@ cmake --build --preset dist
 ctest --preset sanitize
 # Wine draws the Windows program's windows on an X display of their own.
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32
-# The page in headless Chromium, served from 127.0.0.1.
+# The page in headless Chromium and Firefox, served from 127.0.0.1.
 ctest --preset web
 ctest --preset dist
 ctest --preset default

@@ -1,7 +1,6 @@
 #include "runtime/core/start.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "runtime/core/application.h"
 #include "runtime/core/command_line.h"
@@ -31,7 +30,7 @@ int Answer(const Project& project, const CommandLineTexts& texts, int argc, char
 void Start(const Project& project, const CommandLineTexts& texts, int argc, char** argv) {
   // A program that takes no options is known by its project's name, as its reports are.
   SetStartedAs(PlatformReadsCommandLine() ? texts.command : project.name);
-  std::exit(Answer(project, texts, argc, argv));
+  EndProcess(Answer(project, texts, argc, argv));
 }
 
 }  // namespace tessel::runtime

@@ -19,4 +19,8 @@ std::unique_ptr<Backend> CreatePlatformBackend();
 // Whether the platform's programs take options; also defined by the backend library.
 bool PlatformReadsCommandLine();
 
+// Ends the process with the program's status; also defined by the backend library, since a page
+// ends its program otherwise than a process exits.
+[[noreturn]] void EndProcess(int status);
+
 }  // namespace tessel::runtime

@@ -112,4 +112,6 @@ std::unique_ptr<Backend> CreatePlatformBackend() {
 
 bool PlatformReadsCommandLine() { return true; }
 
+void EndProcess(int status) { std::exit(status); }
+
 }  // namespace tessel::runtime

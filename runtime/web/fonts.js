@@ -1,19 +1,37 @@
 // The faces the page brings as web fonts, and which of them stands in for each face the windows
 // ask for; the program starts once they are loaded, so that it measures its texts in them.
 
-// The same faces, of the same measure, that the Linux program finds through fontconfig.
+// The same faces, of the same measure, that the Linux program finds through fontconfig; Tessel
+// Sans is Liberation Sans cut down, under a name of its own as its licence asks of a cut.
 const kWebFonts = [
-  {family: 'Comic Neue', file: 'ComicNeue-Regular.woff2', weight: '400'},
-  {family: 'Comic Neue', file: 'ComicNeue-Bold.woff2', weight: '700'},
-  {family: 'Liberation Sans', file: 'LiberationSans-Regular.woff2', weight: '400'},
-  {family: 'DejaVu Sans', file: 'DejaVuSans.woff2', weight: '400'},
-  {family: 'DejaVu Sans', file: 'DejaVuSans-Bold.woff2', weight: '700'},
+  {family: 'Comic Neue', file: 'fonts/ComicNeue-Regular.woff2', weight: '400'},
+  {family: 'Comic Neue', file: 'fonts/ComicNeue-Bold.woff2', weight: '700'},
+  {family: 'Tessel Sans', file: 'fonts/TesselSans-Regular.woff2', weight: '400'},
+  {family: 'DejaVu Sans', file: 'fonts/DejaVuSans.woff2', weight: '400'},
+  {family: 'DejaVu Sans', file: 'fonts/DejaVuSans-Bold.woff2', weight: '700'},
 ];
 const kFaceSubstitutes = {
   'Comic Sans MS': 'Comic Neue',
-  'Arial': 'Liberation Sans',
+  'Arial': 'Tessel Sans',
   'MS Sans Serif': 'DejaVu Sans',
 };
+
+// The line each face is laid out with on Windows, as in its own tables: usWinAscent and
+// usWinDescent (OS/2) over its units per em (head). The browsers round a face's metrics each
+// their own way (Firefox rounds the ascent up to a whole pixel), so the page reckons a line's
+// height from these, rounding ascent and descent as Windows does.
+const kWindowsLines = {
+  'Comic Neue': [1000, 350, 1000],
+  'Tessel Sans': [1854, 434, 2048],
+  'DejaVu Sans': [1901, 483, 2048],
+};
+
+// Null for a face the page does not bring.
+function windowsLineHeight(font) {
+  const line = kWindowsLines[kFaceSubstitutes[font.face] || font.face];
+  if (!line) return null;
+  return Math.round(font.size * line[0] / line[2]) + Math.round(font.size * line[1] / line[2]);
+}
 
 function cssFont(font) {
   const family = kFaceSubstitutes[font.face] || font.face;
@@ -29,14 +47,22 @@ function applyFont(e, font) {
   e.style.textDecoration = lines.join(' ') || 'none';
 }
 
-// The faces load beside the module and the program starts once they are there, so that it
-// measures its texts in them. One that cannot load leaves its windows in the browser's own.
-function loadFonts() {
-  return Promise.all(kWebFonts.map((font) =>
-      fetch('fonts/' + font.file)
-          .then((response) => response.arrayBuffer())
-          .then((data) => new FontFace(font.family, data, {weight: font.weight}).load())
-          .then((face) => document.fonts.add(face))
-          .catch((error) => err('Schrift ' + font.file + ' nicht geladen: ' + error))));
+// The faces are the page's: loaded once, for every program the page starts. `files` holds what
+// the page has fetched already (by path, as ArrayBuffers); the rest is fetched here. A face that
+// cannot load leaves its windows in the browser's own, and says which file it was.
+function tesselFonts(files) {
+  const page = self;
+  if (!page.tesselFontsLoaded) {
+    const bytes = (file) => files && files[file] ? Promise.resolve(files[file]) :
+        fetch(file).then((response) => {
+          if (!response.ok) throw new Error(response.status + ' ' + response.statusText);
+          return response.arrayBuffer();
+        });
+    page.tesselFontsLoaded = Promise.all(kWebFonts.map((font) =>
+        bytes(font.file)
+            .then((data) => new FontFace(font.family, data, {weight: font.weight}).load())
+            .then((face) => document.fonts.add(face))
+            .catch((error) => console.warn('Schrift ' + font.file + ' nicht geladen: ' + error))));
+  }
+  return page.tesselFontsLoaded;
 }
-

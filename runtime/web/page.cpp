@@ -2,6 +2,8 @@
 
 #include <emscripten.h>
 
+#include <cstdlib>
+
 namespace tessel::runtime::web::page {
 namespace {
 
@@ -62,6 +64,13 @@ EM_JS(int, tessel_take_input, (int* event), {
 });
 EM_JS(void, tessel_post_task, (int task, int delay_ms),
       { tesselScreen.events.postTask(task, delay_ms); });
+// exit() ends a module by throwing its status, and Emscripten's wake-up from a wait passes
+// whatever the woken code throws on into the page, as an uncaught error. So the page ends the
+// module in a task of its own (screen.js), while the program's code waits, never to wake.
+EM_ASYNC_JS(void, tessel_end_program, (int status), {
+  setTimeout(function() { tesselEnd(status); });
+  await new Promise(function(){});
+});
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
@@ -143,4 +152,12 @@ bool TakeInput(Event* event) {
 
 void PostTask(int task, int delay_ms) { tessel_post_task(task, delay_ms); }
 
+void EndProgram(int status) {
+  tessel_end_program(status);
+  std::abort();  // the wait above never ends
+}
+
 }  // namespace tessel::runtime::web::page
+
+// What the page calls to end the module once nothing of the program is running.
+extern "C" EMSCRIPTEN_KEEPALIVE void TesselForceExit(int status) { emscripten_force_exit(status); }

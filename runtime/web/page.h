@@ -60,4 +60,8 @@ bool TakeInput(Event* event);
 // Queues a task event once that many milliseconds have passed.
 void PostTask(int task, int delay_ms);
 
+// Ends the module with the program's status, from a task of the page's own; the code that
+// calls it waits for good.
+[[noreturn]] void EndProgram(int status);
+
 }  // namespace tessel::runtime::web::page

@@ -1,4 +1,5 @@
 #include "runtime/core/start.h"
+#include "runtime/web/page.h"
 #include "runtime/web/web_backend.h"
 
 namespace tessel::runtime {
@@ -7,5 +8,7 @@ std::unique_ptr<Backend> CreatePlatformBackend() { return std::make_unique<web::
 
 // A page has no command line.
 bool PlatformReadsCommandLine() { return false; }
+
+void EndProcess(int status) { web::page::EndProgram(status); }
 
 }  // namespace tessel::runtime

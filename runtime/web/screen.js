@@ -1,10 +1,10 @@
 // The page's window system, linked ahead of the program's module with its parts (fonts.js,
-// tool_frame.js, event_queue.js): the program's windows as elements on a screen area of
+// tool_frame.js, event_queue.js, view.js): the program's windows as elements on a screen area of
 // 1024 × 768 CSS pixels, each with the fixed tool-window frame the Qt backend draws (3-pixel
-// border, title bar with the caption, close box), moved by its title bar and raised by a click;
-// the hints, the keyboard's focus and the message boxes; what the user does goes to the queue
-// the program takes it from (page.cpp). It applies what the runtime settled and decides no
-// layout of its own.
+// border, title bar with the caption, close box), moved by its title bar and raised by a click,
+// by mouse or finger; the hints, the keyboard's focus and the message boxes; what the user does
+// goes to the queue the program takes it from (page.cpp). It applies what the runtime settled
+// and decides no layout of its own.
 
 var tesselScreen = (function () {
   'use strict';
@@ -12,6 +12,10 @@ var tesselScreen = (function () {
   const kScreenWidth = 1024;
   const kScreenHeight = 768;
   const kHintDelayMs = 700;
+  // A hint that a long press brought up stays this long after the finger is lifted.
+  const kTouchHintMs = 1500;
+  // How much of a title bar a drag leaves in view at the left and right edges.
+  const kTitleGrip = 32;
   // Stacking layers: windows, then modal windows, then message boxes, then the hint over all.
   const kWindowLayer = 0;
   const kModalLayer = 1000000;
@@ -43,37 +47,65 @@ var tesselScreen = (function () {
       this.stacked = 0;
       this.boxCount = 0;
       this.iconSet = false;
-      this.hint = {element: null, target: null, timer: 0, pointer: [0, 0]};
+      this.hint = {element: null, target: null, timer: 0, pointer: [0, 0], pressed: null,
+                   byPress: false};
       this.drag = null;
-      this.scale = 1;
+      this.pan = null;
+      this.view = null;
+      this.listening = null;
       this.measurer = null;
       this.lineHeights = new Map();
     }
 
-    // The screen area: the element the page gives, drawn at its top-left, scaled down to fit
-    // a smaller view without changing a pixel of the layout.
+    get scale() { return this.view ? this.view.scale : 1; }
+
+    // The screen area: the element the page gives, shown through the view (view.js). Everything
+    // it listens to goes with the program (detach).
     attach(root) {
       this.root = root;
+      this.listening = new AbortController();
+      const signal = this.listening.signal;
+      const listen = (type, handler, capture) =>
+          root.addEventListener(type, handler, {capture: !!capture, signal: signal});
       root.classList.add('tessel-screen');
       this.hint.element = element('div', 'tessel-hint', root);
       this.hint.element.hidden = true;
       this.hint.element.style.zIndex = kHintLayer;
       this.measurer = element('span', 'tessel-measurer', root);
-      root.addEventListener('mousedown', (e) => this.onMouseDown(e), true);
-      root.addEventListener('click', (e) => this.onClick(e));
-      root.addEventListener('keydown', (e) => this.onKeyDown(e));
-      root.addEventListener('focusin', (e) => this.onFocusIn(e));
-      root.addEventListener('pointerover', (e) => this.onPointerOver(e));
-      root.addEventListener('pointermove', (e) => this.onPointerMove(e));
-      root.addEventListener('pointerdown', () => this.hideHint(true), true);
-      root.addEventListener('pointerleave', () => this.hideHint(false));
-      addEventListener('resize', () => this.fit());
-      this.fit();
+      listen('mousedown', (e) => this.onMouseDown(e), true);
+      listen('click', (e) => this.onLongPressClick(e), true);
+      listen('click', (e) => this.onClick(e));
+      listen('contextmenu', (e) => e.preventDefault());
+      listen('keydown', (e) => this.onKeyDown(e));
+      listen('focusin', (e) => this.onFocusIn(e));
+      listen('pointerover', (e) => this.onPointerOver(e));
+      listen('pointermove', (e) => this.onPointerMove(e));
+      listen('pointerdown', (e) => this.onPointerDown(e), true);
+      listen('pointerup', (e) => this.onPointerUp(e));
+      listen('pointercancel', (e) => this.onPointerUp(e));
+      listen('pointerleave', (e) => {
+        if (e.pointerType !== 'touch') this.hideHint(false);
+      });
+      this.attachPan(listen);
+      this.view = new TesselView(root, kScreenWidth, kScreenHeight, () => this.framesShown(),
+                                 signal);
+      this.view.fit();
     }
 
-    fit() {
-      this.scale = Math.min(1, innerWidth / kScreenWidth, innerHeight / kScreenHeight);
-      this.root.style.transform = this.scale < 1 ? 'scale(' + this.scale + ')' : '';
+    // The program has ended: nothing of it listens or waits any longer.
+    detach() {
+      if (this.listening) this.listening.abort();
+      this.listening = null;
+      this.hideHint(false);
+      this.events.clear();
+    }
+
+    framesShown() {
+      const box = (win) => [win.element.offsetLeft, win.element.offsetTop,
+                            win.element.offsetWidth, win.element.offsetHeight];
+      const shown = [...this.windows.values()].filter((win) => !win.element.hidden)
+          .concat(this.boxes);
+      return {frames: shown.map(box), active: this.active ? box(this.active) : null};
     }
 
     // Where the pointer is, in the screen area's own pixels.
@@ -111,6 +143,7 @@ var tesselScreen = (function () {
       win.shade.height = 1;
       win.caption = element('span', 'tessel-caption', win.title);
       win.caption.textContent = caption;
+      win.caption.setAttribute('elementtiming', 'caption');  // when the browser first drew it
       win.caption.style.right = (kCloseBoxWidth + 4) + 'px';
       win.caption.style.lineHeight = (frame[1] - frame[0]) + 'px';
       applyFont(win.caption, titleFont);
@@ -285,7 +318,9 @@ var tesselScreen = (function () {
         win.shownBefore = true;
         if (win.spec.tabOrder.length) win.savedFocus = this.control(handle, win.spec.tabOrder[0]).element;
       }
+      this.view.setAnchor(win.element.offsetWidth, win.element.offsetHeight);
       this.activate(win);
+      this.view.follow();
       return true;
     }
 
@@ -322,6 +357,7 @@ var tesselScreen = (function () {
       if (this.pendingActivation === win) this.pendingActivation = null;
       const wasActive = this.active === win;
       win.element.remove();
+      this.view.follow();
       if (!wasActive) return true;
       this.active = null;
       const next = this.windows.get(win.owner) || this.frontmost();
@@ -364,6 +400,8 @@ var tesselScreen = (function () {
     }
 
     lineHeight(font) {
+      const windows = windowsLineHeight(font);
+      if (windows !== null) return windows;
       const css = cssFont(font);
       if (!this.lineHeights.has(css)) {
         const g = document.createElement('canvas').getContext('2d');
@@ -398,6 +436,7 @@ var tesselScreen = (function () {
       if (win) {
         win.element.classList.add('tessel-active');
         paintTitle(win.shade, true);
+        this.view.follow();
       }
     }
 
@@ -491,31 +530,57 @@ var tesselScreen = (function () {
       return c ? win.controls.get(c.id).element : null;
     }
 
-    // The title bar drags its window; the pointer is kept inside the screen area, so the title
-    // bar can always be reached again.
+    // The title bar drags its window, by mouse or finger. As desktops do, the drag keeps the
+    // title bar in view: never above the view's top, and a grip of it inside each other edge,
+    // so that the window can always be taken again.
     attachDrag(win) {
       win.title.addEventListener('pointerdown', (e) => {
         if (e.button !== 0) return;
         win.title.setPointerCapture(e.pointerId);
         const at = this.screenPoint(e);
-        this.drag = {win: win, grip: [at[0] - win.element.offsetLeft, at[1] - win.element.offsetTop]};
+        this.drag = {win: win, pointer: e.pointerId,
+                     grip: [at[0] - win.element.offsetLeft, at[1] - win.element.offsetTop]};
       });
       win.title.addEventListener('pointermove', (e) => {
-        if (!this.drag || this.drag.win !== win || !(e.buttons & 1)) return;
+        if (!this.drag || this.drag.win !== win || this.drag.pointer !== e.pointerId) return;
         const at = this.screenPoint(e);
-        const cx = Math.min(Math.max(Math.round(at[0]), 0), kScreenWidth - 1);
-        const cy = Math.min(Math.max(Math.round(at[1]), 0), kScreenHeight - 1);
-        win.element.style.left = (cx - this.drag.grip[0]) + 'px';
-        win.element.style.top = (cy - this.drag.grip[1]) + 'px';
+        const seen = this.view.visible();
+        const within = (value, low, high) => Math.min(Math.max(value, low), high);
+        const left = within(Math.round(at[0]) - this.drag.grip[0],
+                            seen[0] + kTitleGrip - win.element.offsetWidth, seen[2] - kTitleGrip);
+        const top = within(Math.round(at[1]) - this.drag.grip[1], seen[1], seen[3] - win.frame[1]);
+        win.element.style.left = left + 'px';
+        win.element.style.top = top + 'px';
       });
-      const end = () => { this.drag = null; };
+      const end = () => {
+        if (!this.drag || this.drag.win !== win) return;
+        this.drag = null;
+        this.view.follow();
+      };
       win.title.addEventListener('pointerup', end);
       win.title.addEventListener('lostpointercapture', end);
     }
 
+    // A drag on the empty screen area moves the view across it, where the view is smaller.
+    attachPan(listen) {
+      listen('pointerdown', (e) => {
+        if (e.target !== this.root || e.button !== 0) return;
+        this.root.setPointerCapture(e.pointerId);
+        this.pan = {pointer: e.pointerId, at: [e.clientX, e.clientY]};
+      });
+      listen('pointermove', (e) => {
+        if (!this.pan || this.pan.pointer !== e.pointerId) return;
+        this.view.panBy(e.clientX - this.pan.at[0], e.clientY - this.pan.at[1]);
+        this.pan.at = [e.clientX, e.clientY];
+      });
+      listen('lostpointercapture', () => { this.pan = null; });
+    }
+
     // Hints show after the pointer has rested on a control that has one, in any window that
-    // takes input, and go with the next press or key, or when the pointer leaves.
+    // takes input, and go with the next press or key, or when the pointer leaves. A finger
+    // cannot rest without pressing: there a long press shows the hint, and is no click.
     onPointerOver(e) {
+      if (e.pointerType === 'touch') return;
       const target = e.target.closest('[data-hint]');
       if (target === this.hint.target) return;
       this.hideHint(false);
@@ -525,8 +590,49 @@ var tesselScreen = (function () {
       this.hint.timer = setTimeout(() => this.showHint(), kHintDelayMs);
     }
 
+    onPointerDown(e) {
+      this.hideHint(e.pointerType !== 'touch');
+      this.hint.byPress = false;
+      if (e.pointerType !== 'touch') return;
+      // A finger raises and activates as a mouse button does; a tap's mouse events come only
+      // after it is lifted, and a drag has none.
+      const win = this.windowOf(e.target);
+      if (win) {
+        this.raise(win);
+        if (!e.target.closest('button')) this.activate(win);
+      }
+      const target = e.target.closest('[data-hint]');
+      if (!target || target.closest('[inert]')) return;
+      this.hint.target = target;
+      this.hint.pressed = {pointer: e.pointerId, at: e.timeStamp};
+      this.hint.pointer = this.screenPoint(e);
+      this.hint.timer = setTimeout(() => this.showHint(), kHintDelayMs);
+    }
+
+    // Whether the press was long is the events' own time, not the timer's, which a busy page
+    // may run late.
+    onPointerUp(e) {
+      const pressed = this.hint.pressed;
+      if (!pressed || pressed.pointer !== e.pointerId) return;
+      this.hint.pressed = null;
+      this.hint.byPress = e.timeStamp - pressed.at >= kHintDelayMs;
+      if (this.hint.byPress) {
+        this.hint.timer = setTimeout(() => this.hideHint(false), kTouchHintMs);
+      } else {
+        this.hideHint(false);
+      }
+    }
+
+    // The click that ends a long press only took the hint.
+    onLongPressClick(e) {
+      if (!this.hint.byPress) return;
+      this.hint.byPress = false;
+      e.stopPropagation();
+      e.preventDefault();
+    }
+
     onPointerMove(e) {
-      if (this.hint.timer) this.hint.pointer = this.screenPoint(e);
+      if (this.hint.timer && e.pointerType !== 'touch') this.hint.pointer = this.screenPoint(e);
     }
 
     showHint() {
@@ -608,14 +714,30 @@ var tesselScreen = (function () {
   }
 
   const screen = new Screen();
-  const fonts = loadFonts();
+  const fonts = tesselFonts(Module['files']);
   Module['preRun'] = [].concat(Module['preRun'] || [], [() => {
     screen.attach(Module['screen'] || document.getElementById('screen'));
     addRunDependency('fonts');
     fonts.then(() => removeRunDependency('fonts'));
   }]);
+  const onAbort = Module['onAbort'];
+  Module['onAbort'] = (what) => {
+    screen.detach();
+    if (onAbort) onAbort(what);
+  };
   return screen;
 })();
+
+// The module's end, in a task of its own (page.cpp): exit() throws the status to unwind the
+// program, and it stops here.
+function tesselEnd(status) {
+  tesselScreen.detach();
+  try {
+    Module['_TesselForceExit'](status);
+  } catch (e) {
+    if (!(e instanceof ExitStatus)) throw e;
+  }
+}
 
 // Pixels from WebAssembly, 0xAARRGGBB, as the page's own image data.
 function tesselPixels(address, width, height) {

@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "runtime/core/start.h"
 #include "runtime/win32/win32_backend.h"
 #include "runtime/win32/window_system_check.h"
@@ -11,5 +13,7 @@ std::unique_ptr<Backend> CreatePlatformBackend() {
 
 // The Windows program takes no options: whatever it is started with, it opens its start window.
 bool PlatformReadsCommandLine() { return false; }
+
+void EndProcess(int status) { std::exit(status); }
 
 }  // namespace tessel::runtime

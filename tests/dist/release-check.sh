@@ -119,7 +119,7 @@ check_web() {
   zip=$(the_web_zip)
   folder=$(basename "$zip" .zip)
   expected="LICENSE fonts/ComicNeue-Bold.woff2 fonts/ComicNeue-Regular.woff2"
-  expected+=" fonts/DejaVuSans-Bold.woff2 fonts/DejaVuSans.woff2 fonts/LiberationSans-Regular.woff2"
+  expected+=" fonts/DejaVuSans-Bold.woff2 fonts/DejaVuSans.woff2 fonts/TesselSans-Regular.woff2"
   expected+=" fonts/fonts-comic-neue.copyright fonts/fonts-dejavu-core.copyright"
   expected+=" fonts/fonts-liberation2.copyright index.html screen.css tessel.js tessel.wasm"
   names=$(unzip -Z1 "$zip" | sed "s|^$folder/||" | tr '\n' ' ')

@@ -9,7 +9,7 @@
 namespace tessel::testing {
 
 // Reads back what the page's elements show, as the browser laid them out, and has the browser
-// make real input (WebDriver's, through run_in_chromium.py), as a user's would arrive. The test
+// make real input (WebDriver's, through run_in_browser.py), as a user's would arrive. The test
 // waits for the browser's answer, then takes the input the page queued ahead of posted tasks.
 class WebTestSurface : public TestSurface {
  public:

@@ -2,14 +2,18 @@
 """What a browser's screen reader finds in the page: Chromium's accessibility tree, read through
 its DevTools protocol, against what AT-SPI reads of the Linux program.
 
-    accessible_tree_test.py PAGE_FOLDER EXPECTED_DIR
+    accessible_tree_test.py PAGE_FOLDER EXPECTED_DIR [chromium|firefox]
 
 Opens the windows with real clicks and compares each window's tree with the role, name and
 description of every line of EXPECTED_DIR/<window>.txt (tests/accessibility/expected): the same
 window names, the same buttons and labels in the same reading order, the close box last. The
 states are AT-SPI's own and are left out. The browser computes names and descriptions with runs
 of blanks made one and none at either end, whatever the page gives it; they are compared so.
-A label's text keeps its blanks. A result label must announce its rolls (a live region)."""
+A label's text keeps its blanks. A result label must announce its rolls (a live region).
+
+Firefox gives no whole tree over WebDriver BiDi, but finds nodes by the role and name its
+accessibility engine computes: there each window is found by its role and name, each of its
+buttons inside it by theirs, and each label's text in it."""
 
 import os
 import sys
@@ -96,7 +100,44 @@ def expected(folder, window):
     return lines
 
 
+class LocatedTree:
+    """Firefox's accessibility engine, asked through BiDi's accessibility locator."""
+
+    ROLES = {'frame': 'region', 'dialog': 'dialog', 'push button': 'button'}
+    LABELS = """return [...arguments[0].querySelectorAll('.tessel-label')].map((l) => l.textContent);"""
+
+    def __init__(self, page):
+        self.browser = page.browser
+
+    def locate(self, role, name, within=None):
+        for asked in (name, computed(name)):
+            nodes = self.browser.locate_accessible(role, asked, within)
+            if nodes:
+                return nodes
+        return []
+
+    def check(self, lines, faces):
+        role, name = lines[0].split('"')[0].strip(), lines[0].split('"')[1]
+        windows = self.locate(self.ROLES[role], name)
+        if len(windows) != 1:
+            fail('Firefox finds %d windows %s "%s"' % (len(windows), role, name))
+            return
+        labels = self.browser.run(self.LABELS, windows[0])
+        for line in lines[1:]:
+            role, name = line.split('"')[0].strip(), line.split('"')[1]
+            if role == 'label':
+                face = name.startswith('<face')
+                if not any((text.isdigit() and 1 <= int(text) <= faces) if face else text == name
+                           for text in labels):
+                    fail('Firefox finds no label "%s" in "%s"' % (name, lines[0]))
+            elif len(self.locate(self.ROLES[role], name, windows[0])) != 1:
+                fail('Firefox finds no %s "%s" in %s' % (role, name, lines[0]))
+
+
 def compare(tree, folder, window, caption, faces=0):
+    if isinstance(tree, LocatedTree):
+        tree.check(expected(folder, window), faces)
+        return
     node = tree.window(caption)
     if node is None:
         fail('no window named "%s"' % caption)
@@ -108,20 +149,22 @@ def compare(tree, folder, window, caption, faces=0):
 
 
 def main():
-    page = TesselPage(sys.argv[1])
+    browser = sys.argv[3] if len(sys.argv) > 3 else 'chromium'
+    page = TesselPage(sys.argv[1], browser=browser)
     folder = sys.argv[2]
+    read = LocatedTree if browser == 'firefox' else Tree
     try:
         page.load()
         page.press('6er Tessel')
         page.press('20er Tessel')
         page.windows(['20er Tessel'])
-        tree = Tree(page)
+        tree = read(page)
         compare(tree, folder, 'WStart', START)
         compare(tree, folder, 'W6Form', '6er Tessel', faces=6)
         compare(tree, folder, 'W20Form', '20er Tessel', faces=20)
         page.press('Info ...')
         page.windows(['About ...'])
-        compare(Tree(page), folder, 'InfoFR', 'About ...')
+        compare(read(page), folder, 'InfoFR', 'About ...')
     finally:
         page.close()
     return 1 if FAILURES else 0

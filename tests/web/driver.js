@@ -1,4 +1,4 @@
-// The test page's side of run_in_chromium.py: the test module's output and its requests to the
+// The test page's side of run_in_browser.py: the test module's output and its requests to the
 // browser go out one message at a time, and the answer to a request comes back to the test,
 // which waits for it (web_test_surface.cpp).
 var tesselDriver = {

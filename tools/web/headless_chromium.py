@@ -11,6 +11,8 @@ import time
 import urllib.error
 import urllib.request
 
+from webdriver_input import WebDriverInput
+
 # Wider and taller than the screen area, so that the page shows it unscaled.
 WINDOW_SIZE = (1280, 1024)
 
@@ -22,20 +24,13 @@ _ARGUMENTS = [
     '--disable-renderer-backgrounding', '--disable-backgrounding-occluded-windows',
 ]
 
-# WebDriver's codes for the keys the tests press.
-KEYS = {
-    'Tab': ['\ue004'], 'Backtab': ['\ue008', '\ue004'], 'Enter': ['\ue007'],
-    'Space': ['\ue00d'], 'Escape': ['\ue00c'], 'AltF4': ['\ue00a', '\ue034'],
-}
-
-
 def _free_port():
     with socket.socket() as s:
         s.bind(('127.0.0.1', 0))
         return s.getsockname()[1]
 
 
-class Chromium:
+class Chromium(WebDriverInput):
     def __init__(self):
         self._port = _free_port()
         self._driver = subprocess.Popen(['chromedriver', '--port=%d' % self._port],
@@ -47,7 +42,8 @@ class Chromium:
             options = {'binary': '/usr/bin/chromium',
                        'args': _ARGUMENTS + ['--user-data-dir=' + self._profile]}
             answer = self._call('POST', '/session', {'capabilities': {'alwaysMatch': {
-                'browserName': 'chrome', 'goog:chromeOptions': options}}})
+                'browserName': 'chrome', 'goog:chromeOptions': options,
+                'goog:loggingPrefs': {'browser': 'ALL'}}}})
             self._session = '/session/' + answer['sessionId']
             self._call('POST', self._session + '/timeouts', {'script': 600000})
         except BaseException:
@@ -101,6 +97,12 @@ class Chromium:
         return self._call('POST', self._session + '/execute/async',
                           {'script': script, 'args': list(args)})
 
+    def errors(self):
+        """What the page logged as errors, the exceptions it did not catch and the files that
+        did not load, since the last call."""
+        entries = self._call('POST', self._session + '/se/log', {'type': 'browser'})
+        return [e['message'] for e in entries if e['level'] == 'SEVERE']
+
     def screenshot_png(self, clip=None):
         """The viewport, or the clip (x, y, width, height) of the page, as PNG bytes,
         base64-encoded."""
@@ -117,29 +119,3 @@ class Chromium:
 
     def _perform(self, source):
         self._call('POST', self._session + '/actions', {'actions': [source]})
-
-    def _pointer(self, steps):
-        self._perform({'type': 'pointer', 'id': 'mouse', 'parameters': {'pointerType': 'mouse'},
-                       'actions': steps})
-
-    @staticmethod
-    def _move(x, y):
-        return {'type': 'pointerMove', 'duration': 0, 'x': int(x), 'y': int(y),
-                'origin': 'viewport'}
-
-    def click(self, x, y):
-        self._pointer([self._move(x, y), {'type': 'pointerDown', 'button': 0},
-                       {'type': 'pointerUp', 'button': 0}])
-
-    def move(self, points):
-        self._pointer([self._move(x, y) for x, y in points])
-
-    def drag(self, start, end):
-        self._pointer([self._move(*start), {'type': 'pointerDown', 'button': 0},
-                       self._move(*end), {'type': 'pointerUp', 'button': 0}])
-
-    def press(self, key):
-        codes = KEYS[key]
-        steps = [{'type': 'keyDown', 'value': c} for c in codes]
-        steps += [{'type': 'keyUp', 'value': c} for c in reversed(codes)]
-        self._perform({'type': 'key', 'id': 'keyboard', 'actions': steps})

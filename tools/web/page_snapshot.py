@@ -5,7 +5,9 @@
 
 Writes web_start_window.png (the start window), web_block.png (both die windows opened above it)
 and web_info_window.png (the information window over them), each cropped to the windows it
-shows and 8 pixels of the screen area around them. The buttons are pressed with real clicks."""
+shows and 8 pixels of the screen area around them; and web_phone.png, the block as a phone held
+upright shows it (390 CSS pixels wide, three device pixels to each), down to 40 CSS pixels below
+the start window. The buttons are pressed with real clicks, on the phone with taps."""
 
 import base64
 import os
@@ -26,6 +28,19 @@ def shoot(page, captions, path):
         out.write(base64.b64decode(png))
 
 
+def shoot_phone(page, path):
+    browser = page.browser
+    page.load_as_phone()
+    for caption in ('6er Tessel', '20er Tessel'):
+        browser.tap(*page.wait_for(page.BUTTON, caption, START))
+    page.windows(['6er Tessel', '20er Tessel'])
+    bottom = page.windows([START])[0][3] + 40
+    png = browser.devtools('Page.captureScreenshot', {'clip': {
+        'x': 0, 'y': 0, 'width': page.PHONE['width'], 'height': bottom, 'scale': 1}})['data']
+    with open(path, 'wb') as out:
+        out.write(base64.b64decode(png))
+
+
 def main():
     folder, out = sys.argv[1], sys.argv[2]
     page = TesselPage(folder)
@@ -38,6 +53,7 @@ def main():
         shoot(page, block, os.path.join(out, 'web_block.png'))
         page.press('Info ...')
         shoot(page, block + ['About ...'], os.path.join(out, 'web_info_window.png'))
+        shoot_phone(page, os.path.join(out, 'web_phone.png'))
     finally:
         page.close()
 

@@ -1,11 +1,11 @@
-"""The page for the browser as a user meets it in headless Chromium: its windows found by their
+"""The page for the browser as a user meets it in a headless browser: its windows found by their
 captions, its buttons by theirs, and pressed with real clicks."""
 
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import headless_chromium  # noqa: E402
+import browsers  # noqa: E402
 import static_server  # noqa: E402
 
 START = 'Tessel 98   V1.1   (29.05.1998)'
@@ -19,7 +19,7 @@ return [...document.querySelectorAll('.tessel-window')]
 """
 # The centre of the shown button with this caption, in the window with that caption if one is
 # given, in the viewport.
-_BUTTON = """
+BUTTON = """
 const inWindow = (b) => arguments[1] === null ||
     b.closest('.tessel-window').querySelector('.tessel-caption').textContent === arguments[1];
 const b = [...document.querySelectorAll('button')]
@@ -31,11 +31,13 @@ return [Math.floor(r.left + r.width / 2), Math.floor(r.top + r.height / 2)];
 
 
 class TesselPage:
-    """The page in FOLDER, served from 127.0.0.1 and loaded in a fresh headless Chromium."""
+    """The page in FOLDER, served from 127.0.0.1 and loaded in a fresh headless browser."""
 
-    def __init__(self, folder, page='index.html'):
+    BUTTON = BUTTON
+
+    def __init__(self, folder, page='index.html', browser='chromium'):
         self.root = static_server.serve(folder)
-        self.browser = headless_chromium.Chromium()
+        self.browser = browsers.open_browser(browser)
         self.page = page
 
     def close(self):
@@ -43,6 +45,20 @@ class TesselPage:
 
     def load(self):
         self.browser.load(self.root + self.page)
+
+    # A phone held upright, 390 x 844 CSS pixels at three device pixels each, worked by touch:
+    # Chromium's emulation of one (DevTools protocol).
+    PHONE = {'width': 390, 'height': 844, 'deviceScaleFactor': 3, 'mobile': True}
+
+    def load_as_phone(self):
+        self.browser.devtools('Emulation.setDeviceMetricsOverride', self.PHONE)
+        self.browser.devtools('Emulation.setTouchEmulationEnabled',
+                              {'enabled': True, 'maxTouchPoints': 5})
+        self.load()
+
+    def leave_phone(self):
+        self.browser.devtools('Emulation.clearDeviceMetricsOverride', {})
+        self.browser.devtools('Emulation.setTouchEmulationEnabled', {'enabled': False})
 
     def wait_for(self, script, *args, timeout_ms=5000):
         """The script's first truthy answer, asked every 25 ms."""
@@ -57,4 +73,4 @@ class TesselPage:
         return self.wait_for(_WINDOWS, captions)
 
     def press(self, caption, window=None):
-        self.browser.click(*self.wait_for(_BUTTON, caption, window))
+        self.browser.click(*self.wait_for(self.BUTTON, caption, window))

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Runs a test module on its page in headless Chromium and answers what it asks of the browser.
+"""Runs a test module on its page in a headless browser and answers what it asks of the browser.
 
-    run_in_chromium.py FOLDER PAGE [--gtest_filter=...]
+    run_in_browser.py [--browser chromium|firefox] FOLDER PAGE [--gtest_filter=...]
 
 FOLDER is served from 127.0.0.1 and PAGE loaded from it. The test's page (driver.js) hands over
 the test's output and its requests: real input through WebDriver (clicks, pointer moves, drags,
@@ -12,7 +12,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..',
                                 'tools', 'web'))
-import headless_chromium  # noqa: E402
+import browsers  # noqa: E402
 import static_server  # noqa: E402
 
 # Waits for the page's next message; a page that has nothing to say for a while sends what it
@@ -39,10 +39,14 @@ def answer(browser, request):
 
 
 def main():
-    folder, page = sys.argv[1], sys.argv[2]
-    query = '&'.join('arg=' + a for a in sys.argv[3:])
+    arguments = sys.argv[1:]
+    name = 'chromium'
+    if arguments[0] == '--browser':
+        name, arguments = arguments[1], arguments[2:]
+    folder, page = arguments[0], arguments[1]
+    query = '&'.join('arg=' + a for a in arguments[2:])
     root = static_server.serve(folder)
-    browser = headless_chromium.Chromium()
+    browser = browsers.open_browser(name)
     try:
         browser.load(root + page + ('?' + query if query else ''))
         while True:

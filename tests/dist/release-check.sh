@@ -409,7 +409,7 @@ check_debian_build() {
     fail "dpkg-buildpackage failed (log: $work/build.log)"
   fi
   echo "Built in $((SECONDS - started)) s (log: $work/build.log):"
-  grep -E '^[0-9]+% tests passed|\(Skipped\)|\*\*\*Skipped' "$work/build.log" || true
+  grep -E '^[0-9]+% tests passed|^\s+[0-9]+ - .* \((Skipped|Failed)\)$' "$work/build.log" || true
   local package built
   for package in "$(the_package)" "$(the_debug_package)"; do
     built=$build/$(basename "$package")

@@ -86,10 +86,12 @@ log=$(mktemp)
 install_packages() {
   local options=() count megabytes
   [[ $1 != -* ]] || { options=("$1"); shift; }
-  read -r count megabytes < <($sudo apt-get install --print-uris -qq "${options[@]}" "$@" |
-    awk '{ n++; bytes += $3 } END { printf "%d %d\n", n, (bytes + 999999) / 1000000 }')
-  echo "install-deps.sh: installing $* and what they need, $count packages to download" \
-       "($megabytes MB)"
+  count=$(apt-get install -s -qq "${options[@]}" "$@" | grep -c '^Inst ' || true)
+  # Only what apt has not downloaded before.
+  megabytes=$($sudo apt-get install --print-uris -qq "${options[@]}" "$@" |
+    awk '{ bytes += $3 } END { printf "%d\n", (bytes + 999999) / 1000000 }')
+  echo "install-deps.sh: installing $* and what they need: $count packages, $megabytes MB to" \
+       "download"
   # dpkg without a sync after every file: a machine that loses power mid-install installs again.
   if ! $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
       -o Dpkg::Options::=--force-unsafe-io "${options[@]}" "$@" >"$log" 2>&1; then

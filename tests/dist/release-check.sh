@@ -469,7 +469,8 @@ run_script_in() {
     fi
     sleep 1
   done
-  kill "$pid"
+  # The subshell's child, unshare, takes everything in the chroot with it (--kill-child).
+  pkill -P "$pid" unshare
   wait "$pid" || true
   cat "$log"
   echo "The start window after $((SECONDS - started)) s, at $place"

@@ -469,10 +469,11 @@ run_script_in() {
     fi
     sleep 1
   done
-  # The subshell's child, unshare, takes everything in the chroot with it (--kill-child).
-  pkill -P "$pid" unshare
-  wait "$pid" || true
   cat "$log"
+  # The job is a subshell; its child unshare takes everything in the chroot with it when it dies
+  # (--kill-child). unshare holds SIGTERM back while its child runs, so it gets SIGKILL.
+  pkill -KILL -P "$pid" unshare
+  wait "$pid" 2>/dev/null || true
   echo "The start window after $((SECONDS - started)) s, at $place"
   [ "$place" = "$start_window_place" ] || fail "the start window is not at $start_window_place"
   for step in 'install-deps.sh: installing ' 'run.sh: building tessel' 'run.sh: starting tessel'; do

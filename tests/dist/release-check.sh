@@ -452,6 +452,14 @@ shown_start_window_place() {
     END { if (!shown) exit 1; printf "+%d+%d\n", x, y }'
 }
 
+# end_job PID: ends the background job PID of in_debian and all it runs. The job is a subshell;
+# its child unshare takes everything in the chroot with it when it dies (--kill-child), and holds
+# SIGTERM back while its child runs, so it gets SIGKILL.
+end_job() {
+  pkill -KILL -P "$1" unshare || true
+  wait "$1" 2>/dev/null || true
+}
+
 # run_script_in ROOT: ./scripts/run.sh of the clone in ROOT, on the display of this machine's X
 # server, until its start window shows; then the script's output, as the newcomer saw it.
 run_script_in() {
@@ -464,16 +472,14 @@ run_script_in() {
   local pid=$!
   until place=$(shown_start_window_place); do
     if ! kill -0 "$pid" 2>/dev/null || [ $((SECONDS - started)) -gt 2700 ]; then
+      end_job "$pid"
       cat "$log"
       fail "run.sh showed no start window"
     fi
     sleep 1
   done
   cat "$log"
-  # The job is a subshell; its child unshare takes everything in the chroot with it when it dies
-  # (--kill-child). unshare holds SIGTERM back while its child runs, so it gets SIGKILL.
-  pkill -KILL -P "$pid" unshare
-  wait "$pid" 2>/dev/null || true
+  end_job "$pid"
   echo "The start window after $((SECONDS - started)) s, at $place"
   [ "$place" = "$start_window_place" ] || fail "the start window is not at $start_window_place"
   for step in 'install-deps.sh: installing ' 'run.sh: building tessel' 'run.sh: starting tessel'; do

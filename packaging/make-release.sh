@@ -10,8 +10,10 @@
 #   release-notes-VERSION.md
 #   SHA256SUMS                        of all the files above
 # The same commit gives the same bytes in any folder at any time: every time stamp is
-# SOURCE_DATE_EPOCH, the commit's time unless it is set; the compilers map the folders away
-# (cmake/TesselReproducible.cmake); the archives' order, owners and modes are fixed.
+# SOURCE_DATE_EPOCH, unless it is set the time of debian/changelog's latest entry, as a Debian
+# build daemon takes it, so that it builds the same package from the source package; the
+# compilers map the folders away (cmake/TesselReproducible.cmake); the archives' order, owners
+# and modes are fixed. The tarball is git archive's, with the commit's time on every entry.
 set -euo pipefail
 source=$(realpath "$1")
 version=$2
@@ -27,7 +29,6 @@ commit=$(git -C "$source" rev-parse --verify HEAD)
 if [ -n "$(git -C "$source" status --porcelain --untracked-files=no)" ]; then
   echo "make-release.sh: uncommitted changes are not part of the release of $commit" >&2
 fi
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct "$commit")}
 # Zip stores local times, sort follows the locale, and new files take their modes from the umask.
 export TZ=UTC LC_ALL=C.UTF-8
 umask 022
@@ -47,6 +48,15 @@ make_tarball() {
   packaged=$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Version)
   [ "$packaged" = "$version" ] ||
     fail "debian/changelog is at version $packaged, the project at $version"
+}
+
+# The release's one date, the changelog's, which the AppStream metadata must name as well.
+take_release_date() {
+  local released metainfo=$tree/packaging/io.github.tessel.Tessel98.metainfo.xml
+  released=$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Timestamp)
+  export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$released}
+  grep -qF "<release version=\"$version\" date=\"$(date -u -d "@$released" +%Y-%m-%d)\"" \
+    "$metainfo" || fail "$(basename "$metainfo") names no release $version of debian/changelog's date"
 }
 
 # The package from the unpacked tarball, as a distribution builds it. The tests have run on the
@@ -135,6 +145,7 @@ replace_dist() {
 }
 
 make_tarball
+take_release_date
 make_debian_packages
 make_windows_program
 make_windows_zip

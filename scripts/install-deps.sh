@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the program and the tests need; only what is missing.
 #   install-deps.sh          everything: native build, tests, the Windows cross build and Wine,
 #                            the page for the browser and a browser to test it in
-#   install-deps.sh native   only what building and running tessel itself needs
+#   install-deps.sh native   only what building and running tessel itself needs, without its
+#                            tests (what run.sh builds)
 #   install-deps.sh linux    what the plain and the sanitized build need, tests included: the
 #                            rest can install while they build
 set -euo pipefail
@@ -16,13 +17,14 @@ case $tier in
 esac
 
 packages=(
-  cmake ninja-build g++ googletest qt6-base-dev libgl-dev libxcb1-dev
+  cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core
 )
-# clang with its sanitizers' and libFuzzer's runtime; the X and XTEST headers of the desktop tests;
-# the Wayland client library and kwin's fake-input protocol, for the desktop tests' hand on KDE.
-[ "$tier" = native ] || packages+=(clang libclang-rt-14-dev libx11-dev libxtst-dev libwayland-dev
-                                   plasma-wayland-protocols)
+# GoogleTest; clang with its sanitizers' and libFuzzer's runtime; the X and XTEST headers of the
+# desktop tests; the Wayland client library and kwin's fake-input protocol, for the desktop tests'
+# hand on KDE.
+[ "$tier" = native ] || packages+=(googletest clang libclang-rt-14-dev libx11-dev libxtst-dev
+                                   libwayland-dev plasma-wayland-protocols)
 [ "$tier" != all ] || packages+=(
   clang-tidy clang-format xvfb xauth x11-utils imagemagick locales
   # A real desktop for the tests: a window manager, and real input through the X server.
@@ -80,17 +82,36 @@ if [ ${#missing[@]} -eq 0 ] && [ ${#missing_plain[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]} ${missing_plain[*]}"
 # Wine's 32-bit half comes from the i386 architecture.
 if [ "$tier" = all ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
+echo "install-deps.sh: updating the package lists"
 $sudo apt-get update -qq
-# dpkg without a sync after every file: a machine that loses power mid-install installs again.
-apt_install=($sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq
-             -o Dpkg::Options::=--force-unsafe-io)
+started=$SECONDS
+log=$(mktemp)
+# install_packages [APT_OPTION] PACKAGE...: installs them and what they need, after a line that
+# says how much that is, with apt's and dpkg's many lines in a file shown only if it fails.
+install_packages() {
+  local options=() count megabytes
+  [[ $1 != -* ]] || { options=("$1"); shift; }
+  count=$(apt-get install -s -qq "${options[@]}" "$@" | grep -c '^Inst ' || true)
+  # Only what apt has not downloaded before.
+  megabytes=$($sudo apt-get install --print-uris -qq "${options[@]}" "$@" |
+    awk '{ bytes += $3 } END { printf "%d\n", (bytes + 999999) / 1000000 }')
+  echo "install-deps.sh: installing $* and what they need: $count packages, $megabytes MB to" \
+       "download"
+  # dpkg without a sync after every file: a machine that loses power mid-install installs again.
+  if ! $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+      -o Dpkg::Options::=--force-unsafe-io "${options[@]}" "$@" >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "install-deps.sh: apt-get install failed" >&2
+    exit 1
+  fi
+}
 # With recommended packages: that is how every machine the tests have passed on was set up.
-[ ${#missing[@]} -eq 0 ] || "${apt_install[@]}" "${missing[@]}" >/dev/null
-[ ${#missing_plain[@]} -eq 0 ] ||
-  "${apt_install[@]}" --no-install-recommends "${missing_plain[@]}" >/dev/null
+[ ${#missing[@]} -eq 0 ] || install_packages "${missing[@]}"
+[ ${#missing_plain[@]} -eq 0 ] || install_packages --no-install-recommends "${missing_plain[@]}"
+rm -f "$log"
+echo "install-deps.sh: installed in $((SECONDS - started)) s"
 [ "$tier" != all ] || install_locales

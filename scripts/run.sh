@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts tessel on the user's display.
+# Installs what building and running tessel needs, builds the program alone (without its tests,
+# in build/program) and starts it on the user's display. Each step says what it does: on a
+# fresh machine the first run takes some minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,8 +11,11 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 ./scripts/install-deps.sh native
-cmake --preset default >/dev/null
-cmake --build --preset default --target tessel >/dev/null
+echo "run.sh: configuring the build in build/program"
+cmake --preset program >/dev/null
+echo "run.sh: building tessel"
+cmake --build --preset program
+echo "run.sh: starting tessel"
 # Window positions only hold on X11; a Wayland session runs us through XWayland.
 [ -n "${WAYLAND_DISPLAY:-}" ] && export QT_QPA_PLATFORM=xcb
-exec build/default/program/tessel
+exec build/program/program/tessel

@@ -48,5 +48,12 @@ ctest --preset sanitize
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32
 # The page in headless Chromium and Firefox, served from 127.0.0.1.
 ctest --preset web
-ctest --preset dist
+# The release's checks in fresh Debian systems (the package as a build daemon builds it, and
+# run.sh as a newcomer runs it) take 20 to 30 minutes more on two cores, more than CI's run has
+# left: the release command runs them, this one only with TESSEL_CHROOT_CHECKS=1.
+if [ "${TESSEL_CHROOT_CHECKS:-0}" = 1 ]; then
+  ctest --preset dist
+else
+  ctest --preset dist --label-exclude chroot
+fi
 ctest --preset default

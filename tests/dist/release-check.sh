@@ -24,6 +24,14 @@
 #   reproducible  makes the release again from the same commit in another folder, in another
 #                 time zone and umask, without SOURCE_DATE_EPOCH, GoogleTest and the X11 headers,
 #                 and compares every file's bytes
+#   build_depends no entry of the package's Build-Depends is one that the others, or the
+#                 build-essential packages, require anyway
+#   debian_build  builds the package from the source package in a fresh Debian system as a build
+#                 daemon does (Build-Depends only, as a user, no network, the tests on), and
+#                 compares both packages with the release's, byte for byte
+#   run_script    runs ./scripts/run.sh as a newcomer would, from a clean clone in a fresh Debian
+#                 system, on an X server of this machine, and finds the start window there
+# The last two need root and the Debian mirror (see fresh-debian.sh), and take some minutes each.
 set -euo pipefail
 check=$1
 dist=$(realpath "$2")
@@ -31,6 +39,7 @@ work=$(realpath -m "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 checkout=$(cd "$here/../.." && pwd)
 mkdir -p "$work"
+. "$here/fresh-debian.sh"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -311,6 +320,171 @@ check_reproducible() {
   diff -u "$work/first.sums" "$work/second.sums" ||
     fail "the two releases of $commit differ in the files above"
   cat "$work/first.sums"
+}
+
+# build_depends CONTROL: the names of the source package's Build-Depends, one a line.
+build_depends() {
+  awk '/^Build-Depends:/ { take = 1; sub(/^[^:]*:/, "") } /^[^ ]/ && !/^Build-Depends:/ { take = 0 }
+       take { print }' "$1" | tr ',' '\n' | sed -E 's/\([^)]*\)|<[^>]*>|\[[^]]*\]| //g' | grep -v '^$'
+}
+
+# redundant_entries PACKAGE...: those of the packages that one of the others requires through
+# Depends and Pre-Depends that leave no choice (no alternative, no virtual package), with the one
+# that requires it; the first package is only looked at as one that requires.
+redundant_entries() {
+  apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
+    --no-replaces --no-enhances "$@" | awk -v packages="$*" '
+    /^[^ ]/ { package = $1; in_group = 0; next }
+    /^ [ |](Pre)?Depends:/ {
+      grouped = in_group || /^ \|/
+      in_group = /^ \|/
+      if (!grouped && $2 !~ /^</) needs[package] = needs[package] " " $2
+    }
+    function requires(from, to,   queue, seen, head, tail, p, n, i, next_ones) {
+      head = tail = 0
+      queue[tail++] = from
+      while (head < tail) {
+        n = split(needs[queue[head++]], next_ones, " ")
+        for (i = 1; i <= n; i++) {
+          p = next_ones[i]
+          if (p == to) return 1
+          if (!(p in seen)) { seen[p] = 1; queue[tail++] = p }
+        }
+      }
+      return 0
+    }
+    END {
+      n = split(packages, package_list, " ")
+      for (i = 2; i <= n; i++)
+        for (j = 1; j <= n; j++)
+          if (i != j && requires(package_list[j], package_list[i])) {
+            print package_list[i] " (required by " package_list[j] ")"
+            break
+          }
+    }'
+}
+
+check_build_depends() {
+  local entries redundant
+  mapfile -t entries < <(build_depends "$(echo "$(unpacked)"/source/*/debian/control)")
+  echo "Build-Depends: ${entries[*]}"
+  # A build daemon installs the build-essential packages with every package's Build-Depends.
+  redundant=$(redundant_entries build-essential "${entries[@]}")
+  [ -z "$redundant" ] || fail "Build-Depends that come anyway: $redundant"
+}
+
+# as_root: the check goes on as root, through sudo where it was started as a user.
+as_root() {
+  [ "$(id -u)" -ne 0 ] || return 0
+  command -v sudo >/dev/null || fail "this check needs root (chroot, mounts)"
+  exec sudo -n "$0" "$check" "$dist" "$work"
+}
+
+check_debian_build() {
+  as_root
+  local root=$work/root build=$work/root/build tarball name before started
+  tarball=$(the_tarball)
+  name=$(basename "$tarball" .tar.gz)
+  fresh_debian "$root"
+  add_debian_user "$root" builder
+  # The source package, as the archive would hand it to the build daemon.
+  mkdir -p "$build"
+  tar -xzf "$tarball" -C "$build"
+  (cd "$build" && dpkg-source -b "$name" >/dev/null && rm -rf "$name")
+  before=$(in_debian "$root" dpkg-query -W | wc -l)
+  in_debian "$root" env DEBIAN_FRONTEND=noninteractive sh -c '
+      apt-get install -y -qq --no-install-recommends build-essential &&
+        apt-get build-dep -y -qq --no-install-recommends /build/*.dsc' >"$work/install.log" 2>&1 ||
+    { tail -n 30 "$work/install.log"; fail "the build dependencies did not install"; }
+  echo "Installed build-essential and the Build-Depends: $(($(in_debian "$root" dpkg-query -W |
+    wc -l) - before)) packages"
+  chown -R 1000:1000 "$build"
+  started=$SECONDS
+  # As a build daemon: a user, no network but the loopback, no HOME, no display.
+  if ! in_debian --offline --user "$root" env HOME=/sbuild-nonexistent LC_ALL=C.UTF-8 \
+      DEB_BUILD_OPTIONS="parallel=$(nproc)" sh -c '
+        cd /build && dpkg-source -x ./*.dsc source >/dev/null && cd source &&
+          dpkg-buildpackage -us -uc -b' >"$work/build.log" 2>&1; then
+    tail -n 80 "$work/build.log"
+    fail "dpkg-buildpackage failed (log: $work/build.log)"
+  fi
+  echo "Built in $((SECONDS - started)) s (log: $work/build.log):"
+  grep -E '^[0-9]+% tests passed|^\s+[0-9]+ - .* \((Skipped|Failed)\)$' "$work/build.log" || true
+  local package built
+  for package in "$(the_package)" "$(the_debug_package)"; do
+    built=$build/$(basename "$package")
+    if ! cmp "$built" "$package"; then
+      diff <(dpkg-deb -c "$package") <(dpkg-deb -c "$built") || true
+      fail "$(basename "$package") built from the source package differs from the release's"
+    fi
+    sha256sum "$built"
+  done
+  remove_debian "$root"
+}
+
+# The start window where the design puts it, as the X server sees it: no window manager moves it.
+start_window_place="+193+315"
+
+check_run_script() {
+  as_root
+  local root=$work/root commit
+  commit=$(tarball_commit "$(the_tarball)")
+  fresh_debian "$root"
+  add_debian_user "$root" newcomer
+  # A first user who may use sudo, as the installer sets one up (here without a password).
+  in_debian "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq sudo \
+    >"$work/sudo.log" 2>&1 || { cat "$work/sudo.log"; fail "sudo did not install"; }
+  echo "newcomer ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/newcomer"
+  git clone --quiet --no-hardlinks "$checkout" "$root/home/newcomer/tessel"
+  git -C "$root/home/newcomer/tessel" checkout --quiet --detach "$commit"
+  chown -R 1000:1000 "$root/home/newcomer/tessel"
+  on_own_display run_script_in "$root"
+  remove_debian "$root"
+}
+
+# shown_start_window_place: where the start window stands ("+X+Y") once it is shown.
+shown_start_window_place() {
+  local id
+  id=$(xwininfo -root -tree | grep -F '"Tessel 98   V1.1' | awk '{ print $1; exit }')
+  [ -n "$id" ] && xwininfo -id "$id" | awk '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    /Map State:/ { shown = $NF == "IsViewable" }
+    END { if (!shown) exit 1; printf "+%d+%d\n", x, y }'
+}
+
+# end_job PID: ends the background job PID of in_debian and all it runs. The job is a subshell;
+# its child unshare takes everything in the chroot with it when it dies (--kill-child), and holds
+# SIGTERM back while its child runs, so it gets SIGKILL.
+end_job() {
+  pkill -KILL -P "$1" unshare || true
+  wait "$1" 2>/dev/null || true
+}
+
+# run_script_in ROOT: ./scripts/run.sh of the clone in ROOT, on the display of this machine's X
+# server, until its start window shows; then the script's output, as the newcomer saw it.
+run_script_in() {
+  local log=$work/run.log started=$SECONDS place
+  # What logging in gives a user: a folder of their own for the session's files.
+  mkdir -m 700 -p "$1/run/user/1000"
+  chown 1000:1000 "$1/run/user/1000"
+  in_debian --x11 --user "$1" env DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/run/user/1000 \
+    sh -c 'cd ~/tessel && ./scripts/run.sh' >"$log" 2>&1 &
+  local pid=$!
+  until place=$(shown_start_window_place); do
+    if ! kill -0 "$pid" 2>/dev/null || [ $((SECONDS - started)) -gt 2700 ]; then
+      end_job "$pid"
+      cat "$log"
+      fail "run.sh showed no start window"
+    fi
+    sleep 1
+  done
+  cat "$log"
+  end_job "$pid"
+  echo "The start window after $((SECONDS - started)) s, at $place"
+  [ "$place" = "$start_window_place" ] || fail "the start window is not at $start_window_place"
+  for step in 'install-deps.sh: installing ' 'run.sh: building tessel' 'run.sh: starting tessel'; do
+    grep -qF "$step" "$log" || fail "run.sh did not say \"$step...\""
+  done
 }
 
 "check_$check"

@@ -36,7 +36,6 @@ struct FormWindow {
   HWND tool_tips = nullptr;
   std::map<int, HWND> controls;
   HWND saved_focus = nullptr;     // the focused control while the window is inactive
-  HWND activated_from = nullptr;  // the window that was active when this one first showed
   bool shown_before = false;
 };
 

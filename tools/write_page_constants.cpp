@@ -46,17 +46,17 @@ std::string Variable(std::string_view name, std::uint32_t rgb) {
 std::string Scheme(const rt::Palette& palette) {
   std::string css;
   for (const auto colour : rt::kSystemColours) {
-    css += Variable(std::string(web::kSystemColourVariable) +
-                        std::to_string(static_cast<int>(colour)),
-                    palette.*rt::RoleOf(colour));
+    css +=
+        Variable(std::string(web::kSystemColourVariable) + std::to_string(static_cast<int>(colour)),
+                 palette.*rt::RoleOf(colour));
   }
   const rt::FrameColours frame = rt::FrameColoursOf(palette);
   css += Variable("--frame-face", frame.face) + Variable("--frame-light", frame.light) +
          Variable("--frame-shadow", frame.shadow) +
          Variable("--frame-dark-shadow", frame.dark_shadow) +
          Variable("--frame-glyph", frame.glyph);
-  for (const auto& [state, caption] : {std::pair{"active", frame.active},
-                                       std::pair{"inactive", frame.inactive}}) {
+  for (const auto& [state, caption] :
+       {std::pair{"active", frame.active}, std::pair{"inactive", frame.inactive}}) {
     const std::string prefix = std::string("--frame-") + state + "-";
     css += Variable(prefix + "from", caption.from) + Variable(prefix + "to", caption.to) +
            Variable(prefix + "text", caption.text);
@@ -76,11 +76,9 @@ std::string Style() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return tessel::tools::WriteIntoDirectory(argc, argv, "write_page_constants",
-                                           [](const std::filesystem::path& directory) {
-                                             tessel::tools::WriteFile(
-                                                 directory / "page_constants.js", Script());
-                                             tessel::tools::WriteFile(
-                                                 directory / "page_scheme.css", Style());
-                                           });
+  return tessel::tools::WriteIntoDirectory(
+      argc, argv, "write_page_constants", [](const std::filesystem::path& directory) {
+        tessel::tools::WriteFile(directory / "page_constants.js", Script());
+        tessel::tools::WriteFile(directory / "page_scheme.css", Style());
+      });
 }

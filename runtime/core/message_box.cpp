@@ -98,7 +98,7 @@ MessageBoxLayout BuildMessageBox(std::string_view title, std::string_view text,
   spec.tab_order = TabOrder(spec.controls);
   spec.front_to_back = FrontToBack(spec.controls);
   spec.reading_order = ReadOut(spec.controls, ReadingOrder(spec.controls));
-  SettleTitleBar(spec, measure);
+  SettleTitleBar(spec);
   box.place = CentredOn(screen, OuterSize(spec));
   return box;
 }

@@ -63,10 +63,10 @@ inline constexpr Palette kDarkPalette = {
 
 // The system colours a window may store, in the order they are listed to the page.
 inline constexpr descriptions::SystemColour kSystemColours[] = {
-    descriptions::SystemColour::kWindow,        descriptions::SystemColour::kWindowText,
-    descriptions::SystemColour::kHighlight,     descriptions::SystemColour::kHighlightText,
-    descriptions::SystemColour::kButtonFace,    descriptions::SystemColour::kButtonShadow,
-    descriptions::SystemColour::kButtonText,    descriptions::SystemColour::kButtonHighlight,
+    descriptions::SystemColour::kWindow,     descriptions::SystemColour::kWindowText,
+    descriptions::SystemColour::kHighlight,  descriptions::SystemColour::kHighlightText,
+    descriptions::SystemColour::kButtonFace, descriptions::SystemColour::kButtonShadow,
+    descriptions::SystemColour::kButtonText, descriptions::SystemColour::kButtonHighlight,
 };
 
 // One role of a palette, as the member that holds it.

@@ -197,7 +197,7 @@ BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMea
   spec.tab_order = TabOrder(spec.controls);
   spec.front_to_back = FrontToBack(spec.controls);
   spec.reading_order = ReadOut(spec.controls, ReadingOrder(spec.controls));
-  SettleTitleBar(spec, measure);
+  SettleTitleBar(spec);
   built.start_up_position = static_cast<StartUpPosition>(
       GetOr<std::uint8_t>(window, WindowProperty::kStartUpPosition, 0));
   return built;

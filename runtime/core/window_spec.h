@@ -50,7 +50,7 @@ struct ControlSpec {
   Colour fore_colour{kColourButtonText};
   bool transparent = false;  // label leaves its background unpainted
   Alignment alignment = Alignment::kLeft;
-  bool auto_size = false;       // label fitted to its text on one line; rect holds the fitted place
+  bool auto_size = false;  // label fitted to its text on one line; rect holds the fitted place
   Edge edge;
   bool tab_stop = false;  // takes the focus by Tab
   int tab_index = 0;      // as stored; the window's tab_order is what applies
@@ -66,8 +66,7 @@ struct ControlSpec {
 struct TitleBar {
   PixelRect bar;
   PixelRect close_box;
-  PixelRect caption;  // where the caption is written
-  std::string text;   // the caption as it fits there
+  PixelRect caption;  // where the caption is written, cut short with "…" where it runs past
   ResolvedFont font;
 };
 

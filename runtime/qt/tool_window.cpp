@@ -36,8 +36,7 @@ ToolWindow::ToolWindow(const WindowSpec& spec)
       client_(new Surface(this)),
       title_bar_(ToQRect(spec.title_bar.bar)),
       close_box_(ToQRect(spec.title_bar.close_box)),
-      caption_(ToQRect(spec.title_bar.caption)),
-      title_text_(ToQString(spec.title_bar.text)) {
+      caption_(ToQRect(spec.title_bar.caption)) {
   setWindowTitle(ToQString(spec.caption));
   setAttribute(Qt::WA_DeleteOnClose, false);
   // Hints show over every window of the program, not only over the active one.
@@ -83,7 +82,8 @@ void ToolWindow::PaintTitleBar(QPainter& painter, const FrameColours& colours) c
   gradient.setColorAt(1, Rgb(caption.to));
   painter.fillRect(title_bar_, gradient);
   painter.setPen(Rgb(caption.text));
-  painter.drawText(caption_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title_text_);
+  painter.drawText(caption_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   fontMetrics().elidedText(windowTitle(), Qt::ElideRight, caption_.width()));
 }
 
 // A small raised button with a cross; sunken while pressed.

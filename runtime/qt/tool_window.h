@@ -52,7 +52,6 @@ class ToolWindow : public QWidget {
   QRect title_bar_;
   QRect close_box_;
   QRect caption_;
-  QString title_text_;
   // kPressed: the title bar is held down, and no move has begun yet.
   enum class Move { kNone, kPressed, kByWindowManager, kByItself };
   Move move_ = Move::kNone;

@@ -122,10 +122,9 @@ void WebBackend::ShowErrorBox(std::string_view title, std::string_view text) {
 [[clang::noinline]] WindowHandle WebBackend::OpenMessageBox(std::string_view title,
                                                             std::string_view text,
                                                             WindowEvents& events) {
-  const MessageBoxLayout box =
-      BuildMessageBox(title, text, Screen(), [this](const ResolvedFont& font, std::string_view t) {
-        return MeasureText(font, t);
-      });
+  const MessageBoxLayout box = BuildMessageBox(
+      title, text, Screen(),
+      [this](const ResolvedFont& font, std::string_view t) { return MeasureText(font, t); });
   WindowHandle handle = 0;
   if (Failed(CreateWindow(box.spec, events, &handle))) return 0;
   if (page::MoveWindow(handle, box.place.x, box.place.y) && page::ShowMessageBox(handle)) {

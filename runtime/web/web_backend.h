@@ -48,8 +48,7 @@ class WebBackend : public Backend {
   // Handles events until `done` holds or the program quits.
   void RunUntil(const std::function<bool()>& done);
   // The runtime's message box built and shown; 0 where it cannot be.
-  WindowHandle OpenMessageBox(std::string_view title, std::string_view text,
-                              WindowEvents& events);
+  WindowHandle OpenMessageBox(std::string_view title, std::string_view text, WindowEvents& events);
 
   std::map<WindowHandle, WindowEvents*> windows_;
   FailureReport report_;

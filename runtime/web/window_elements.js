@@ -48,7 +48,7 @@ function addTitleBar(win, title) {
   place(caption, rectOf(title.caption.x - title.bar.x, title.caption.y - title.bar.y,
                         title.caption.width, title.caption.height));
   caption.style.lineHeight = title.caption.height + 'px';
-  caption.textContent = title.text;
+  caption.textContent = win.spec.caption;
   caption.setAttribute('elementtiming', 'caption');  // when the browser first drew it
   applyFont(caption, title.font);
   attachDrag(win);

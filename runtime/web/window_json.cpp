@@ -114,7 +114,8 @@ std::string ControlJson(const ControlSpec& c) {
       .Flag("transparent", c.transparent)
       .Text("align", AlignmentName(c.alignment))
       .Flag("autoSize", c.auto_size)
-      .Json("edge", JsonObject().Text("kind", EdgeName(c.edge.kind)).Number("width", c.edge.width).Close())
+      .Json("edge",
+            JsonObject().Text("kind", EdgeName(c.edge.kind)).Number("width", c.edge.width).Close())
       .Flag("tabStop", c.tab_stop)
       .Number("wrapWidth", c.wrap_width)
       .Text("toolTip", c.tool_tip)
@@ -160,7 +161,6 @@ std::string WindowJson(const WindowSpec& spec) {
                             .Json("bar", RectJson(title.bar))
                             .Json("closeBox", RectJson(title.close_box))
                             .Json("caption", RectJson(title.caption))
-                            .Text("text", title.text)
                             .Json("font", FontJson(title.font))
                             .Close())
       .Text("closeBoxName", spec.close_box_name)

@@ -35,7 +35,8 @@ void TestWebBackend::Post(int delay_ms, std::function<void()> task) {
 void TestWebBackend::DispatchQueuedInput() {
   std::int32_t fields[3] = {};
   while (!quit_requested() && test_take_input(fields)) {
-    Dispatch({static_cast<EventType>(fields[0]), static_cast<runtime::WindowHandle>(fields[1]), fields[2]});
+    Dispatch({static_cast<EventType>(fields[0]), static_cast<runtime::WindowHandle>(fields[1]),
+              fields[2]});
   }
 }
 

@@ -3,8 +3,8 @@
 #include <set>
 #include <string>
 
-#include "tests/support/web_test_backend.h"
 #include "tests/support/test_surface.h"
+#include "tests/support/web_test_backend.h"
 
 namespace tessel::testing {
 

@@ -63,10 +63,8 @@ class Application {
   void Report(const RuntimeError& error);
   // The program's own interface, named in what its start and the window system report.
   std::string InterfaceName() const;
-  // A failure the window system reports of its own, as the program's. Apart from the report,
-  // whose wait the page's module makes its callers able to share (program/waiting_calls.txt),
-  // which would double this code too.
-  [[gnu::noinline]] RuntimeError WindowSystemError(const Result& failure) const;
+  // A failure the window system reports of its own, as the program's.
+  RuntimeError WindowSystemError(const Result& failure) const;
   bool AnyLoaded() const;
   bool IsBlocked(const Form& form) const;
 

@@ -117,11 +117,8 @@ void WebBackend::ShowErrorBox(std::string_view title, std::string_view text) {
   }
 }
 
-// Apart from the wait, so that nothing of the building is made able to wait (program/
-// waiting_calls.txt), which would double its code.
-[[clang::noinline]] WindowHandle WebBackend::OpenMessageBox(std::string_view title,
-                                                            std::string_view text,
-                                                            WindowEvents& events) {
+WindowHandle WebBackend::OpenMessageBox(std::string_view title, std::string_view text,
+                                        WindowEvents& events) {
   const MessageBoxLayout box = BuildMessageBox(
       title, text, Screen(),
       [this](const ResolvedFont& font, std::string_view t) { return MeasureText(font, t); });

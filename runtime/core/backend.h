@@ -53,7 +53,7 @@ class Backend {
   // A modal message box with one OK button; returns when the user closes it.
   virtual void ShowErrorBox(std::string_view title, std::string_view text) = 0;
   // Where the window system's own failures go; one that has none never calls it.
-  virtual void SetFailureReport(FailureReport report) { (void)report; }
+  virtual void SetFailureReport(const FailureReport& /*report*/) {}
 };
 
 }  // namespace tessel::runtime

@@ -34,7 +34,7 @@ class WebBackend : public Backend {
   void Quit(int exit_code) override;
   // The runtime's message box (message_box.h), centred on the screen area.
   void ShowErrorBox(std::string_view title, std::string_view text) override;
-  void SetFailureReport(FailureReport report) override { report_ = std::move(report); }
+  void SetFailureReport(const FailureReport& report) override { report_ = report; }
 
   bool IsOpen(WindowHandle window) const { return windows_.contains(window); }
 

@@ -65,8 +65,8 @@ class FaultInjectingBackend : public Backend {
   void ShowErrorBox(std::string_view title, std::string_view text) override {
     inner_.ShowErrorBox(title, text);
   }
-  void SetFailureReport(runtime::FailureReport report) override {
-    inner_.SetFailureReport(std::move(report));
+  void SetFailureReport(const runtime::FailureReport& report) override {
+    inner_.SetFailureReport(report);
   }
 
  private:

@@ -1,9 +1,11 @@
-# The host half of a cross build: the writer of the windows' descriptions and, for Tessel98.exe,
-# the writer of its resources and its checker, built once more for the build machine as a
-# project of their own (tools/host), since they run there.
+# The host half of a cross build: the writer of the windows' descriptions, the writer of what the
+# page takes from the runtime and, for Tessel98.exe, the writer of its resources and its checker,
+# built once more for the build machine as a project of their own (tools/host), since they run
+# there.
 include(ExternalProject)
 set(TESSEL_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools CACHE INTERNAL "")
-set(host_tools ${TESSEL_HOST_TOOLS_DIR}/write_descriptions)
+set(host_tools ${TESSEL_HOST_TOOLS_DIR}/write_descriptions
+               ${TESSEL_HOST_TOOLS_DIR}/write_page_constants)
 if(WIN32)
   set(exe_tools ON)
   list(APPEND host_tools ${TESSEL_HOST_TOOLS_DIR}/write_exe_resources

@@ -16,6 +16,7 @@ Application* current = nullptr;
 Application::Application(const Project& project, Backend& backend)
     : project_(project), backend_(backend), previous_(current) {
   current = this;
+  backend_.SetFailureReport([this](const Result& failure) { Report(WindowSystemError(failure)); });
 }
 
 // The windows still open go with the run; no one is left to answer a message box about it.
@@ -28,6 +29,7 @@ Application::~Application() {
                           result.cause()));
     }
   }
+  backend_.SetFailureReport(nullptr);
   current = previous_;
 }
 
@@ -36,12 +38,18 @@ Application& Application::Current() {
   return *current;
 }
 
+std::string Application::InterfaceName() const { return "_" + std::string(project_.name); }
+
+RuntimeError Application::WindowSystemError(const Result& failure) const {
+  return RuntimeError(failure.status(), std::string(project_.name), InterfaceName(), "Ereignis",
+                      failure.cause());
+}
+
 int Application::Run() {
-  const std::string interface_name = "_" + std::string(project_.name);
   try {
-    check(Instance(*project_.startup).Show(), project_.name, interface_name, "Start");
+    check(Instance(*project_.startup).Show(), project_.name, InterfaceName(), "Start");
   } catch (...) {
-    Report(CaughtAsRuntimeError(project_.name, interface_name, "Start"));
+    Report(CaughtAsRuntimeError(project_.name, InterfaceName(), "Start"));
     return 1;
   }
   if (!AnyLoaded()) return 0;
@@ -107,7 +115,7 @@ void Application::WindowUnloaded() {
 }
 
 // The first failure is the answer; the windows this phase blocked take input again whatever
-// failed.
+// failed, and the owner becomes the active window again, as a dialog's owner does.
 Result Application::RunModal(Form& form, Form& owner) {
   const size_t outer = blocked_.size();
   const auto unblock = [&] {
@@ -131,7 +139,11 @@ Result Application::RunModal(Form& form, Form& owner) {
   }
   const Status shown = backend_.ShowModal(form.handle(), owner.handle());
   const Status unblocked = unblock();
-  return Failed(shown) ? shown : unblocked;
+  const Status activated = owner.loaded() ? backend_.ActivateWindow(owner.handle()) : kOk;
+  for (const Status status : {shown, unblocked, activated}) {
+    if (Failed(status)) return status;
+  }
+  return kOk;
 }
 
 Form& SharedInstance(const FormClass& form_class) {

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -60,6 +61,10 @@ class Application {
   // The one report of an error: a line on standard error and, while the program runs, a German
   // message box.
   void Report(const RuntimeError& error);
+  // The program's own interface, named in what its start and the window system report.
+  std::string InterfaceName() const;
+  // A failure the window system reports of its own, as the program's.
+  RuntimeError WindowSystemError(const Result& failure) const;
   bool AnyLoaded() const;
   bool IsBlocked(const Form& form) const;
 

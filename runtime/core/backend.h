@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "runtime/core/pixel_rect.h"
@@ -10,6 +11,10 @@
 #include "runtime/core/window_spec.h"
 
 namespace tessel::runtime {
+
+// The runtime's one report, for a failure of the window system that no call of the runtime's
+// answers: the page's script failing while it handles the user's input.
+using FailureReport = std::function<void(const Result& failure)>;
 
 // A thin adapter to one window system. Positions and sizes cross it in pixels, settled by the
 // runtime; a backend applies them as they come.
@@ -29,6 +34,9 @@ class Backend {
   virtual Status ShowModal(WindowHandle window, WindowHandle owner) = 0;
   // A disabled window refuses input but keeps its look.
   virtual Status SetWindowEnabled(WindowHandle window, bool enabled) = 0;
+  // Makes the window the active one, as the window system activates a window it hands the
+  // keyboard to: the runtime's answer to a modal phase's end, which leaves no window active.
+  virtual Status ActivateWindow(WindowHandle window) = 0;
   virtual Status DestroyWindow(WindowHandle window) = 0;
   // A label's new text, and its place with that text.
   virtual Status SetCaption(WindowHandle window, int control_id, std::string_view text,
@@ -44,6 +52,8 @@ class Backend {
   virtual void Quit(int exit_code) = 0;
   // A modal message box with one OK button; returns when the user closes it.
   virtual void ShowErrorBox(std::string_view title, std::string_view text) = 0;
+  // Where the window system's own failures go; one that has none never calls it.
+  virtual void SetFailureReport(const FailureReport& /*report*/) {}
 };
 
 }  // namespace tessel::runtime

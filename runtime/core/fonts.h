@@ -2,14 +2,11 @@
 
 #include <string_view>
 
+#include "runtime/core/face_substitutes.h"
 #include "runtime/core/window_spec.h"
 #include "runtime/descriptions/model.h"
 
 namespace tessel::runtime {
-
-// The runtime's own face: for windows and labels that set none, and for the title bars a
-// backend draws itself.
-inline constexpr std::string_view kDefaultFace = "MS Sans Serif";
 
 // A stored font record as the window system is asked for it: the face decoded, the size in
 // pixels at 96 dots per inch, bold from weight 700 on, the attribute bits as styles.

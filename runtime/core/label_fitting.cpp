@@ -6,7 +6,6 @@
 namespace tessel::runtime {
 namespace {
 
-constexpr int kFrame = 1;  // the thin single-line frame, on every side
 // What a label moved in from its parent's right edge keeps free there: as much as a 111-pixel
 // line centred in a 113-pixel box 3 pixels short of that edge, so that a credit line that had to
 // move looks like one that did not.
@@ -24,7 +23,7 @@ int HalfRoundedUp(int spare) { return spare >= 0 ? (spare + 1) / 2 : -(-spare / 
 }  // namespace
 
 PixelRect FitLabel(const LabelFitting& label, TextSize text) {
-  const int frame = label.framed ? 2 * kFrame : 0;
+  const int frame = 2 * label.edge;
   PixelRect fitted{label.stored.x, label.stored.y, text.width + frame, text.height + frame};
   if (label.alignment == Alignment::kCentre && CentredOnParent(label)) {
     fitted.x = HalfRoundedUp(label.parent_width - fitted.width);

@@ -12,7 +12,7 @@ struct LabelFitting {
   PixelRect stored;      // as the description places it
   int parent_width = 0;  // of the client area or picture box the label lies on
   Alignment alignment = Alignment::kLeft;
-  bool framed = false;
+  int edge = 0;  // the frame's width on every side
 };
 
 // An auto-size label is exactly as wide as its text and one line high, its frame added; its Left

@@ -66,7 +66,7 @@ TEST(LabelFitting, TakesTheTextsWidthAndOneLineKeepingItsPlaceOrItsCentringOnThe
        {35, 4, 158, 24}},
       {"right-aligned text", {kMaker, kPanel, Alignment::kRight}, {100, 24}, {35, 4, 100, 24}},
       // The frame's line on either side, and centring still on the framed width.
-      {"framed", {kMaker, kPanel, Alignment::kCentre, true}, {156, 22}, {36, 4, 158, 24}},
+      {"framed", {kMaker, kPanel, Alignment::kCentre, 1}, {156, 22}, {36, 4, 158, 24}},
   };
   for (const Case& c : cases) EXPECT_EQ(FitLabel(c.label, c.text), c.fitted) << c.what;
 }

@@ -4,6 +4,7 @@
 
 #include "runtime/core/control_order.h"
 #include "runtime/core/fonts.h"
+#include "runtime/core/title_bar.h"
 #include "runtime/core/units.h"
 #include "runtime/descriptions/cp1252.h"
 #include "runtime/descriptions/reader.h"
@@ -21,6 +22,12 @@ using descriptions::PictureBoxProperty;
 using descriptions::WindowProperty;
 
 constexpr std::string_view kCloseBoxName = "Schließen";
+// A label's frame is a single line; a picture box's sunken edge two, as the system draws a
+// client edge.
+constexpr Edge kLabelFrame = {EdgeKind::kLine, 1};
+constexpr Edge kSunkenEdge = {EdgeKind::kSunken, 2};
+// A push button's caption has its 3-D edge and the focus rectangle's margin on either side.
+constexpr int kButtonTextInset = 2 * 4;
 
 template <typename T, typename Code>
 const T* Get(const Block& block, Code code) {
@@ -72,7 +79,6 @@ ControlSpec CommandButton(const Block& block, const ResolvedFont& window_font) {
   c.rect = Pixels(GetOr(block, CommandButtonProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, CommandButtonProperty::kTabIndex, 0);
   c.tab_stop = GetOr<std::uint8_t>(block, CommandButtonProperty::kTabStop, 0xFF) != 0;
-  c.default_button = GetOr<std::uint8_t>(block, CommandButtonProperty::kDefaultButton, 0) != 0;
   c.font = Font(block, CommandButtonProperty::kFont, window_font);
   c.tool_tip = Text(block, CommandButtonProperty::kToolTipText);
   return c;
@@ -86,7 +92,7 @@ ControlSpec LabelControl(const Block& block, const ResolvedFont& window_font) {
   c.fore_colour = GetOr(block, LabelProperty::kForeColor, Colour{kColourButtonText});
   c.rect = Pixels(GetOr(block, LabelProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, LabelProperty::kTabIndex, 0);
-  c.framed = GetOr<std::uint8_t>(block, LabelProperty::kBorderStyle, 0) == 1;
+  if (GetOr<std::uint8_t>(block, LabelProperty::kBorderStyle, 0) == 1) c.edge = kLabelFrame;
   c.alignment = ToAlignment(GetOr<std::uint8_t>(block, LabelProperty::kAlignment, 0));
   c.auto_size = GetOr<std::uint8_t>(block, LabelProperty::kAutoSize, 0) != 0;
   c.transparent = GetOr<std::uint8_t>(block, LabelProperty::kBackStyle, 1) == 0;
@@ -101,7 +107,7 @@ ControlSpec PictureBox(const Block& block, const ResolvedFont& window_font) {
   c.back_colour = GetOr(block, PictureBoxProperty::kBackColor, Colour{kColourButtonFace});
   c.rect = Pixels(GetOr(block, PictureBoxProperty::kGeometry, descriptions::Geometry{}));
   c.tab_index = GetOr<std::int16_t>(block, PictureBoxProperty::kTabIndex, 0);
-  c.framed = GetOr<std::uint8_t>(block, PictureBoxProperty::kBorderStyle, 1) != 0;
+  if (GetOr<std::uint8_t>(block, PictureBoxProperty::kBorderStyle, 1) != 0) c.edge = kSunkenEdge;
   return c;
 }
 
@@ -135,19 +141,23 @@ ControlSpec Control(const Block& block, const ResolvedFont& window_font) {
   return Image(block, window_font);
 }
 
-// A push button's caption has its 3-D edge and the focus rectangle's margin on either side; it
-// breaks into lines only where it is wider than what is left. The backend measures the caption
-// when it draws it: measured here, the font would have to be found before the window shows.
-constexpr int kButtonTextInset = 2 * 4;
-
 // The label's place once its caption is measured; the fitting is kept for later captions.
 void Fit(ControlSpec& label, int parent_width, const TextMeasure& measure, BuiltWindow& built) {
-  const LabelFitting fitting{label.rect, parent_width, label.alignment, label.framed};
+  const LabelFitting fitting{label.rect, parent_width, label.alignment, label.edge.width};
   label.rect = FitLabel(fitting, measure(label.font, label.caption));
   built.fittings[label.id] = fitting;
 }
 
-// Description order: each control, then the controls it holds.
+// Marking a button the default takes the role from any marked before it, so of several marked
+// the one stored last keeps it.
+void MarkDefault(const Block& block, int id, WindowSpec& spec) {
+  if (block.class_code != ClassCode::kCommandButton) return;
+  if (GetOr<std::uint8_t>(block, CommandButtonProperty::kDefaultButton, 0) != 0) {
+    spec.default_button = id;
+  }
+}
+
+// Description order: each control, then the controls it holds, which lie inside its edge.
 void AddControls(const Block& parent, int parent_id, int parent_width, const TextMeasure& measure,
                  BuiltWindow& built) {
   for (const Block& child : parent.children) {
@@ -156,14 +166,17 @@ void AddControls(const Block& parent, int parent_id, int parent_width, const Tex
     c.parent_id = parent_id;
     c.name = Cp1252ToUtf8(child.name);
     if (c.kind == ControlKind::kLabel && c.auto_size) Fit(c, parent_width, measure, built);
-    if (c.kind == ControlKind::kCommandButton) c.wrap_width = c.rect.width - kButtonTextInset;
-    const int width = c.rect.width;
+    if (c.kind == ControlKind::kCommandButton) c.wrap_width = ButtonWrapWidth(c.rect.width);
+    MarkDefault(child, c.id, built.spec);
+    const int inner_width = c.rect.width - 2 * c.edge.width;
     built.spec.controls.push_back(std::move(c));
-    AddControls(child, child.id, width, measure, built);
+    AddControls(child, child.id, inner_width, measure, built);
   }
 }
 
 }  // namespace
+
+int ButtonWrapWidth(int button_width) { return button_width - kButtonTextInset; }
 
 BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMeasure& measure) {
   const descriptions::Description read = descriptions::ReadDescription(description);
@@ -177,13 +190,14 @@ BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMea
                  TwipsToPixels(client.height)};
   spec.back_colour = GetOr(window, WindowProperty::kBackColor, Colour{kColourButtonFace});
   spec.font = DefaultWindowFont();
-  spec.title_font = TitleBarFont();
+  spec.title_bar.font = TitleBarFont();
   spec.close_box_name = kCloseBoxName;
   spec.icon = StoredPicture(window, WindowProperty::kIcon);
   AddControls(window, 0, spec.client.width, measure, built);
   spec.tab_order = TabOrder(spec.controls);
   spec.front_to_back = FrontToBack(spec.controls);
   spec.reading_order = ReadOut(spec.controls, ReadingOrder(spec.controls));
+  SettleTitleBar(spec);
   built.start_up_position = static_cast<StartUpPosition>(
       GetOr<std::uint8_t>(window, WindowProperty::kStartUpPosition, 0));
   return built;

@@ -26,8 +26,13 @@ struct BuiltWindow {
 
 // Reads a window description and settles what a backend builds: every stored setting resolved
 // (texts decoded, fonts resolved, pictures located), every rectangle in pixels, auto-size labels
-// fitted to their text as `measure` finds it, where button captions wrap, the orders of tab,
-// stacking and reading. Throws descriptions::DescriptionError for bytes that do not read.
+// fitted to their text as `measure` finds it, where button captions wrap, the default button,
+// each control's edge, the orders of tab, stacking and reading, and the self-drawn title bar's
+// parts. Throws descriptions::DescriptionError for bytes that do not read.
 BuiltWindow BuildWindow(std::span<const std::uint8_t> description, const TextMeasure& measure);
+
+// A button's caption breaks into lines where it is wider than this, as the backend measures it
+// when it draws it: the button less its 3-D edges and the focus rectangle's margins.
+int ButtonWrapWidth(int button_width);
 
 }  // namespace tessel::runtime

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/core/message_box.h"
 #include "runtime/descriptions/make.h"
 #include "runtime/descriptions/writer.h"
 #include "tests/support/description_samples.h"
@@ -18,7 +19,9 @@ using descriptions::Block;
 using descriptions::ClassCode;
 using descriptions::Geometry;
 using descriptions::Prop;
+using B = descriptions::CommandButtonProperty;
 using L = descriptions::LabelProperty;
+using P = descriptions::PictureBoxProperty;
 
 Block AutoSizeLabel(std::uint8_t id, std::string name, std::string caption, Geometry geometry,
                     std::uint8_t alignment) {
@@ -31,28 +34,35 @@ Block AutoSizeLabel(std::uint8_t id, std::string name, std::string caption, Geom
                {}};
 }
 
-// A window of 300 x 200 pixels: a panel 229 pixels wide holding a centred auto-size label stored
-// centred on it, and on the window a left-aligned auto-size label in a font of its own.
+// The stored bytes of a window of 300 x 200 pixels in the fixed frame, holding these controls.
+std::vector<std::uint8_t> WindowOf(std::string name, std::vector<Block> controls) {
+  descriptions::Description d;
+  d.class_id = descriptions::kWindowClassId;
+  d.window = Block{0,
+                   std::move(name),
+                   ClassCode::kWindow,
+                   {Prop(descriptions::WindowProperty::kClientRect,
+                         descriptions::ClientRect{45, 285, 4500, 3000})},
+                   std::move(controls)};
+  return descriptions::WriteDescription(d);
+}
+
+// A window of 300 x 200 pixels: a panel 229 pixels wide, without an edge, holding a centred
+// auto-size label stored centred on it, and on the window a left-aligned auto-size label in a
+// font of its own.
 std::vector<std::uint8_t> SampleWindow() {
   Block panel{1,
               "Panel",
               ClassCode::kPictureBox,
-              {Prop(descriptions::PictureBoxProperty::kGeometry, Geometry{120, 120, 3435, 1470})},
+              {Prop(P::kGeometry, Geometry{120, 120, 3435, 1470}),
+               Prop(P::kBorderStyle, descriptions::Byte(0))},
               {AutoSizeLabel(2, "Centred",
                              "W\xFC"
                              "rfel",
                              {525, 60, 2400, 435}, 2)}};
   Block left = AutoSizeLabel(3, "Left", "Links", {1725, 2160, 1485, 210}, 0);
   left.properties.push_back(Prop(L::kFont, descriptions::Font("Arial", 82500, 400)));
-  descriptions::Description d;
-  d.class_id = descriptions::kWindowClassId;
-  d.window = Block{0,
-                   "WSample",
-                   ClassCode::kWindow,
-                   {Prop(descriptions::WindowProperty::kClientRect,
-                         descriptions::ClientRect{45, 285, 4500, 3000})},
-                   {panel, left}};
-  return descriptions::WriteDescription(d);
+  return WindowOf("WSample", {panel, left});
 }
 
 struct Measured {
@@ -125,6 +135,70 @@ TEST(WindowBuilder, ShowsImagesAtTheSizeTheirHeaderGives) {
   // The program's own icon comes from outside any description: nothing shows of no known kind.
   EXPECT_FALSE(ReadPicture({'G', 'I', 'F', '8', '9', 'a'}).has_value());
   EXPECT_FALSE(ReadPicture({}).has_value());
+}
+
+Block Button(std::uint8_t id, bool is_default) {
+  Block button{id, "Button" + std::to_string(id), ClassCode::kCommandButton, {}, {}};
+  if (is_default) button.properties.push_back(Prop(B::kDefaultButton, descriptions::Byte(0xFF)));
+  return button;
+}
+
+// Ten pixels a character, whatever the font, and a line of 13.
+TextSize TenPerCharacter(const ResolvedFont&, std::string_view text) {
+  int characters = 0;
+  for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return {10 * characters, 13};
+}
+
+// What every backend would otherwise decide again: the default button of several marked (the
+// one stored last, as each marking takes the role from the one before), each control's edge and
+// the width its children are fitted in, and the self-drawn title bar's parts.
+TEST(WindowBuilder, SettlesDefaultButtonEdgesAndTitleBar) {
+  Block framed{4, "Framed", ClassCode::kLabel, {Prop(L::kBorderStyle, descriptions::Byte(1))}, {}};
+  Block sunken{5,
+               "Sunken",
+               ClassCode::kPictureBox,
+               {Prop(P::kGeometry, Geometry{0, 0, 1500, 900})},
+               {AutoSizeLabel(6, "Inside", "Mitte", {570, 0, 300, 195}, 2)}};
+  const WindowSpec spec =
+      BuildWindow(
+          WindowOf("WTitled", {Button(1, true), Button(2, false), Button(3, true), framed, sunken}),
+          TenPerCharacter)
+          .spec;
+  EXPECT_EQ(spec.default_button, 3);
+  ASSERT_EQ(spec.controls.size(), 6u);
+  EXPECT_EQ(spec.controls[3].edge.kind, EdgeKind::kLine);
+  EXPECT_EQ(spec.controls[3].edge.width, 1);
+  EXPECT_EQ(spec.controls[4].edge.kind, EdgeKind::kSunken);
+  EXPECT_EQ(spec.controls[4].edge.width, 2);
+  EXPECT_EQ(spec.controls[0].edge.kind, EdgeKind::kNone);
+  // Centred on the 96 pixels inside the box's edge: (96 - 50) / 2.
+  EXPECT_EQ(spec.controls[5].rect, (PixelRect{23, 0, 50, 13}));
+  // Inside the border of 3: the bar 16 high, the close box 2 from its end, the caption 2 from
+  // the bar's end and from the close box.
+  EXPECT_EQ(spec.title_bar.bar, (PixelRect{3, 3, 300, 16}));
+  EXPECT_EQ(spec.title_bar.close_box, (PixelRect{289, 6, 12, 10}));
+  EXPECT_EQ(spec.title_bar.caption, (PixelRect{5, 3, 282, 16}));
+}
+
+// The text's own line breaks, then between words past 460 pixels; OK centred below; the box
+// centred on the screen, an odd spare pixel to the right and below.
+TEST(MessageBox, LaysOutItsTextAndOkAndCentresOnTheScreen) {
+  const std::string long_line(30, 'x');
+  const MessageBoxLayout box =
+      BuildMessageBox("Tessel", "Laufzeitfehler:\n\n" + long_line + " " + long_line + " kurz",
+                      {0, 0, 1024, 768}, TenPerCharacter);
+  const WindowSpec& spec = box.spec;
+  ASSERT_EQ(spec.controls.size(), 2u);
+  const ControlSpec& text = spec.controls[0];
+  const ControlSpec& ok = spec.controls[1];
+  EXPECT_EQ(text.caption, "Laufzeitfehler:\n\n" + long_line + "\n" + long_line + " kurz");
+  EXPECT_EQ(text.rect, (PixelRect{18, 16, 350, 4 * 13}));
+  EXPECT_EQ(spec.client, (PixelRect{3, 19, 386, 16 + 52 + 12 + 23 + 10}));
+  EXPECT_EQ(ok.rect, (PixelRect{155, 80, 75, 23}));
+  EXPECT_EQ(spec.default_button, ok.id);
+  EXPECT_EQ(spec.tab_order, (std::vector<int>{ok.id}));
+  EXPECT_EQ(box.place, (PixelRect{316, 316, 392, 135}));
 }
 
 }  // namespace

@@ -27,6 +27,15 @@ inline constexpr std::uint32_t kColourButtonText =
 
 enum class ControlKind { kCommandButton, kLabel, kImage, kPictureBox };
 
+// A control's edge: a label's single line in its text colour, or a picture box's sunken edge
+// (the shadow's colour above and left, the light's below and right).
+enum class EdgeKind { kNone, kLine, kSunken };
+
+struct Edge {
+  EdgeKind kind = EdgeKind::kNone;
+  int width = 0;  // on every side, inside the control's rectangle
+};
+
 // One control as a backend builds it: stored settings already resolved into what shows, and its
 // place settled in pixels.
 struct ControlSpec {
@@ -41,16 +50,24 @@ struct ControlSpec {
   Colour fore_colour{kColourButtonText};
   bool transparent = false;  // label leaves its background unpainted
   Alignment alignment = Alignment::kLeft;
-  bool auto_size = false;       // label fitted to its text on one line; rect holds the fitted place
-  bool framed = false;          // thin single-line frame (label) or sunken frame (picture box)
-  bool tab_stop = false;        // takes the focus by Tab
-  int tab_index = 0;            // as stored; the window's tab_order is what applies
-  bool default_button = false;  // Enter presses it wherever the focus is
+  bool auto_size = false;  // label fitted to its text on one line; rect holds the fitted place
+  Edge edge;
+  bool tab_stop = false;  // takes the focus by Tab
+  int tab_index = 0;      // as stored; the window's tab_order is what applies
   // A button's caption breaks into centred lines where it is wider than this, as the backend
   // measures it: the button less the edges and the focus frame's margin.
   int wrap_width = 0;
   std::string tool_tip;                // UTF-8, blanks kept
   std::optional<PictureSpec> picture;  // an image's; rect has its natural size
+};
+
+// The title bar, for a backend that draws the frame itself; in the window's own pixels from its
+// outer top-left corner.
+struct TitleBar {
+  PixelRect bar;
+  PixelRect close_box;
+  PixelRect caption;  // where the caption is written, cut short with "…" where it runs past
+  ResolvedFont font;
 };
 
 struct WindowSpec {
@@ -59,13 +76,14 @@ struct WindowSpec {
   PixelRect client;     // x/y: the frame's width at the sides and above; width/height: the client
   Colour back_colour{kColourButtonFace};
   ResolvedFont font;
-  ResolvedFont title_font;            // for a backend that draws the title bar itself
+  TitleBar title_bar;
   std::string close_box_name;         // what the close box is called to a screen reader
   std::optional<PictureSpec> icon;    // for the window system's lists; a tool window shows none
   std::vector<ControlSpec> controls;  // description order: a parent comes before its children
   std::vector<int> tab_order;         // the tab stops' ids in the order Tab walks them
   std::vector<int> front_to_back;     // every control's id; siblings lie in this order
   std::vector<int> reading_order;     // the ids read out to someone who cannot see the window
+  int default_button = 0;  // the button Enter presses wherever the focus is not on another; 0: none
 };
 
 // The fixed frame around the client area: as wide as the stored ClientLeft at the sides and

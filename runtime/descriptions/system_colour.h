@@ -33,6 +33,11 @@ constexpr std::uint32_t SystemColourIndex(Colour colour) {
   return colour.value & ~kSystemColourFlag;
 }
 
+// A fixed colour as 0xRRGGBB; it is stored with red in its lowest byte.
+constexpr std::uint32_t FixedRgb(Colour colour) {
+  return (colour.value & 0xFF) << 16 | (colour.value & 0xFF00) | ((colour.value >> 16) & 0xFF);
+}
+
 // The platform's documented role of system colour `index` ("window background"); empty past
 // the last one it documents.
 std::string_view SystemColourRole(std::uint32_t index);

@@ -226,22 +226,16 @@ void MakeAccessible(ToolWindow* window, const WindowSpec& spec, const BuiltContr
                     InputBlocker* blocker) {
   std::map<int, ControlKind> kinds;
   for (const ControlSpec& c : spec.controls) kinds[c.id] = c.kind;
+  // The reading order holds the buttons and labels only.
   std::vector<QWidget*> exposed;
   for (const int id : spec.reading_order) {
     QWidget* widget = built.by_id.at(id);
-    switch (kinds.at(id)) {
-      case ControlKind::kCommandButton:
-        Register(new ButtonAccessible(static_cast<QPushButton*>(widget), blocker));
-        exposed.push_back(widget);
-        break;
-      case ControlKind::kLabel:
-        Register(new LabelAccessible(static_cast<QLabel*>(widget)));
-        exposed.push_back(widget);
-        break;
-      case ControlKind::kImage:
-      case ControlKind::kPictureBox:
-        break;
+    if (kinds.at(id) == ControlKind::kCommandButton) {
+      Register(new ButtonAccessible(static_cast<QPushButton*>(widget), blocker));
+    } else {
+      Register(new LabelAccessible(static_cast<QLabel*>(widget)));
     }
+    exposed.push_back(widget);
   }
   Register(
       new WindowAccessible(window, std::move(exposed), ToQString(spec.close_box_name), blocker));

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <map>
 
 #include "runtime/qt/qt_style.h"
 #include "runtime/qt/surface.h"
@@ -23,19 +24,19 @@ Qt::Alignment ToQtAlignment(Alignment alignment) {
   return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* MakeButton(QWidget* parent, const ControlSpec& spec, const QFont& font,
+QWidget* MakeButton(QWidget* parent, const ControlSpec& spec, bool is_default, const QFont& font,
                     const std::function<void()>& on_click) {
   auto* button = new WrappingButton(ToQString(spec.caption), spec.wrap_width, parent);
   button->setFont(font);
   button->setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
   button->setAutoDefault(false);
-  button->setDefault(spec.default_button);
+  button->setDefault(is_default);
   QObject::connect(button, &QPushButton::clicked, button, [on_click] { on_click(); });
   return button;
 }
 
 QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec, const QFont& font) {
-  auto* label = new TextLabel(ToQString(spec.caption), font, spec.framed, parent);
+  auto* label = new TextLabel(ToQString(spec.caption), font, spec.edge.width, parent);
   label->setAlignment(ToQtAlignment(spec.alignment));
   label->setWordWrap(!spec.auto_size);
   label->setFocusPolicy(Qt::NoFocus);
@@ -55,7 +56,10 @@ QWidget* MakeImage(QWidget* parent, const ControlSpec& spec) {
 
 QWidget* MakePictureBox(QWidget* parent, const ControlSpec& spec) {
   auto* box = new Surface(parent);
-  if (spec.framed) box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  if (spec.edge.kind == EdgeKind::kSunken) {
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(spec.edge.width);
+  }
   box->setFocusPolicy(Qt::NoFocus);
   return box;
 }
@@ -92,14 +96,17 @@ void ApplyColours(QWidget* widget, const ControlSpec& spec) {
 
 bool BuildControls(QWidget* client, const WindowSpec& spec,
                    const std::function<void(int)>& on_click, BuiltControls& built) {
+  std::map<int, int> edges;  // of the picture boxes, by id
   for (const ControlSpec& c : spec.controls) {
+    edges[c.id] = c.edge.width;
     QWidget* parent = c.parent_id == 0 ? client : built.by_id.at(c.parent_id);
     const QFont font = ToQFont(c.font);
+    const bool is_default = c.id == spec.default_button;
     QWidget* widget = nullptr;
     switch (c.kind) {
       case ControlKind::kCommandButton:
-        widget = MakeButton(parent, c, font, [on_click, id = c.id] { on_click(id); });
-        if (c.default_button) built.default_button = widget;
+        widget = MakeButton(parent, c, is_default, font, [on_click, id = c.id] { on_click(id); });
+        if (is_default) built.default_button = widget;
         break;
       case ControlKind::kLabel:
         widget = MakeLabel(parent, c, font);
@@ -113,7 +120,9 @@ bool BuildControls(QWidget* client, const WindowSpec& spec,
     }
     if (!widget) return false;
     widget->setObjectName(ToQString(c.name));
-    widget->setGeometry(c.rect.x, c.rect.y, c.rect.width, c.rect.height);
+    // A control in a picture box counts from inside the box's edge.
+    const int inset = c.parent_id == 0 ? 0 : edges[c.parent_id];
+    widget->setGeometry(c.rect.x + inset, c.rect.y + inset, c.rect.width, c.rect.height);
     if (!c.tool_tip.empty()) widget->setToolTip(ToQString(c.tool_tip));
     built.by_id[c.id] = widget;
   }

@@ -1,23 +1,17 @@
 #pragma once
 
-#include <QColor>
 #include <QPalette>
+
+#include "runtime/core/palette.h"
 
 namespace tessel::runtime::qt {
 
-// What the self-drawn frame is painted with.
-struct FrameColours {
-  QColor face, light, shadow, dark_shadow;
-  QColor glyph;  // the close box's cross
-  struct Caption {
-    QColor from, to;  // the title bar's gradient, from the left
-    QColor text;
-  };
-  Caption active, inactive;
-};
+// The Qt palette's colour for one of the runtime's palette roles (a disabled window's text: the
+// disabled group's window text).
+QPalette::ColorRole QtRoleOf(PaletteRole role);
 
-// The frame in the colours of the palette: the desktop's, so that a dark scheme gives dark
-// frames. Qt's own palette, which stands for no scheme at all, keeps the classic colours.
-FrameColours FrameColoursOf(const QPalette& palette);
+// A Qt palette in the runtime's roles, so that the frames and system colours make of the
+// desktop's palette what the runtime makes of any.
+Palette PaletteOf(const QPalette& palette);
 
 }  // namespace tessel::runtime::qt

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
@@ -29,11 +28,6 @@ namespace {
 void DestroyLater(ToolWindow* widget) {
   widget->hide();
   widget->deleteLater();
-}
-
-QMargins FrameOf(const WindowSpec& spec) {
-  const FrameMargins frame = Frame(spec);
-  return QMargins(frame.left, frame.top, frame.right, frame.bottom);
 }
 
 }  // namespace
@@ -88,9 +82,7 @@ Status QtBackend::CreateWindow(const WindowSpec& spec, WindowEvents& events, Win
   const WindowHandle handle = next_handle_++;
   NativeWindow& native = windows_[handle];
   native.spec = spec;
-  native.widget = {
-      new ToolWindow(ToQString(spec.caption), client, FrameOf(spec), ToQFont(spec.title_font)),
-      &DestroyLater};
+  native.widget = {new ToolWindow(spec), &DestroyLater};
   ToolWindow* widget = native.widget.get();
   widget->client()->setFont(ToQFont(spec.font));
   const bool complete =
@@ -193,7 +185,6 @@ Status QtBackend::ShowModal(WindowHandle window, WindowHandle owner) {
   widget->winId();
   owning->widget->winId();
   widget->windowHandle()->setTransientParent(owning->widget->windowHandle());
-  const QPointer<ToolWindow> owner_widget = owning->widget.get();
   SetOthersTakeFocus(window, false);
   if (const Status status = ShowWindow(window); Failed(status)) {
     SetOthersTakeFocus(window, true);
@@ -204,11 +195,15 @@ Status QtBackend::ShowModal(WindowHandle window, WindowHandle owner) {
   RunModalLoop(window);
   keeper.reset();
   SetOthersTakeFocus(window, true);
-  // As the modal window goes, its owner becomes the active window again, once the runtime has
-  // given it back its input; without that, some window managers leave no window active.
-  QTimer::singleShot(0, owner_widget, [owner_widget] {
-    if (owner_widget && owner_widget->isVisible()) owner_widget->activateWindow();
-  });
+  return kOk;
+}
+
+// Asked for by the runtime once a modal window has gone and the others take input again; without
+// it some window managers leave no window active.
+Status QtBackend::ActivateWindow(WindowHandle window) {
+  ToolWindow* widget = Widget(window);
+  if (!widget) return kInvalidArgument;
+  if (widget->isVisible()) widget->activateWindow();
   return kOk;
 }
 

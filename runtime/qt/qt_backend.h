@@ -32,6 +32,7 @@ class QtBackend : public Backend {
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
+  Status ActivateWindow(WindowHandle window) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;

@@ -4,16 +4,17 @@
 #include <QImage>
 #include <QPalette>
 
-#include "runtime/core/fonts.h"
+#include "runtime/core/face_substitutes.h"
+#include "runtime/core/palette.h"
 #include "runtime/core/picture_pixels.h"
+#include "runtime/qt/frame_colours.h"
 
 namespace tessel::runtime::qt {
 
 void InstallFontSubstitutes() {
-  QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
-  QFont::insertSubstitution("Arial", "Liberation Sans");
-  // A line of 13 pixels at 8.25 pt, which the stored label heights count on.
-  QFont::insertSubstitution(ToQString(kDefaultFace), "DejaVu Sans");
+  for (const FaceSubstitute& face : kFaceSubstitutes) {
+    QFont::insertSubstitution(ToQString(face.face), ToQString(face.substitute));
+  }
 }
 
 QFont ToQFont(const ResolvedFont& resolved) {
@@ -30,44 +31,16 @@ QFont ToQFont(const ResolvedFont& resolved) {
   return font;
 }
 
-namespace {
-
-// Where the platform's system colours live in a Qt palette.
-QPalette::ColorRole RoleOf(std::uint32_t index) {
-  switch (static_cast<SystemColour>(index)) {
-    case SystemColour::kWindow:
-      return QPalette::Base;
-    case SystemColour::kWindowText:
-      return QPalette::Text;
-    case SystemColour::kButtonFace:
-      return QPalette::Button;
-    case SystemColour::kButtonText:
-      return QPalette::ButtonText;
-    case SystemColour::kButtonShadow:
-      return QPalette::Dark;
-    case SystemColour::kButtonHighlight:
-      return QPalette::Light;
-    case SystemColour::kHighlight:
-      return QPalette::Highlight;
-    case SystemColour::kHighlightText:
-      return QPalette::HighlightedText;
-  }
-  return QPalette::Window;
-}
-
-}  // namespace
-
 void SetSystemColour(std::uint32_t index, QColor colour) {
   QPalette palette = QApplication::palette();
-  palette.setColor(RoleOf(index), colour);
+  palette.setColor(QtRoleOf(RoleOf(static_cast<SystemColour>(index))), colour);
   QApplication::setPalette(palette);
 }
 
 QColor ToQColor(Colour colour) {
-  if (IsSystemColour(colour))
-    return QApplication::palette().color(RoleOf(SystemColourIndex(colour)));
-  return QColor(static_cast<int>(colour.value & 0xFF), static_cast<int>((colour.value >> 8) & 0xFF),
-                static_cast<int>((colour.value >> 16) & 0xFF));
+  if (!IsSystemColour(colour)) return QColor(descriptions::FixedRgb(colour));
+  const auto role = static_cast<SystemColour>(SystemColourIndex(colour));
+  return QApplication::palette().color(QtRoleOf(RoleOf(role)));
 }
 
 // An icon or cursor from the parts the runtime located; done there rather than by Qt's reader

@@ -8,21 +8,22 @@
 
 namespace tessel::runtime::qt {
 
-TextLabel::TextLabel(const QString& text, const QFont& font, bool boxed, QWidget* parent)
-    : QLabel(text, parent), boxed_(boxed) {
+TextLabel::TextLabel(const QString& text, const QFont& font, int edge, QWidget* parent)
+    : QLabel(text, parent), edge_(edge) {
   setFont(font);
   setTextFormat(Qt::PlainText);
   const int drop = std::max(0, WindowsLineOf(font).ascent - QFontMetrics(font).ascent());
-  const int box = boxed ? 1 : 0;
-  setContentsMargins(box, box + drop, box, box);
+  setContentsMargins(edge, edge + drop, edge, edge);
 }
 
 void TextLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
-  if (!boxed_) return;
+  if (edge_ == 0) return;
   QPainter painter(this);
   painter.setPen(palette().color(foregroundRole()));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  for (int line = 0; line < edge_; ++line) {
+    painter.drawRect(rect().adjusted(line, line, -1 - line, -1 - line));
+  }
 }
 
 }  // namespace tessel::runtime::qt

@@ -12,51 +12,45 @@
 #include <QWindow>
 #include <cstdint>
 
+#include "runtime/qt/frame_colours.h"
+#include "runtime/qt/qt_style.h"
 #include "runtime/qt/window_manager_hints.h"
 
 namespace tessel::runtime::qt {
 namespace {
 
-constexpr int kCloseBoxWidth = 12;
-constexpr int kCloseBoxHeight = 10;
 // How often a move the window manager makes is asked whether it is over, in ms.
 constexpr int kMoveWatchInterval = 30;
 // How long the window manager has to take a move handed over before the window makes it
 // itself, in ms.
 constexpr unsigned long kHandOverMs = 300;
 
+QRect ToQRect(const PixelRect& r) { return QRect(r.x, r.y, r.width, r.height); }
+
+QColor Rgb(std::uint32_t rgb) { return QColor(static_cast<QRgb>(rgb)); }
+
 }  // namespace
 
-ToolWindow::ToolWindow(const QString& caption, QSize client_size, QMargins frame,
-                       const QFont& title_font)
+ToolWindow::ToolWindow(const WindowSpec& spec)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       client_(new Surface(this)),
-      frame_(frame) {
-  setWindowTitle(caption);
+      title_bar_(ToQRect(spec.title_bar.bar)),
+      close_box_(ToQRect(spec.title_bar.close_box)),
+      caption_(ToQRect(spec.title_bar.caption)) {
+  setWindowTitle(ToQString(spec.caption));
   setAttribute(Qt::WA_DeleteOnClose, false);
   // Hints show over every window of the program, not only over the active one.
   setAttribute(Qt::WA_AlwaysShowToolTips);
-  setFixedSize(client_size.grownBy(frame));
-  client_->setGeometry(QRect(QPoint(frame.left(), frame.top()), client_size));
-  setFont(title_font);
-}
-
-QRect ToolWindow::TitleBarRect() const {
-  const int border = frame_.left();
-  return QRect(border, border, width() - 2 * border, frame_.top() - border);
-}
-
-QRect ToolWindow::CloseBoxRect() const {
-  const QRect title = TitleBarRect();
-  return QRect(title.right() - 1 - kCloseBoxWidth,
-               title.top() + (title.height() - kCloseBoxHeight) / 2, kCloseBoxWidth,
-               kCloseBoxHeight);
+  const PixelRect outer = OuterSize(spec);
+  setFixedSize(outer.width, outer.height);
+  client_->setGeometry(ToQRect(spec.client));
+  setFont(ToQFont(spec.title_bar.font));
 }
 
 void ToolWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The application's palette as it is now: each window hears of a change only later.
-  const FrameColours colours = FrameColoursOf(QApplication::palette());
+  const FrameColours colours = FrameColoursOf(PaletteOf(QApplication::palette()));
   PaintBorder(painter, colours);
   PaintTitleBar(painter, colours);
   PaintCloseBox(painter, colours);
@@ -65,48 +59,46 @@ void ToolWindow::paintEvent(QPaintEvent*) {
 // The raised three-line border of a fixed frame: face, light and dark edges.
 void ToolWindow::PaintBorder(QPainter& painter, const FrameColours& colours) const {
   const QRect r = rect();
-  painter.fillRect(r, colours.face);
-  painter.setPen(colours.face);
+  painter.fillRect(r, Rgb(colours.face));
+  painter.setPen(Rgb(colours.face));
   painter.drawLine(r.topLeft(), r.topRight());
   painter.drawLine(r.topLeft(), r.bottomLeft());
-  painter.setPen(colours.dark_shadow);
+  painter.setPen(Rgb(colours.dark_shadow));
   painter.drawLine(r.bottomLeft(), r.bottomRight());
   painter.drawLine(r.topRight(), r.bottomRight());
   const QRect inner = r.adjusted(1, 1, -1, -1);
-  painter.setPen(colours.light);
+  painter.setPen(Rgb(colours.light));
   painter.drawLine(inner.topLeft(), inner.topRight());
   painter.drawLine(inner.topLeft(), inner.bottomLeft());
-  painter.setPen(colours.shadow);
+  painter.setPen(Rgb(colours.shadow));
   painter.drawLine(inner.bottomLeft(), inner.bottomRight());
   painter.drawLine(inner.topRight(), inner.bottomRight());
 }
 
 void ToolWindow::PaintTitleBar(QPainter& painter, const FrameColours& colours) const {
-  const QRect title = TitleBarRect();
   const FrameColours::Caption& caption = isActiveWindow() ? colours.active : colours.inactive;
-  QLinearGradient gradient(title.topLeft(), title.topRight());
-  gradient.setColorAt(0, caption.from);
-  gradient.setColorAt(1, caption.to);
-  painter.fillRect(title, gradient);
-  painter.setPen(caption.text);
-  const QRect text = title.adjusted(2, 0, -(kCloseBoxWidth + 4), 0);
-  painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   fontMetrics().elidedText(windowTitle(), Qt::ElideRight, text.width()));
+  QLinearGradient gradient(title_bar_.topLeft(), title_bar_.topRight());
+  gradient.setColorAt(0, Rgb(caption.from));
+  gradient.setColorAt(1, Rgb(caption.to));
+  painter.fillRect(title_bar_, gradient);
+  painter.setPen(Rgb(caption.text));
+  painter.drawText(caption_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   fontMetrics().elidedText(windowTitle(), Qt::ElideRight, caption_.width()));
 }
 
 // A small raised button with a cross; sunken while pressed.
 void ToolWindow::PaintCloseBox(QPainter& painter, const FrameColours& colours) const {
-  const QRect box = CloseBoxRect();
-  painter.fillRect(box, colours.face);
-  painter.setPen(close_box_down_ ? colours.dark_shadow : colours.light);
+  const QRect& box = close_box_;
+  painter.fillRect(box, Rgb(colours.face));
+  painter.setPen(Rgb(close_box_down_ ? colours.dark_shadow : colours.light));
   painter.drawLine(box.topLeft(), box.topRight());
   painter.drawLine(box.topLeft(), box.bottomLeft());
-  painter.setPen(close_box_down_ ? colours.light : colours.dark_shadow);
+  painter.setPen(Rgb(close_box_down_ ? colours.light : colours.dark_shadow));
   painter.drawLine(box.bottomLeft(), box.bottomRight());
   painter.drawLine(box.topRight(), box.bottomRight());
   const int shift = close_box_down_ ? 1 : 0;
   const QPoint c = box.center() + QPoint(shift, shift);
-  painter.setPen(QPen(colours.glyph, 1));
+  painter.setPen(QPen(Rgb(colours.glyph), 1));
   for (int d = 0; d <= 1; ++d) {
     painter.drawLine(c + QPoint(-3 + d, -2), c + QPoint(1 + d, 2));
     painter.drawLine(c + QPoint(-3 + d, 2), c + QPoint(1 + d, -2));

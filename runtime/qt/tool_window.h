@@ -6,21 +6,22 @@
 #include <QWidget>
 #include <functional>
 
-#include "runtime/qt/frame_colours.h"
+#include "runtime/core/palette.h"
+#include "runtime/core/window_spec.h"
 #include "runtime/qt/surface.h"
 
 namespace tessel::runtime::qt {
 
 // A top-level window that draws its own fixed tool-window frame: a thin border, a small title
-// bar with the caption and a close box. Outer size is always client size plus the frame, on
-// any window manager and on the offscreen platform alike.
+// bar with the caption and a close box, where the runtime settled them. Outer size is always
+// client size plus the frame, on any window manager and on the offscreen platform alike.
 class ToolWindow : public QWidget {
  public:
-  ToolWindow(const QString& caption, QSize client_size, QMargins frame, const QFont& title_font);
+  explicit ToolWindow(const WindowSpec& spec);
 
   Surface* client() const { return client_; }
-  QRect TitleBarRect() const;
-  QRect CloseBoxRect() const;
+  QRect TitleBarRect() const { return title_bar_; }
+  QRect CloseBoxRect() const { return close_box_; }
 
   // The close box was pressed, or the window system asked the window to close (Alt+F4, a
   // window manager's or task bar's close). The window itself stays until the runtime unloads it.
@@ -48,7 +49,9 @@ class ToolWindow : public QWidget {
   void EndMove();
 
   Surface* client_;
-  QMargins frame_;
+  QRect title_bar_;
+  QRect close_box_;
+  QRect caption_;
   // kPressed: the title bar is held down, and no move has begun yet.
   enum class Move { kNone, kPressed, kByWindowManager, kByItself };
   Move move_ = Move::kNone;

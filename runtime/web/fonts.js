@@ -1,8 +1,8 @@
-// The faces the page brings as web fonts, and which of them stands in for each face the windows
-// ask for; the program starts once they are loaded, so that it measures its texts in them.
+// The faces the page brings as web fonts, and text measured in them; the program starts once they
+// are loaded, so that it measures its texts in them.
 
-// The same faces, of the same measure, that the Linux program finds through fontconfig; Tessel
-// Sans is Liberation Sans cut down, under a name of its own as its licence asks of a cut.
+// The faces that stand in for those the windows ask for (kFaceSubstitutes, page_constants.js);
+// Tessel Sans is Liberation Sans cut down, under a name of its own as its licence asks of a cut.
 const kWebFonts = [
   {family: 'Comic Neue', file: 'fonts/ComicNeue-Regular.woff2', weight: '400'},
   {family: 'Comic Neue', file: 'fonts/ComicNeue-Bold.woff2', weight: '700'},
@@ -10,11 +10,12 @@ const kWebFonts = [
   {family: 'DejaVu Sans', file: 'fonts/DejaVuSans.woff2', weight: '400'},
   {family: 'DejaVu Sans', file: 'fonts/DejaVuSans-Bold.woff2', weight: '700'},
 ];
-const kFaceSubstitutes = {
-  'Comic Sans MS': 'Comic Neue',
-  'Arial': 'Tessel Sans',
-  'MS Sans Serif': 'DejaVu Sans',
-};
+const kCutNames = {'Liberation Sans': 'Tessel Sans'};
+
+function webFace(face) {
+  const substitute = kFaceSubstitutes[face] || face;
+  return kCutNames[substitute] || substitute;
+}
 
 // The line each face is laid out with on Windows, as in its own tables: usWinAscent and
 // usWinDescent (OS/2) over its units per em (head). The browsers round a face's metrics each
@@ -28,15 +29,14 @@ const kWindowsLines = {
 
 // Null for a face the page does not bring.
 function windowsLineHeight(font) {
-  const line = kWindowsLines[kFaceSubstitutes[font.face] || font.face];
+  const line = kWindowsLines[webFace(font.face)];
   if (!line) return null;
   return Math.round(font.size * line[0] / line[2]) + Math.round(font.size * line[1] / line[2]);
 }
 
 function cssFont(font) {
-  const family = kFaceSubstitutes[font.face] || font.face;
   return (font.italic ? 'italic ' : '') + (font.bold ? '700 ' : '400 ') + font.size + 'px "' +
-      family + '", sans-serif';
+      webFace(font.face) + '", sans-serif';
 }
 
 function applyFont(e, font) {
@@ -45,6 +45,32 @@ function applyFont(e, font) {
   if (font.underline) lines.push('underline');
   if (font.strikeOut) lines.push('line-through');
   e.style.textDecoration = lines.join(' ') || 'none';
+}
+
+// One line of text as the page draws it: the width its layout gives the text, the height of the
+// font's line.
+let measurer = null;
+const lineHeights = new Map();
+
+function measureText(font, text) {
+  if (!measurer) measurer = element('span', 'tessel-measurer', root);
+  applyFont(measurer, font);
+  measurer.textContent = text;
+  const width = measurer.getBoundingClientRect().width / scale();
+  return {width: Math.ceil(width - 1e-3), height: lineHeight(font)};
+}
+
+function lineHeight(font) {
+  const windowsLine = windowsLineHeight(font);
+  if (windowsLine !== null) return windowsLine;
+  const css = cssFont(font);
+  if (!lineHeights.has(css)) {
+    const g = element('canvas').getContext('2d');
+    g.font = css;
+    const m = g.measureText('');
+    lineHeights.set(css, Math.round(m.fontBoundingBoxAscent) + Math.round(m.fontBoundingBoxDescent));
+  }
+  return lineHeights.get(css);
 }
 
 // The faces are the page's: loaded once, for every program the page starts. `files` holds what

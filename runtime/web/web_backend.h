@@ -2,18 +2,16 @@
 
 #include <functional>
 #include <map>
-#include <set>
-#include <string_view>
 
 #include "runtime/core/backend.h"
 #include "runtime/web/page.h"
 
 namespace tessel::runtime::web {
 
-// The runtime's windows as elements of a web page (screen.js), driven from WebAssembly. The
-// page queues what the user does; the event loop, a modal window's loop and a message box's loop
-// each wait for the next event with the program's code suspended, so a modal Show returns only
-// once its window is gone, as on the other window systems.
+// The runtime's windows as elements of a web page (the page's script), driven from WebAssembly.
+// The page queues what the user does; the event loop, a modal window's loop and a message box's
+// loop each wait for the next event with the program's code suspended, so a modal Show returns
+// only once its window is gone, as on the other window systems.
 class WebBackend : public Backend {
  public:
   WebBackend();
@@ -26,6 +24,7 @@ class WebBackend : public Backend {
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
+  Status ActivateWindow(WindowHandle window) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;
@@ -33,25 +32,27 @@ class WebBackend : public Backend {
   PixelRect Screen() override;
   int RunEventLoop() override;
   void Quit(int exit_code) override;
+  // The runtime's message box (message_box.h), centred on the screen area.
   void ShowErrorBox(std::string_view title, std::string_view text) override;
+  void SetFailureReport(const FailureReport& report) override { report_ = report; }
 
-  // For tests and tools, as a window system's own posted messages: the task runs from the
-  // event loop once that many milliseconds have passed, after what is already queued.
-  void Post(int delay_ms, std::function<void()> task);
-  // Handles the input the page has queued, ahead of posted tasks, as the loop would next.
-  void DispatchQueuedInput();
   bool IsOpen(WindowHandle window) const { return windows_.contains(window); }
 
+ protected:
+  // Hands one event the page queued to the window it is for; one for a window that has gone
+  // since finds no one.
+  virtual void Dispatch(const page::Event& event);
+  bool quit_requested() const { return quit_requested_; }
+
  private:
-  void Dispatch(const page::Event& event);
   // Handles events until `done` holds or the program quits.
   void RunUntil(const std::function<bool()>& done);
+  // The runtime's message box built and shown; 0 where it cannot be.
+  WindowHandle OpenMessageBox(std::string_view title, std::string_view text, WindowEvents& events);
 
   std::map<WindowHandle, WindowEvents*> windows_;
-  std::map<int, std::function<void()>> tasks_;
-  std::set<int> open_boxes_;
+  FailureReport report_;
   WindowHandle next_handle_ = 1;
-  int next_task_ = 1;
   bool quit_requested_ = false;
   int exit_code_ = 0;
 };

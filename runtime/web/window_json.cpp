@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "runtime/web/page_constants.h"
+
 namespace tessel::runtime::web {
 namespace {
 
@@ -24,7 +26,7 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
-std::string Numbers(const std::vector<int>& numbers) {
+std::string Ids(const std::vector<int>& numbers) {
   std::string out = "[";
   for (size_t i = 0; i < numbers.size(); ++i) {
     out += (i ? "," : "") + std::to_string(numbers[i]);
@@ -67,6 +69,25 @@ const char* KindName(ControlKind kind) {
   return "";
 }
 
+const char* EdgeName(EdgeKind kind) {
+  switch (kind) {
+    case EdgeKind::kLine:
+      return "line";
+    case EdgeKind::kSunken:
+      return "sunken";
+    case EdgeKind::kNone:
+      break;
+  }
+  return "none";
+}
+
+std::string RectJson(const PixelRect& r) {
+  char json[80];
+  std::snprintf(json, sizeof json, R"({"x":%d,"y":%d,"width":%d,"height":%d})", r.x, r.y, r.width,
+                r.height);
+  return json;
+}
+
 const char* AlignmentName(Alignment alignment) {
   switch (alignment) {
     case Alignment::kRight:
@@ -80,13 +101,12 @@ const char* AlignmentName(Alignment alignment) {
 }
 
 std::string ControlJson(const ControlSpec& c) {
-  const PixelRect& r = c.rect;
   return JsonObject()
       .Number("id", c.id)
       .Number("parent", c.parent_id)
       .Text("name", c.name)
       .Text("kind", KindName(c.kind))
-      .Json("rect", Numbers({r.x, r.y, r.width, r.height}))
+      .Json("rect", RectJson(c.rect))
       .Text("caption", c.caption)
       .Json("font", FontJson(c.font))
       .Text("back", ColourCss(c.back_colour))
@@ -94,9 +114,9 @@ std::string ControlJson(const ControlSpec& c) {
       .Flag("transparent", c.transparent)
       .Text("align", AlignmentName(c.alignment))
       .Flag("autoSize", c.auto_size)
-      .Flag("framed", c.framed)
+      .Json("edge",
+            JsonObject().Text("kind", EdgeName(c.edge.kind)).Number("width", c.edge.width).Close())
       .Flag("tabStop", c.tab_stop)
-      .Flag("defaultButton", c.default_button)
       .Number("wrapWidth", c.wrap_width)
       .Text("toolTip", c.tool_tip)
       .Flag("picture", c.picture.has_value())
@@ -117,34 +137,37 @@ std::string FontJson(const ResolvedFont& font) {
 }
 
 std::string ColourCss(Colour colour) {
+  if (!IsSystemColour(colour)) return RgbCss(descriptions::FixedRgb(colour));
   char css[40];
-  if (IsSystemColour(colour)) {
-    std::snprintf(css, sizeof css, "var(--system-colour-%u)", SystemColourIndex(colour));
-  } else {
-    std::snprintf(css, sizeof css, "#%02x%02x%02x", colour.value & 0xFF, (colour.value >> 8) & 0xFF,
-                  (colour.value >> 16) & 0xFF);
-  }
+  std::snprintf(css, sizeof css, "var(%.*s%u)", static_cast<int>(kSystemColourVariable.size()),
+                kSystemColourVariable.data(), SystemColourIndex(colour));
   return css;
 }
 
 std::string WindowJson(const WindowSpec& spec) {
-  const FrameMargins frame = Frame(spec);
   std::string controls = "[";
   for (size_t i = 0; i < spec.controls.size(); ++i) {
     controls += (i ? "," : "") + ControlJson(spec.controls[i]);
   }
   controls += "]";
+  const TitleBar& title = spec.title_bar;
   return JsonObject()
       .Text("caption", spec.caption)
-      .Json("frame", Numbers({frame.left, frame.top, frame.right, frame.bottom}))
-      .Json("client", Numbers({spec.client.width, spec.client.height}))
+      .Json("outer", RectJson(OuterSize(spec)))
+      .Json("client", RectJson(spec.client))
       .Text("back", ColourCss(spec.back_colour))
       .Json("font", FontJson(spec.font))
-      .Json("titleFont", FontJson(spec.title_font))
+      .Json("titleBar", JsonObject()
+                            .Json("bar", RectJson(title.bar))
+                            .Json("closeBox", RectJson(title.close_box))
+                            .Json("caption", RectJson(title.caption))
+                            .Json("font", FontJson(title.font))
+                            .Close())
       .Text("closeBoxName", spec.close_box_name)
-      .Json("tabOrder", Numbers(spec.tab_order))
-      .Json("frontToBack", Numbers(spec.front_to_back))
-      .Json("readingOrder", Numbers(spec.reading_order))
+      .Json("tabOrder", Ids(spec.tab_order))
+      .Json("frontToBack", Ids(spec.front_to_back))
+      .Json("readingOrder", Ids(spec.reading_order))
+      .Number("defaultButton", spec.default_button)
       .Json("controls", controls)
       .Close();
 }

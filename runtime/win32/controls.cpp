@@ -24,9 +24,9 @@ HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD styl
                          GetModuleHandleW(nullptr), nullptr);
 }
 
-HWND MakeButton(const ControlSpec& spec, HWND parent, RECT r, HFONT font) {
+HWND MakeButton(const ControlSpec& spec, bool is_default, HWND parent, RECT r, HFONT font) {
   const std::wstring caption = Widen(spec.caption);
-  DWORD style = spec.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  DWORD style = is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   if (spec.tab_stop) style |= WS_TABSTOP;
   if (TextExtent(font, caption).width > spec.wrap_width) style |= BS_MULTILINE;
   return MakeChild(L"BUTTON", caption, style, 0, spec, parent, r);
@@ -44,10 +44,11 @@ DWORD AlignmentStyle(Alignment alignment) {
   return SS_LEFT;
 }
 
-// A transparent label is painted after the siblings under it and leaves them showing.
+// A transparent label is painted after the siblings under it and leaves them showing. Its frame
+// is the system's one-pixel border.
 HWND MakeLabel(const ControlSpec& spec, HWND parent, RECT r) {
   DWORD style = SS_NOPREFIX | AlignmentStyle(spec.alignment);
-  if (spec.framed) style |= WS_BORDER;
+  if (spec.edge.kind == EdgeKind::kLine) style |= WS_BORDER;
   const DWORD ex_style = spec.transparent ? WS_EX_TRANSPARENT : 0;
   return MakeChild(L"STATIC", Widen(spec.caption), style, ex_style, spec, parent, r);
 }
@@ -75,7 +76,8 @@ HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
 HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
   switch (spec.kind) {
     case ControlKind::kCommandButton:
-      return MakeButton(spec, parent, r, form.gdi.Font(spec.font));
+      return MakeButton(spec, spec.id == form.spec.default_button, parent, r,
+                        form.gdi.Font(spec.font));
     case ControlKind::kLabel:
       return MakeLabel(spec, parent, r);
     case ControlKind::kImage:
@@ -128,7 +130,7 @@ bool AddControl(FormWindow& form, const ControlSpec& c) {
   if (!control) return false;
   form.controls[c.id] = control;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.gdi.Font(c.font)), FALSE);
-  if (c.default_button) {
+  if (c.id == form.spec.default_button) {
     // Enter presses it while the focus is on no other push button.
     SendMessageW(form.hwnd, DM_SETDEFID, kFirstChildId + c.id, 0);
   }

@@ -189,7 +189,8 @@ bool CreateFormWindow(FormWindow& form) {
 }
 
 HWND CreatePictureBox(FormWindow& form, const ControlSpec& spec, HWND parent, RECT rect) {
-  const DWORD ex_style = spec.framed ? WS_EX_CLIENTEDGE : 0;
+  // The system's client edge is the two-pixel sunken edge the runtime settles.
+  const DWORD ex_style = spec.edge.kind == EdgeKind::kSunken ? WS_EX_CLIENTEDGE : 0;
   return CreateWindowExW(ex_style, kPictureBoxClass, nullptr,
                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rect.left, rect.top,
                          rect.right - rect.left, rect.bottom - rect.top, parent,

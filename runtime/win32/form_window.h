@@ -35,8 +35,7 @@ struct FormWindow {
   HWND hwnd = nullptr;
   HWND tool_tips = nullptr;
   std::map<int, HWND> controls;
-  HWND saved_focus = nullptr;     // the focused control while the window is inactive
-  HWND activated_from = nullptr;  // the window that was active when this one first showed
+  HWND saved_focus = nullptr;  // the focused control while the window is inactive
   bool shown_before = false;
 };
 

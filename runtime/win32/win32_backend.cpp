@@ -97,7 +97,6 @@ PixelRect Win32Backend::Screen() {
 Status Win32Backend::ShowWindow(WindowHandle window) {
   FormWindow* form = Find(window);
   if (!form) return kInvalidArgument;
-  if (!form->shown_before) form->activated_from = GetActiveWindow();
   ::ShowWindow(form->hwnd, SW_SHOW);
   SetWindowPos(form->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(form->hwnd);
@@ -128,10 +127,15 @@ Status Win32Backend::SetWindowEnabled(WindowHandle window, bool enabled) {
   HWND hwnd = FindHwnd(window);
   if (!hwnd) return kInvalidArgument;
   EnableWindow(hwnd, enabled);
-  if (enabled && hwnd == return_activation_to_) {
-    return_activation_to_ = nullptr;
-    if (!GetActiveWindow()) SetForegroundWindow(hwnd);
-  }
+  return kOk;
+}
+
+// A modal window went while the runtime still kept the others disabled, so the system found no
+// window to activate in its place; the runtime names the one that gets the activation back.
+Status Win32Backend::ActivateWindow(WindowHandle window) {
+  HWND hwnd = FindHwnd(window);
+  if (!hwnd) return kInvalidArgument;
+  SetForegroundWindow(hwnd);
   return kOk;
 }
 
@@ -142,24 +146,9 @@ Status Win32Backend::DestroyWindow(WindowHandle window) {
   if (it == windows_.end()) return kInvalidArgument;
   const std::unique_ptr<FormWindow> form = std::move(it->second);
   windows_.erase(it);
-  const bool was_active = GetActiveWindow() == form->hwnd;
   Detach(*form);
   ::DestroyWindow(form->hwnd);
-  if (was_active) ReturnActivation(*form);
   return kOk;
-}
-
-// A modal window goes while the runtime still keeps the others disabled, so the system finds
-// no window to activate in its place. The one it was opened from gets the activation back, as
-// a dialog's owner does, as soon as it takes input again.
-void Win32Backend::ReturnActivation(const FormWindow& gone) {
-  HWND previous = gone.activated_from;
-  if (!previous || !IsForm(previous) || GetActiveWindow()) return;
-  if (IsWindowEnabled(previous)) {
-    SetForegroundWindow(previous);
-  } else {
-    return_activation_to_ = previous;
-  }
 }
 
 Status Win32Backend::SetCaption(WindowHandle window, int control_id, std::string_view text,

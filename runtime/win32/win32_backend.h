@@ -24,6 +24,7 @@ class Win32Backend : public Backend {
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
+  Status ActivateWindow(WindowHandle window) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;
@@ -45,7 +46,6 @@ class Win32Backend : public Backend {
  private:
   void RunModalLoop(WindowHandle window);
   bool IsForm(HWND hwnd) const;
-  void ReturnActivation(const FormWindow& gone);
 
   // One message from the queue through the dialog manager; false once the thread must quit.
   bool PumpOne();
@@ -53,7 +53,6 @@ class Win32Backend : public Backend {
   GdiStore measuring_fonts_;  // windows come and go; the fonts they are measured in stay
   std::map<WindowHandle, std::unique_ptr<FormWindow>> windows_;
   WindowHandle next_handle_ = 1;
-  HWND return_activation_to_ = nullptr;  // once the runtime enables it again
   bool quit_requested_ = false;
   int exit_code_ = 0;
 };

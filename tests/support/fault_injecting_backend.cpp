@@ -37,6 +37,10 @@ Status FaultInjectingBackend::SetWindowEnabled(WindowHandle window, bool enabled
                  [&] { return inner_.SetWindowEnabled(window, enabled); });
 }
 
+Status FaultInjectingBackend::ActivateWindow(WindowHandle window) {
+  return Forward(Operation::kActivateWindow, window, [&] { return inner_.ActivateWindow(window); });
+}
+
 Status FaultInjectingBackend::DestroyWindow(WindowHandle window) {
   return Forward(Operation::kDestroyWindow, window, [&] { return inner_.DestroyWindow(window); });
 }

@@ -29,6 +29,7 @@ enum class Operation {
   kDestroyWindow,
   kSetCaption,
   kSetWindowEnabled,
+  kActivateWindow,
 };
 
 // Wraps a real backend and fails the Nth call of a chosen operation with a failing status.
@@ -51,6 +52,7 @@ class FaultInjectingBackend : public Backend {
   Status ShowWindow(WindowHandle window) override;
   Status ShowModal(WindowHandle window, WindowHandle owner) override;
   Status SetWindowEnabled(WindowHandle window, bool enabled) override;
+  Status ActivateWindow(WindowHandle window) override;
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;
@@ -62,6 +64,9 @@ class FaultInjectingBackend : public Backend {
   void Quit(int exit_code) override { inner_.Quit(exit_code); }
   void ShowErrorBox(std::string_view title, std::string_view text) override {
     inner_.ShowErrorBox(title, text);
+  }
+  void SetFailureReport(const runtime::FailureReport& report) override {
+    inner_.SetFailureReport(report);
   }
 
  private:

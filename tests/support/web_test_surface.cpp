@@ -97,7 +97,7 @@ const char* KeyName(Key key) {
 
 }  // namespace
 
-WebTestSurface::WebTestSurface(runtime::web::WebBackend& backend) : backend_(backend) {}
+WebTestSurface::WebTestSurface(TestWebBackend& backend) : backend_(backend) {}
 
 // The system colours are the page's: a test's change goes with its surface.
 WebTestSurface::~WebTestSurface() {
@@ -230,7 +230,7 @@ void WebTestSurface::DismissMessageBox() {
 }
 
 std::unique_ptr<TestSurface> CreateTestSurface(Backend& backend) {
-  return std::make_unique<WebTestSurface>(dynamic_cast<runtime::web::WebBackend&>(backend));
+  return std::make_unique<WebTestSurface>(dynamic_cast<TestWebBackend&>(backend));
 }
 
 }  // namespace tessel::testing

@@ -3,8 +3,8 @@
 #include <set>
 #include <string>
 
-#include "runtime/web/web_backend.h"
 #include "tests/support/test_surface.h"
+#include "tests/support/web_test_backend.h"
 
 namespace tessel::testing {
 
@@ -13,7 +13,7 @@ namespace tessel::testing {
 // waits for the browser's answer, then takes the input the page queued ahead of posted tasks.
 class WebTestSurface : public TestSurface {
  public:
-  explicit WebTestSurface(runtime::web::WebBackend& backend);
+  explicit WebTestSurface(TestWebBackend& backend);
   ~WebTestSurface() override;
   WebTestSurface(const WebTestSurface&) = delete;
   WebTestSurface& operator=(const WebTestSurface&) = delete;
@@ -50,7 +50,7 @@ class WebTestSurface : public TestSurface {
   // Has the browser make the input the JSON request describes, then takes what it queued.
   void Drive(const std::string& request);
 
-  runtime::web::WebBackend& backend_;
+  TestWebBackend& backend_;
   std::set<int> changed_colours_;
 };
 

@@ -1,120 +1,182 @@
-// What the web backend's test surface reads of the page (web_test_surface.cpp): the elements the
-// page's window system made, measured as the browser laid them out, in screen-area pixels.
+// What the web backend's test surface reads of the page (web_test_surface.cpp), from the page's
+// elements alone as the browser laid them out, in screen-area pixels; and the test page's own
+// queue, which takes the tests' posted tasks beside the user's input (web_test_backend.cpp).
+
+// The page's queue with the tests' tasks: a task comes due after its delay and queues behind
+// what is there; the user's input can be taken ahead of the tasks. Made once the page's script
+// has run, whatever the order the scripts are linked in.
+function tesselTestQueueOf(Queue) {
+  return new class extends Queue {
+    constructor() {
+      super();
+      this.timers = new Set();
+    }
+
+    postTask(type, task, delayMs) {
+      const timer = setTimeout(() => {
+        this.timers.delete(timer);
+        this.push({type: type, window: 0, control: task, task: true});
+      }, delayMs);
+      this.timers.add(timer);
+    }
+
+    takeInput() {
+      const i = this.events.findIndex((event) => !event.task);
+      return i < 0 ? null : this.events.splice(i, 1)[0];
+    }
+
+    clear() {
+      for (const timer of this.timers) clearTimeout(timer);
+      this.timers.clear();
+      super.clear();
+    }
+  }();
+}
+
+Module['preRun'] = [].concat(Module['preRun'] || [], [() => {
+  tesselPage.events = tesselTestQueueOf(EventQueue);
+}]);
+
+function tesselTestQueue() {
+  return tesselPage.events;
+}
+
 var tesselSurface = (function () {
   'use strict';
 
-  function win(handle) { return tesselScreen.windows.get(handle); }
+  const screen = () => Module['screen'];
+  const scale = () => screen().getBoundingClientRect().width / screen().offsetWidth;
+  const win = (handle) => document.getElementById('tessel-' + handle);
+  const control = (handle, id) => document.getElementById('tessel-' + handle + '-' + id);
 
   function screenBox(e) {
-    const root = tesselScreen.root.getBoundingClientRect();
+    const root = screen().getBoundingClientRect();
     const r = e.getBoundingClientRect();
-    const s = tesselScreen.scale;
+    const s = scale();
     return [Math.round((r.left - root.left) / s), Math.round((r.top - root.top) / s),
             Math.round(r.width / s), Math.round(r.height / s)];
   }
 
   // The pixel at the centre of the box, as the browser's viewport counts it.
   function viewportCentre(box) {
-    const root = tesselScreen.root.getBoundingClientRect();
-    const s = tesselScreen.scale;
+    const root = screen().getBoundingClientRect();
+    const s = scale();
     return [Math.floor(root.left + (box[0] + Math.floor((box[2] - 1) / 2)) * s),
             Math.floor(root.top + (box[1] + Math.floor((box[3] - 1) / 2)) * s)];
   }
 
-  function shown(w) { return w && !w.element.hidden && w.element.isConnected; }
+  function shown(w) { return !!w && !w.hidden && w.isConnected; }
 
-  function controlText(c) {
-    if (c.spec.kind === 'button') return c.element.querySelector('.tessel-button-text').textContent;
-    return c.spec.kind === 'label' ? c.element.textContent : '';
+  function controlText(e) {
+    if (e.classList.contains('tessel-button')) {
+      return e.querySelector('.tessel-button-text').textContent;
+    }
+    return e.classList.contains('tessel-label') ? e.textContent : '';
+  }
+
+  // The message boxes, front one first.
+  function boxes() {
+    return [...screen().querySelectorAll('[role=alertdialog]')]
+        .sort((a, b) => Number(b.style.zIndex) - Number(a.style.zIndex));
   }
 
   return {
-    frame(handle) { const w = win(handle); return shown(w) ? screenBox(w.element) : [0, 0, 0, 0]; },
-    client(handle) { const w = win(handle); return shown(w) ? screenBox(w.client) : [0, 0, 0, 0]; },
+    frame(handle) { const w = win(handle); return shown(w) ? screenBox(w) : [0, 0, 0, 0]; },
+    client(handle) {
+      const w = win(handle);
+      return shown(w) ? screenBox(w.querySelector('.tessel-client')) : [0, 0, 0, 0];
+    },
     controlRect(handle, id) {
-      const c = tesselScreen.control(handle, id);
-      if (!c) return [0, 0, 0, 0];
-      const e = c.element;
-      return [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight];
+      const e = control(handle, id);
+      return e ? [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight] : [0, 0, 0, 0];
     },
     visible(handle) { return shown(win(handle)); },
-    enabled(handle) { const w = win(handle); return !!w && !w.element.inert; },
+    enabled(handle) { const w = win(handle); return !!w && !w.inert; },
     active(handle) {
       const w = win(handle);
-      return !!w && tesselScreen.active === w && w.element.contains(document.activeElement) &&
+      return !!w && w.classList.contains('tessel-active') && w.contains(document.activeElement) &&
           document.hasFocus();
     },
-    caption(handle) { const w = win(handle); return w ? w.caption.textContent : ''; },
+    caption(handle) { const w = win(handle); return w ? w.getAttribute('aria-label') : ''; },
     controlCaption(handle, id) {
-      const c = tesselScreen.control(handle, id);
-      return c ? controlText(c) : '';
+      const e = control(handle, id);
+      return e ? controlText(e) : '';
     },
     hint(handle, id) {
-      const c = tesselScreen.control(handle, id);
-      return c && c.element.dataset.hint ? c.element.dataset.hint : '';
+      const e = control(handle, id);
+      return e && e.dataset.hint ? e.dataset.hint : '';
     },
     shownHint() {
-      const e = tesselScreen.hint.element;
+      const e = screen().querySelector('.tessel-hint');
       return e.hidden ? '' : e.textContent;
     },
     // An inactive window's focus is the control that gets it back when the window is active.
     focused(handle) {
       const w = win(handle);
       if (!w) return 0;
-      const e = tesselScreen.active === w ? document.activeElement : w.savedFocus;
-      return e && e.isConnected && w.element.contains(e) && e.dataset.control ?
-          Number(e.dataset.control) : 0;
+      if (w.classList.contains('tessel-active')) {
+        const e = document.activeElement;
+        return e && w.contains(e) && e.dataset.control ? Number(e.dataset.control) : 0;
+      }
+      return Number(w.dataset.focus || 0);
     },
     arrowEverywhere(handle) {
       const w = win(handle);
       if (!w) return false;
-      const elements = [w.client].concat([...w.controls.values()].map((c) => c.element));
+      const elements = [w.querySelector('.tessel-client'),
+                        ...w.querySelectorAll('.tessel-control')];
       return elements.every((e) => getComputedStyle(e).cursor === 'default');
     },
     controlCentre(handle, id) {
-      const c = tesselScreen.control(handle, id);
-      return c && shown(win(handle)) ? viewportCentre(screenBox(c.element)) : null;
+      const e = control(handle, id);
+      return e && shown(win(handle)) ? viewportCentre(screenBox(e)) : null;
     },
     closeBoxCentre(handle) {
       const w = win(handle);
-      return shown(w) ? viewportCentre(screenBox(w.closeBox)) : null;
+      return shown(w) ? viewportCentre(screenBox(w.querySelector('.tessel-close-box'))) : null;
     },
     // Where a user takes the title bar: left of its middle, clear of the caption's end.
     titleGrip(handle) {
       const w = win(handle);
       if (!shown(w)) return null;
-      const centre = viewportCentre(screenBox(w.title));
+      const centre = viewportCentre(screenBox(w.querySelector('.tessel-title')));
       return [centre[0] - 20, centre[1]];
     },
-    // The window is made ready for keys, as a window system activates the window a user types
-    // into; one that takes no input gets none.
+    // The window is made ready for keys as a user makes it: pressed where it has no button,
+    // which activates it; one that takes no input gets none.
     takeKeys(handle) {
       const w = win(handle);
-      if (!shown(w) || w.element.inert) return false;
-      if (tesselScreen.active !== w) tesselScreen.activate(w);
+      if (!shown(w) || w.inert) return false;
+      if (!w.classList.contains('tessel-active')) {
+        w.querySelector('.tessel-client').dispatchEvent(
+            new MouseEvent('mousedown', {bubbles: true, cancelable: true}));
+      }
       return true;
     },
-    requestClose(handle) { tesselScreen.requestClose(handle); },
-    setSystemColour(index, css) {
-      const root = tesselScreen.root;
-      if (css) {
-        root.style.setProperty('--system-colour-' + index, css);
-      } else {
-        root.style.removeProperty('--system-colour-' + index);
+    // Alt+F4, which on the page is the window system's own request to close.
+    requestClose(handle) {
+      const w = win(handle);
+      if (w) {
+        w.dispatchEvent(new KeyboardEvent('keydown', {key: 'F4', altKey: true, bubbles: true}));
       }
     },
-    boxTexts() {
-      return tesselScreen.boxes.slice().reverse().map(
-          (box) => box.client.querySelector('.tessel-box-text').textContent);
+    setSystemColour(index, css) {
+      const name = kSystemColourVariable + index;
+      if (css) {
+        screen().style.setProperty(name, css);
+      } else {
+        screen().style.removeProperty(name);
+      }
     },
+    boxTexts() { return boxes().map((box) => box.querySelector('.tessel-label').textContent); },
     frontBoxOk() {
-      const boxes = tesselScreen.boxes;
-      return boxes.length ? viewportCentre(screenBox(boxes[boxes.length - 1].ok)) : null;
+      const box = boxes()[0];
+      return box ? viewportCentre(screenBox(box.querySelector('button'))) : null;
     },
     // The browser's screenshot, taken with the window in front of all others, decoded, and
     // the box's part of it as 0xAARRGGBB.
     async shoot(handle, x, y, width, height) {
-      const e = win(handle).element;
+      const e = win(handle);
       const before = e.style.zIndex;
       e.style.zIndex = 2999999;
       let png;
@@ -128,7 +190,7 @@ var tesselSurface = (function () {
                                              {colorSpaceConversion: 'none'});
       const g = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
       g.drawImage(bitmap, 0, 0);
-      const root = tesselScreen.root.getBoundingClientRect();
+      const root = screen().getBoundingClientRect();
       const rgba = g.getImageData(root.left + x, root.top + y, width, height).data;
       const argb = new Int32Array(width * height);
       for (let i = 0; i < argb.length; ++i) {

@@ -5,7 +5,8 @@
 
 Writes web_start_window.png (the start window), web_block.png (both die windows opened above it)
 and web_info_window.png (the information window over them), each cropped to the windows it
-shows and 8 pixels of the screen area around them; and web_phone.png, the block as a phone held
+shows and 8 pixels of the screen area around them; web_dark.png, the information window over
+the block where the browser asks for a dark scheme; and web_phone.png, the block as a phone held
 upright shows it (390 CSS pixels wide, three device pixels to each), down to 40 CSS pixels below
 the start window. The buttons are pressed with real clicks, on the phone with taps."""
 
@@ -53,6 +54,10 @@ def main():
         shoot(page, block, os.path.join(out, 'web_block.png'))
         page.press('Info ...')
         shoot(page, block + ['About ...'], os.path.join(out, 'web_info_window.png'))
+        page.browser.devtools('Emulation.setEmulatedMedia', {
+            'features': [{'name': 'prefers-color-scheme', 'value': 'dark'}]})
+        shoot(page, block + ['About ...'], os.path.join(out, 'web_dark.png'))
+        page.browser.devtools('Emulation.setEmulatedMedia', {'features': []})
         shoot_phone(page, os.path.join(out, 'web_phone.png'))
     finally:
         page.close()

@@ -90,14 +90,18 @@ TEST(StartWindow, ClosingItWhileADieWindowIsOpenEndsTheProgramOnlyWithTheLastWin
   EXPECT_TRUE(still_running);
 }
 
-// A failing status in a handler is reported once, ends that handler, and the program goes on.
+// Every way a failure travels ends in the one report: a message box naming the failing
+// operation and why, once; then the handler has ended and the program goes on, every window that
+// is still loaded on the screen and taking input.
 struct FaultCase {
+  const char* name;
   Operation operation;
-  const char* button;    // pressed to reach the operation; empty: the start window's Load
-  int nth;               // which call of the operation fails
-  const char* reported;  // text the message box must hold
-  bool start_stays;
+  int nth;                     // which call of the operation fails, counted from the start
+  void (*reach)(Scenario& s);  // what the user does to make it; none: the start window's Load
+  const char* reported;        // text the message box must hold
 };
+
+void Press(Scenario& s, const char* button) { s.Click("WStart", button); }
 
 class StartWindowFault : public ::testing::TestWithParam<FaultCase> {};
 
@@ -107,7 +111,7 @@ TEST_P(StartWindowFault, IsReportedOnceAndTheProgramGoesOn) {
   s.faults().FailNth(c.operation, c.nth, runtime::kFailed);
   std::vector<std::string> boxes;
   s.Then([&] {
-     if (c.button[0]) s.Click("WStart", c.button);
+     if (c.reach) c.reach(s);
    })
       .Then([&] {
         boxes = s.surface().MessageBoxes();
@@ -115,7 +119,12 @@ TEST_P(StartWindowFault, IsReportedOnceAndTheProgramGoesOn) {
       })
       .Then([&] {
         EXPECT_TRUE(s.surface().MessageBoxes().empty());
-        EXPECT_EQ(s.Loaded("WStart"), c.start_stays);
+        EXPECT_TRUE(s.Loaded("WStart"));
+        for (const char* window : {"WStart", "W6Form", "W20Form", "InfoFR"}) {
+          if (!s.Loaded(window)) continue;
+          EXPECT_TRUE(s.surface().IsVisible(s.Handle(window))) << window;
+          EXPECT_TRUE(s.surface().IsEnabled(s.Handle(window))) << window;
+        }
       });
   s.Run();
   ASSERT_EQ(boxes.size(), 1u);
@@ -124,14 +133,32 @@ TEST_P(StartWindowFault, IsReportedOnceAndTheProgramGoesOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Operations, StartWindowFault,
-    // The start window's own show is the first ShowWindow; W6Form's is the second.
+    Routes, StartWindowFault,
+    // The start window's own Move, CreateWindow and ShowWindow are the first of each.
     ::testing::Values(
-        FaultCase{Operation::kMoveWindow, "", 1, "'Move' des Objekts 'WStart'", true},
-        FaultCase{Operation::kShowWindow, "w6Select", 2, "'Show' des Objekts 'W6Form'", true},
-        FaultCase{Operation::kDestroyWindow, "W20End", 1, "'Unload' des Objekts 'Global'", true}),
+        FaultCase{"MoveInAHandler", Operation::kMoveWindow, 1, nullptr,
+                  "'Move' des Objekts 'WStart'"},
+        FaultCase{"WindowNotMadeWhole", Operation::kCreateWindow, 2,
+                  [](Scenario& s) { Press(s, "w6Select"); },
+                  "'Show' des Objekts 'W6Form' (Schnittstelle _W6Form) ist fehlgeschlagen.\n\n"
+                  "Das Fenster 'W6Form' ließ sich nicht vollständig erstellen."},
+        FaultCase{"LoadedWindowNotShown", Operation::kShowWindow, 2,
+                  [](Scenario& s) { Press(s, "w6Select"); }, "'Show' des Objekts 'W6Form'"},
+        FaultCase{"TextNotMeasured", Operation::kMeasureText, 1,
+                  [](Scenario& s) { Press(s, "W20Select"); },
+                  "Die Texte des Fensters 'W20Form' ließen sich nicht messen."},
+        FaultCase{"WindowNotCentred", Operation::kMoveWindow, 2,
+                  [](Scenario& s) { Press(s, "InfoSelect"); },
+                  "Das Fenster 'InfoFR' ließ sich nicht in die Mitte des Bildschirms setzen."},
+        FaultCase{"OthersNotBlocked", Operation::kSetWindowEnabled, 1,
+                  [](Scenario& s) { Press(s, "InfoSelect"); }, "'Show' des Objekts 'InfoFR'"},
+        FaultCase{"UnloadByAButton", Operation::kDestroyWindow, 1,
+                  [](Scenario& s) { Press(s, "W20End"); }, "'Unload' des Objekts 'Global'"},
+        FaultCase{"UnloadByTheCloseBox", Operation::kDestroyWindow, 1,
+                  [](Scenario& s) { s.surface().PressCloseBox(s.Handle("WStart")); },
+                  "'Unload' des Objekts 'Global'"}),
     [](const ::testing::TestParamInfo<FaultCase>& param_info) {
-      return std::string(param_info.param.button[0] ? param_info.param.button : "Load");
+      return std::string(param_info.param.name);
     });
 
 }  // namespace

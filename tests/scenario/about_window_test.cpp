@@ -99,16 +99,15 @@ TEST(AboutWindow, ReopensWithTheSamePixelsAtTheSamePlace) {
   Scenario s;
   Screenshot first, second;
   PixelRect first_frame, second_frame;
-  const auto active = [&] { return s.surface().IsActive(s.Handle("InfoFR")); };
   s.Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor(active)
+      .ThenWaitForActive("InfoFR")
       .Then([&] {
         first = s.surface().Grab(s.Handle("InfoFR"));
         first_frame = s.Frame("InfoFR");
         s.Click("InfoFR", "OK");
       })
       .Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor(active)
+      .ThenWaitForActive("InfoFR")
       .Then([&] {
         second = s.surface().Grab(s.Handle("InfoFR"));
         second_frame = s.Frame("InfoFR");

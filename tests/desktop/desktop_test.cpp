@@ -254,64 +254,52 @@ TEST_F(Desktop, AClickRaisesTheWindow) {
   EXPECT_EQ(on_top, (std::vector<std::string>{"W6Form", "W20Form", "W6Form", "W20Form", "WStart"}));
 }
 
-// WM_DELETE_WINDOW, as every window manager sends it for its close button, Alt+F4 and the
-// task bar's close, unloads the window as its own close box does.
-TEST_F(Desktop, DeleteRequestUnloadsEachWindow) {
+// How a user closes a window on a desktop: the window manager's close button or the task bar's
+// close, which send WM_DELETE_WINDOW, or Alt+F4 on the keyboard, which goes to the active window
+// (through the window manager where one takes the keys, through the window itself where none
+// does). Each unloads the window as its own close box does.
+struct CloseWay {
+  const char* name;
+  Scenario& (*close)(Scenario& s, const char* window);
+};
+
+Scenario& SendDeleteWindow(Scenario& s, const char* window) {
+  return s.Then([&s, window] { X().SendDeleteWindow(Id(s, window)); });
+}
+
+Scenario& PressAltF4(Scenario& s, const char* window) {
+  return s.Then([&s, window] { ClickTitleBar(s, window); }).ThenWaitForActive(window).Then([] {
+    X().PressKeys({"Alt_L", "F4"});
+  });
+}
+
+class DesktopClose : public Desktop, public ::testing::WithParamInterface<CloseWay> {};
+
+TEST_P(DesktopClose, UnloadsEachWindowAsItsCloseBoxDoes) {
   Scenario s;
   bool start_takes_input = false;
+  const auto close = [&s](const char* window) {
+    GetParam().close(s, window).ThenWaitFor([&s, window] { return !s.Loaded(window); });
+  };
   Open(s, "w6Select", "W6Form");
-  Open(s, "W20Select", "W20Form")
-      .Then([&] { X().SendDeleteWindow(Id(s, "W6Form")); })
-      .ThenWaitFor([&] { return !s.Loaded("W6Form"); })
-      .Then([&] { X().SendDeleteWindow(Id(s, "W20Form")); })
-      .ThenWaitFor([&] { return !s.Loaded("W20Form"); });
-  Open(s, "InfoSelect", "InfoFR")
-      .Then([&] { X().SendDeleteWindow(Id(s, "InfoFR")); })
-      .ThenWaitFor([&] { return !s.Loaded("InfoFR"); })
-      .Then([&] {
-        start_takes_input = s.surface().IsEnabled(s.Handle("WStart"));
-        X().SendDeleteWindow(Id(s, "WStart"));
-      })
-      .ThenWaitFor([&] { return !s.Loaded("WStart"); });
+  Open(s, "W20Select", "W20Form");
+  close("W6Form");
+  s.Then([&] { EXPECT_TRUE(s.Loaded("W20Form")); });
+  close("W20Form");
+  Open(s, "InfoSelect", "InfoFR");
+  close("InfoFR");
+  s.Then([&] { start_takes_input = s.surface().IsEnabled(s.Handle("WStart")); });
+  close("WStart");
   EXPECT_EQ(s.Run(), 0);
   EXPECT_TRUE(start_takes_input);
 }
 
-// Alt+F4 on the keyboard closes the active window: through the window manager where one takes
-// the keys, through the window itself where none does.
-TEST_F(Desktop, AltF4ClosesTheActiveWindow) {
-  Scenario s;
-  Open(s, "w6Select", "W6Form");
-  Open(s, "W20Select", "W20Form")
-      .Then([&] { ClickTitleBar(s, "W6Form"); })
-      .ThenWaitForActive("W6Form")
-      .Then([&] {
-        X().PressKeys({"Alt_L", "F4"});
-      })
-      .ThenWaitFor([&] { return !s.Loaded("W6Form"); })
-      .Then([&] {
-        EXPECT_TRUE(s.Loaded("W20Form"));
-        s.Click("WStart", "InfoSelect");
-      })
-      .ThenWaitForActive("InfoFR")
-      .Then([&] {
-        X().PressKeys({"Alt_L", "F4"});
-      })
-      .ThenWaitFor([&] { return !s.Loaded("InfoFR"); })
-      .Then([&] { ClickTitleBar(s, "W20Form"); })
-      .ThenWaitForActive("W20Form")
-      .Then([&] {
-        X().PressKeys({"Alt_L", "F4"});
-      })
-      .ThenWaitFor([&] { return !s.Loaded("W20Form"); })
-      .Then([&] { ClickTitleBar(s, "WStart"); })
-      .ThenWaitForActive("WStart")
-      .Then([&] {
-        X().PressKeys({"Alt_L", "F4"});
-      })
-      .ThenWaitFor([&] { return !s.Loaded("WStart"); });
-  EXPECT_EQ(s.Run(), 0);
-}
+INSTANTIATE_TEST_SUITE_P(Ways, DesktopClose,
+                         ::testing::Values(CloseWay{"DeleteRequest", SendDeleteWindow},
+                                           CloseWay{"AltF4", PressAltF4}),
+                         [](const ::testing::TestParamInfo<CloseWay>& way) {
+                           return std::string(way.param.name);
+                         });
 
 // Real clicks on every other window, title bars and client areas, change nothing: the
 // information window stays the window manager's active window with the keyboard all the while

@@ -119,21 +119,6 @@ TEST(DieWindows, ShowingAnOpenWindowAgainNeitherMovesNorRolls) {
   EXPECT_EQ(face_after_second_press, "1");
 }
 
-TEST(DieWindows, TheProgramEndsWithTheLastWindowWhateverTheOrder) {
-  Scenario s;
-  s.Then([&] { s.OpenBothDice(); })
-      .Then([&] { s.Click("WStart", "W20End"); })
-      .Then([&] {
-        EXPECT_TRUE(s.Loaded("W6Form") && s.Loaded("W20Form"));
-        s.Click("W20Form", "End");
-      })
-      .Then([&] {
-        EXPECT_TRUE(s.Loaded("W6Form"));
-        s.surface().PressCloseBox(s.Handle("W6Form"));
-      });
-  EXPECT_EQ(s.Run(), 0);
-}
-
 TEST(DieWindows, FocusStartsOnTheCloseButtonSoSpaceCloses) {
   Scenario s;
   std::string w6_focus, w20_focus;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "tests/scenario/scenario.h"
 #include "tests/support/print.h"
 
@@ -49,19 +53,6 @@ TEST(StartWindow, TabWalksTheButtonsLeftToRightAndWrapsAround) {
                                             "w6Select", "InfoSelect"}));
 }
 
-TEST(StartWindow, BeendenEndsTheProgramWithStatusZero) {
-  Scenario s;
-  s.Then([&] { s.Click("WStart", "W20End"); });
-  EXPECT_EQ(s.Run(), 0);
-  EXPECT_FALSE(s.Loaded("WStart"));
-}
-
-TEST(StartWindow, CloseBoxEndsTheProgramWithStatusZero) {
-  Scenario s;
-  s.Then([&] { s.surface().PressCloseBox(s.Handle("WStart")); });
-  EXPECT_EQ(s.Run(), 0);
-}
-
 TEST(StartWindow, SpaceAndEnterPressTheFocusedButton) {
   Scenario s;
   s.Then([&] { s.Press("WStart", Key::kSpace); })
@@ -75,20 +66,77 @@ TEST(StartWindow, SpaceAndEnterPressTheFocusedButton) {
   s.Run();
 }
 
-TEST(StartWindow, ClosingItWhileADieWindowIsOpenEndsTheProgramOnlyWithTheLastWindow) {
-  Scenario s;
-  bool still_running = false;
-  s.Then([&] { s.Click("WStart", "w6Select"); })
-      .Then([&] { s.Click("WStart", "W20End"); })
-      .Then([&] {
-        still_running = true;
-        EXPECT_FALSE(s.Loaded("WStart"));
-        EXPECT_TRUE(s.Loaded("W6Form"));
-        s.Click("W6Form", "End");
-      });
-  EXPECT_EQ(s.Run(), 0);
-  EXPECT_TRUE(still_running);
+// The program ends with its last window, whichever way each window goes: by its own button,
+// its close box, the window manager's request or Alt+F4; until then it runs on.
+enum class Way { kButton, kCloseBox, kWindowManager, kAltF4 };
+
+struct Closing {
+  const char* name;
+  std::vector<const char*> opened;  // the start window's buttons pressed first
+  std::vector<std::pair<const char*, Way>> closed;
+};
+
+void Close(Scenario& s, const char* window, Way way) {
+  switch (way) {
+    case Way::kButton:
+      s.Click(window, std::string_view(window) == "WStart" ? "W20End" : "End");
+      break;
+    case Way::kCloseBox:
+      s.surface().PressCloseBox(s.Handle(window));
+      break;
+    case Way::kWindowManager:
+      s.surface().RequestClose(s.Handle(window));
+      break;
+    case Way::kAltF4:
+      s.Press(window, Key::kAltF4);
+      break;
+  }
 }
+
+class ProgramEnd : public ::testing::TestWithParam<Closing> {};
+
+TEST_P(ProgramEnd, ComesWithTheLastWindowWhicheverWayEachGoes) {
+  const Closing& c = GetParam();
+  Scenario s;
+  std::vector<std::string> still_running;  // after each close but the last
+  s.Then([&] {
+    for (const char* button : c.opened) s.Click("WStart", button);
+  });
+  for (size_t i = 0; i < c.closed.size(); ++i) {
+    const auto [window, way] = c.closed[i];
+    s.Then([&s, window, way] { Close(s, window, way); }).ThenWaitFor([&s, window] {
+      return !s.Loaded(window);
+    });
+    if (i + 1 == c.closed.size()) break;
+    s.Then([&s, &c, &still_running, i] {
+      std::string loaded;
+      for (size_t j = i + 1; j < c.closed.size(); ++j) {
+        loaded += s.Loaded(c.closed[j].first) ? "" : std::string(c.closed[j].first) + " gone ";
+      }
+      still_running.push_back(loaded.empty() ? "running" : loaded);
+    });
+  }
+  EXPECT_EQ(s.Run(), 0);
+  EXPECT_EQ(still_running, std::vector<std::string>(c.closed.size() - 1, "running"));
+  for (const auto& [window, way] : c.closed) EXPECT_FALSE(s.Loaded(window)) << window;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Closings, ProgramEnd,
+    ::testing::Values(
+        Closing{"StartAloneByItsButton", {}, {{"WStart", Way::kButton}}},
+        Closing{"StartAloneByItsCloseBox", {}, {{"WStart", Way::kCloseBox}}},
+        Closing{"StartAloneByTheWindowManager", {}, {{"WStart", Way::kWindowManager}}},
+        Closing{"StartAloneByAltF4", {}, {{"WStart", Way::kAltF4}}},
+        Closing{"StartBeforeADieWindow",
+                {"w6Select"},
+                {{"WStart", Way::kButton}, {"W6Form", Way::kButton}}},
+        Closing{"StartBeforeBothDieWindows",
+                {"w6Select", "W20Select"},
+                {{"WStart", Way::kButton}, {"W20Form", Way::kButton}, {"W6Form", Way::kCloseBox}}}),
+    [](const ::testing::TestParamInfo<Closing>& param_info) {
+      return std::string(param_info.param.name);
+    });
 
 // Every way a failure travels ends in the one report: a message box naming the failing
 // operation and why, once; then the handler has ended and the program goes on, every window that

@@ -39,13 +39,6 @@ class CloseRequest : public ::testing::TestWithParam<CloseWay> {
   }
 };
 
-TEST_P(CloseRequest, OnTheStartWindowAloneEndsTheProgram) {
-  Scenario s;
-  s.Then([&] { Close(s, "WStart"); }).ThenWaitFor([&] { return !s.Loaded("WStart"); });
-  EXPECT_EQ(s.Run(), 0);
-  EXPECT_FALSE(s.Loaded("WStart"));
-}
-
 // The window goes as by its close box; opened again, it loads afresh at its place and rolls.
 TEST_P(CloseRequest, OnADieWindowUnloadsItForAFreshLoad) {
   Scenario s;

@@ -103,7 +103,8 @@ TEST_P(ProgramEnd, ComesWithTheLastWindowWhicheverWayEachGoes) {
     for (const char* button : c.opened) s.Click("WStart", button);
   });
   for (size_t i = 0; i < c.closed.size(); ++i) {
-    const auto [window, way] = c.closed[i];
+    const char* window = c.closed[i].first;
+    const Way way = c.closed[i].second;
     s.Then([&s, window, way] { Close(s, window, way); }).ThenWaitFor([&s, window] {
       return !s.Loaded(window);
     });

@@ -17,7 +17,8 @@ namespace tessel::runtime {
 using FailureReport = std::function<void(const Result& failure)>;
 
 // A thin adapter to one window system. Positions and sizes cross it in pixels, settled by the
-// runtime; a backend applies them as they come.
+// runtime; a backend applies them as they come. Every call that changes a window answers whether
+// the window system did as asked: a failing status (on Win32 the system's error) where it did not.
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -42,9 +43,9 @@ class Backend {
   virtual Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                             const PixelRect& rect) = 0;
   // The size of one line of text as this window system draws it in that font, for the runtime
-  // to fit labels and wrap captions with; it needs no window.
+  // to fit labels and wrap captions with; it needs no window. A failing status where it cannot.
   virtual TextSize MeasureText(const ResolvedFont& font, std::string_view text) = 0;
-  // The primary screen, on which the runtime centres a window.
+  // The primary screen, on which the runtime centres a window; empty where there is none.
   virtual PixelRect Screen() = 0;
 
   // The main loop runs until Quit.

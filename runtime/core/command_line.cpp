@@ -1,7 +1,8 @@
 #include "runtime/core/command_line.h"
 
-#include <cstdio>
 #include <cstdlib>
+
+#include "runtime/core/diagnostics.h"
 
 namespace tessel::runtime {
 namespace {
@@ -54,8 +55,7 @@ std::string_view StartedAs() { return started_as; }
 
 // _Exit, not exit: the toolkit may be half way up, and its exit handlers expect it whole.
 void FailStart(std::string_view reason) {
-  const std::string prefix = started_as.empty() ? "" : started_as + ": ";
-  std::fputs((prefix + std::string(reason) + "\n").c_str(), stderr);
+  LogLine((started_as.empty() ? "" : started_as + ": ") + std::string(reason));
   std::_Exit(1);
 }
 

@@ -1,5 +1,6 @@
 #include "runtime/core/form.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "runtime/core/application.h"
@@ -22,17 +23,25 @@ Result Form::Move(Single left, Integer top) {
 Result Form::Show() {
   if (loaded()) return application_.backend().ShowWindow(handle_);
   if (Result result = Load(); Failed(result)) return result;
-  return loaded() ? application_.backend().ShowWindow(handle_) : kOk;
+  if (!loaded()) return kOk;  // its Load handler unloaded it again
+  return UnloadedIfFailed(application_.backend().ShowWindow(handle_));
 }
 
 Result Form::Show(Modality modality, Form& owner) {
   if (modality == Modality::kModeless) return Show();
   if (modality != Modality::kModal || !owner.loaded() || &owner == this) return kInvalidArgument;
-  if (!loaded()) {
+  const bool was_loaded = loaded();
+  if (!was_loaded) {
     if (Result result = Load(); Failed(result)) return result;
-    if (!loaded()) return kOk;  // its Load handler unloaded it again
+    if (!loaded()) return kOk;
   }
-  return application_.RunModal(*this, owner);
+  Result result = application_.RunModal(*this, owner);
+  return was_loaded ? result : UnloadedIfFailed(std::move(result));
+}
+
+Result Form::UnloadedIfFailed(Result shown) {
+  if (Failed(shown)) Unload();
+  return shown;
 }
 
 Label& Form::GetLabel(std::string_view name) {
@@ -63,21 +72,26 @@ void Form::OnClick(int control_id) {
 
 void Form::OnCloseRequest() { application_.CloseRequested(*this); }
 
-// Each Click handler to its control's id, once; a handler bound to a control that the window
-// does not have fails the load.
+// Each Click handler to its control's id, once. A handler that could never run fails the load:
+// one bound to a control that the window does not have, or to an event that the runtime does
+// not raise (a window's Load, a control's Click).
 Result Form::Bind(const WindowSpec& spec) {
   click_bindings_.assign(spec.controls.size() + 1, nullptr);
   for (const Binding& binding : form_class_.procedures) {
-    if (binding.control == "Form") continue;
-    const ControlSpec* control = nullptr;
-    for (const ControlSpec& c : spec.controls) {
-      if (c.name == binding.control) control = &c;
-    }
-    if (!control) {
+    const bool on_window = binding.control == "Form";
+    const auto control =
+        std::find_if(spec.controls.begin(), spec.controls.end(),
+                     [&](const ControlSpec& c) { return c.name == binding.control; });
+    if (!on_window && control == spec.controls.end()) {
       return {kLoadFailed, "Das Fenster '" + ObjectName() + "' hat kein Steuerelement '" +
                                std::string(binding.control) + "'."};
     }
-    if (binding.event == "Click") click_bindings_[static_cast<size_t>(control->id)] = &binding;
+    if (binding.event != (on_window ? "Load" : "Click")) {
+      return {kLoadFailed, "Das Fenster '" + ObjectName() + "' kennt kein Ereignis '" +
+                               std::string(binding.event) + "' von '" +
+                               std::string(binding.control) + "'."};
+    }
+    if (!on_window) click_bindings_[static_cast<size_t>(control->id)] = &binding;
   }
   return kOk;
 }
@@ -85,23 +99,28 @@ Result Form::Bind(const WindowSpec& spec) {
 // Builds the window from its description, runs its Load handler, and leaves it hidden for
 // Show to bring up.
 Result Form::Load() {
+  Backend& backend = application_.backend();
+  Status measuring = kOk;  // the first measurement that failed
+  const TextMeasure measure = [&](const ResolvedFont& font, std::string_view text) {
+    const TextSize size = backend.MeasureText(font, text);
+    if (Failed(size.status) && !Failed(measuring)) measuring = size.status;
+    return size;
+  };
   BuiltWindow built;
   try {
-    built = BuildWindow(
-        form_class_.description,
-        [&backend = application_.backend()](const ResolvedFont& font, std::string_view text) {
-          return backend.MeasureText(font, text);
-        });
+    built = BuildWindow(form_class_.description, measure);
   } catch (const descriptions::DescriptionError& error) {
     return {kLoadFailed,
             "Die Fensterbeschreibung von '" + ObjectName() + "' ist fehlerhaft: " + error.what()};
+  }
+  if (Failed(measuring)) {
+    return {measuring, "Die Texte des Fensters '" + ObjectName() + "' ließen sich nicht messen."};
   }
   if (Result result = Bind(built.spec); Failed(result)) return result;
   if (&form_class_ == application_.project().startup) {
     application_.KeepProgramIcon(built.spec.icon);
   }
   if (!built.spec.icon) built.spec.icon = application_.program_icon();
-  Backend& backend = application_.backend();
   if (const Status status = backend.CreateWindow(built.spec, *this, &handle_); Failed(status)) {
     return {status, "Das Fenster '" + ObjectName() + "' ließ sich nicht vollständig erstellen."};
   }
@@ -116,17 +135,29 @@ Result Form::Load() {
     }
   }
   if (built.start_up_position == StartUpPosition::kCentreScreen) {
-    const PixelRect place = CentredOn(backend.Screen(), OuterSize(built.spec));
-    if (const Status status = backend.MoveWindow(handle_, place.x, place.y); Failed(status)) {
-      return status;
+    if (Result result = Centre(built.spec); Failed(result)) {
+      Unload();
+      return result;
     }
   }
   for (const Binding& binding : form_class_.procedures) {
-    if (binding.control == "Form" && binding.event == "Load") {
-      application_.Dispatch(*this, binding);
-    }
+    if (binding.control == "Form") application_.Dispatch(*this, binding);
   }
   return kOk;
+}
+
+// On the screen the backend reports; one of no size is no screen to centre on.
+Result Form::Centre(const WindowSpec& spec) {
+  Backend& backend = application_.backend();
+  const PixelRect screen = backend.Screen();
+  Status status = kFailed;
+  if (screen.width > 0 && screen.height > 0) {
+    const PixelRect place = CentredOn(screen, OuterSize(spec));
+    status = backend.MoveWindow(handle_, place.x, place.y);
+  }
+  if (!Failed(status)) return kOk;
+  return {status, "Das Fenster '" + ObjectName() +
+                      "' ließ sich nicht in die Mitte des Bildschirms setzen."};
 }
 
 Result Form::Unload() {
@@ -153,7 +184,12 @@ Label::Label(Form& form, const ControlSpec& spec, std::optional<LabelFitting> fi
 Result Label::SetCaption(std::string_view text) {
   if (!form_.loaded()) return kInvalidArgument;
   Backend& backend = form_.application_.backend();
-  const PixelRect rect = fitting_ ? FitLabel(*fitting_, backend.MeasureText(font_, text)) : rect_;
+  PixelRect rect = rect_;
+  if (fitting_) {
+    const TextSize size = backend.MeasureText(font_, text);
+    if (Failed(size.status)) return size.status;
+    rect = FitLabel(*fitting_, size);
+  }
   return backend.SetCaption(form_.handle(), id_, text, rect);
 }
 

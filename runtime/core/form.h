@@ -69,7 +69,11 @@ class Form : public std::enable_shared_from_this<Form>, private WindowEvents {
 
   Result Load();
   Result Bind(const WindowSpec& spec);
+  Result Centre(const WindowSpec& spec);
   Result Unload();
+  // A window that Show loaded and could not show goes again: unseen, it would keep the program
+  // running.
+  Result UnloadedIfFailed(Result shown);
 
   Application& application_;
   const FormClass& form_class_;

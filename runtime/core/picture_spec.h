@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "runtime/descriptions/picture_layout.h"
@@ -17,8 +16,8 @@ struct PictureSpec : descriptions::PictureLayout {
   bool operator==(const PictureSpec&) const = default;
 };
 
-// nullopt for bytes of no kind a window system shows, and for a file whose headers do not read:
-// such a picture shows as nothing.
-std::optional<PictureSpec> ReadPicture(std::vector<std::uint8_t> file);
+// Throws descriptions::DescriptionError, with offsets in the file, for bytes of no kind a window
+// system shows and for a file whose headers do not read: no picture shows as nothing.
+PictureSpec ReadPicture(std::vector<std::uint8_t> file);
 
 }  // namespace tessel::runtime

@@ -54,7 +54,9 @@ void check(const Result& result, const T& object, std::string_view operation) {
   if (Failed(result)) check(result, object.ObjectName(), object.InterfaceName(), operation);
 }
 
-// The one conversion of a caught exception; see CaughtAsRuntimeError.
+// Any exception that left a handler as the runtime error to report: a runtime error as it is,
+// running out of memory and every other failure as a failure of the window's `operation`. Call
+// it from a catch block.
 RuntimeError CaughtAsRuntimeError(std::string_view object, std::string_view interface_name,
                                   std::string_view operation);
 
@@ -65,11 +67,5 @@ RuntimeError CaughtAsRuntimeError(const T& object, std::string_view operation) {
 
 // Raises RuntimeError::FloatingPoint().
 [[noreturn]] void RaiseFloatingPointError();
-
-// Any exception that left a handler as the runtime error to report: a runtime error as it is,
-// running out of memory and every other failure as a failure of the window's `operation`. Call
-// it from a catch block.
-template <Reportable T>
-RuntimeError CaughtAsRuntimeError(const T& object, std::string_view operation);
 
 }  // namespace tessel::runtime

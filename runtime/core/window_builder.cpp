@@ -7,6 +7,7 @@
 #include "runtime/core/title_bar.h"
 #include "runtime/core/units.h"
 #include "runtime/descriptions/cp1252.h"
+#include "runtime/descriptions/description_error.h"
 #include "runtime/descriptions/reader.h"
 
 namespace tessel::runtime {
@@ -51,9 +52,17 @@ PixelRect Pixels(const descriptions::Geometry& g) {
           TwipsToPixels(g.height)};
 }
 
+// A stored picture that does not read fails the window's build, naming whose picture it is.
 std::optional<PictureSpec> StoredPicture(const Block& block, auto code) {
   const auto* picture = Get<descriptions::Picture>(block, code);
-  return picture ? ReadPicture(picture->file) : std::nullopt;
+  if (!picture) return std::nullopt;
+  try {
+    return ReadPicture(picture->file);
+  } catch (const descriptions::DescriptionError& error) {
+    throw descriptions::DescriptionError(
+        error.offset(), error.expected(),
+        error.found() + " in the picture file of " + Cp1252ToUtf8(block.name));
+  }
 }
 
 ResolvedFont Font(const Block& block, auto code, const ResolvedFont& window_font) {
@@ -117,8 +126,8 @@ ControlSpec Image(const Block& block, const ResolvedFont& window_font) {
   c.kind = ControlKind::kImage;
   c.rect = Pixels(GetOr(block, ImageProperty::kGeometry, descriptions::Geometry{}));
   c.picture = StoredPicture(block, ImageProperty::kPicture);
-  // Shown at its natural size; one whose header gives none keeps the stored size.
-  if (c.picture && c.picture->width > 0) {
+  // Shown at its natural size.
+  if (c.picture) {
     c.rect.width = c.picture->width;
     c.rect.height = c.picture->height;
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/core/message_box.h"
+#include "runtime/descriptions/description_error.h"
 #include "runtime/descriptions/make.h"
 #include "runtime/descriptions/writer.h"
 #include "tests/support/description_samples.h"
@@ -107,7 +108,7 @@ Block Image(std::uint8_t id, const std::vector<std::uint8_t>& file) {
 }
 
 // What the header of each picture says decides its kind and the image's size; a picture whose
-// header gives no size keeps the stored one.
+// header does not read fails the build, naming whose picture it is.
 TEST(WindowBuilder, ShowsImagesAtTheSizeTheirHeaderGives) {
   using testing::BitmapFile;
   using testing::IconFile;
@@ -118,23 +119,28 @@ TEST(WindowBuilder, ShowsImagesAtTheSizeTheirHeaderGives) {
             "WImages",
             ClassCode::kWindow,
             {Prop(descriptions::WindowProperty::kIcon, descriptions::PictureOf(IconFile(2, 16)))},
-            {Image(1, BitmapFile(44, 7)), Image(2, IconFile(1, 32)), Image(3, BitmapFile(0, 7))}};
-  const BuiltWindow built =
-      BuildWindow(descriptions::WriteDescription(d),
-                  [](const ResolvedFont&, std::string_view) { return TextSize{}; });
+            {Image(1, BitmapFile(44, 7)), Image(2, IconFile(1, 32))}};
+  const TextMeasure measure = [](const ResolvedFont&, std::string_view) { return TextSize{}; };
+  const BuiltWindow built = BuildWindow(descriptions::WriteDescription(d), measure);
   const std::vector<ControlSpec>& images = built.spec.controls;
-  ASSERT_EQ(images.size(), 3u);
+  ASSERT_EQ(images.size(), 2u);
   EXPECT_EQ(images[0].rect, (PixelRect{4, -8, 44, 7}));
   EXPECT_EQ(images[0].picture->kind, PictureKind::kBitmap);
   EXPECT_EQ(images[1].rect, (PixelRect{4, -8, 32, 32}));
   EXPECT_EQ(images[1].picture->kind, PictureKind::kIcon);
-  EXPECT_EQ(images[2].rect, (PixelRect{4, -8, 100, 40}));
   ASSERT_TRUE(built.spec.icon.has_value());
   EXPECT_EQ(built.spec.icon->kind, PictureKind::kCursor);
   EXPECT_EQ(built.spec.icon->width, 16);
-  // The program's own icon comes from outside any description: nothing shows of no known kind.
-  EXPECT_FALSE(ReadPicture({'G', 'I', 'F', '8', '9', 'a'}).has_value());
-  EXPECT_FALSE(ReadPicture({}).has_value());
+  d.window.children.push_back(Image(3, BitmapFile(0, 7)));
+  try {
+    BuildWindow(descriptions::WriteDescription(d), measure);
+    ADD_FAILURE() << "a bitmap without a width was built";
+  } catch (const descriptions::DescriptionError& error) {
+    EXPECT_EQ(std::string(error.what()).rfind("offset 18: expected a width of 1 to 32767", 0), 0u)
+        << error.what();
+    EXPECT_TRUE(error.found().ends_with("in the picture file of Image3")) << error.found();
+  }
+  EXPECT_THROW(ReadPicture({'G', 'I', 'F', '8', '9', 'a'}), descriptions::DescriptionError);
 }
 
 Block Button(std::uint8_t id, bool is_default) {

@@ -142,8 +142,12 @@ Status QtBackend::MoveWindow(WindowHandle window, int left, int top) {
   return kOk;
 }
 
+// Without a screen (a compositor that has no output yet), an empty one, which the runtime does
+// not centre on.
 PixelRect QtBackend::Screen() {
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (!primary) return {};
+  const QRect screen = primary->geometry();
   return {screen.x(), screen.y(), screen.width(), screen.height()};
 }
 

@@ -14,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+#include "runtime/qt/x11_property.h"
+
 namespace tessel::runtime::qt {
 namespace {
 
@@ -32,31 +34,6 @@ constexpr std::uint32_t kSourceApplication = 1;
 xcb_connection_t* X11Connection() {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   return x11 ? x11->connection() : nullptr;
-}
-
-// The atoms of all the names, asked for together: one round trip to the server, not one each.
-std::vector<xcb_atom_t> Atoms(xcb_connection_t* connection,
-                              std::initializer_list<const char*> names) {
-  std::vector<xcb_intern_atom_cookie_t> cookies;
-  for (const char* name : names) {
-    cookies.push_back(
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name));
-  }
-  std::vector<xcb_atom_t> atoms;
-  for (const xcb_intern_atom_cookie_t cookie : cookies) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    atoms.push_back(reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE});
-    std::free(reply);
-  }
-  return atoms;
-}
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  return Atoms(connection, {name}).front();
-}
-
-xcb_window_t RootWindow(xcb_connection_t* connection) {
-  return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
 
 // Replaces the window's property with a list of atoms.
@@ -90,16 +67,9 @@ std::optional<Pointer> PointerOf(xcb_connection_t* connection, QWidget* window) 
 // Whether the running window manager lists the atom among what it supports; a bare X server
 // lists nothing.
 bool Supports(xcb_connection_t* connection, xcb_atom_t supported, xcb_atom_t atom) {
-  xcb_get_property_reply_t* reply = xcb_get_property_reply(
-      connection,
-      xcb_get_property(connection, 0, RootWindow(connection), supported, XCB_ATOM_ATOM, 0, 4096),
-      nullptr);
-  if (!reply) return false;
-  const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-  const int count = reply->format == 32 ? xcb_get_property_value_length(reply) / 4 : 0;
-  const bool found = std::find(atoms, atoms + count, atom) != atoms + count;
-  std::free(reply);
-  return found;
+  const std::vector<std::uint32_t> atoms =
+      Property32(connection, RootOf(connection), supported, XCB_ATOM_ATOM);
+  return std::find(atoms.begin(), atoms.end(), atom) != atoms.end();
 }
 
 void SendMoveResize(xcb_connection_t* connection, QWidget* window, xcb_atom_t move_resize,
@@ -110,7 +80,7 @@ void SendMoveResize(xcb_connection_t* connection, QWidget* window, xcb_atom_t mo
   message.window = static_cast<xcb_window_t>(window->winId());
   message.type = move_resize;
   std::copy(data.begin(), data.end(), message.data.data32);
-  xcb_send_event(connection, 0, RootWindow(connection),
+  xcb_send_event(connection, 0, RootOf(connection),
                  XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                  reinterpret_cast<const char*>(&message));
   xcb_flush(connection);
@@ -176,7 +146,7 @@ bool SystemMoveOver(QWidget* window, unsigned long press_time) {
   release.response_type = XCB_BUTTON_RELEASE;
   release.detail = 1;
   release.time = static_cast<xcb_timestamp_t>(press_time);
-  release.root = RootWindow(connection);
+  release.root = RootOf(connection);
   release.event = static_cast<xcb_window_t>(window->winId());
   release.root_x = static_cast<std::int16_t>(pointer->root_x);
   release.root_y = static_cast<std::int16_t>(pointer->root_y);

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "runtime/win32/picture.h"
+#include "runtime/win32/system_status.h"
 #include "runtime/win32/text.h"
 #include "runtime/win32/text_extent.h"
 
@@ -24,11 +25,14 @@ HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD styl
                          GetModuleHandleW(nullptr), nullptr);
 }
 
+// Null where GDI cannot measure the caption either.
 HWND MakeButton(const ControlSpec& spec, bool is_default, HWND parent, RECT r, HFONT font) {
   const std::wstring caption = Widen(spec.caption);
   DWORD style = is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   if (spec.tab_stop) style |= WS_TABSTOP;
-  if (TextExtent(font, caption).width > spec.wrap_width) style |= BS_MULTILINE;
+  const TextSize size = TextExtent(font, caption);
+  if (Failed(size.status)) return nullptr;
+  if (size.width > spec.wrap_width) style |= BS_MULTILINE;
   return MakeChild(L"BUTTON", caption, style, 0, spec, parent, r);
 }
 
@@ -54,7 +58,7 @@ HWND MakeLabel(const ControlSpec& spec, HWND parent, RECT r) {
 }
 
 // A static control takes its image's size when it gets one; it is put back to the runtime's.
-// Null where the system makes no picture of the stored one.
+// Null where the system makes no picture of the stored one, or cannot put it back.
 HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
   const Picture picture = spec.picture ? DecodePicture(*spec.picture) : Picture{};
   if (spec.picture && picture.empty()) return nullptr;
@@ -68,16 +72,15 @@ HWND MakeImage(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
     SendMessageW(image, STM_SETIMAGE, picture.cursor ? IMAGE_CURSOR : IMAGE_ICON,
                  reinterpret_cast<LPARAM>(picture.icon));
   }
-  SetWindowPos(image, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  return image;
+  const bool placed = SetWindowPos(image, nullptr, r.left, r.top, r.right - r.left,
+                                   r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  return placed ? image : nullptr;
 }
 
-HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r) {
+HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r, HFONT font) {
   switch (spec.kind) {
     case ControlKind::kCommandButton:
-      return MakeButton(spec, spec.id == form.spec.default_button, parent, r,
-                        form.gdi.Font(spec.font));
+      return MakeButton(spec, spec.id == form.spec.default_button, parent, r, font);
     case ControlKind::kLabel:
       return MakeLabel(spec, parent, r);
     case ControlKind::kImage:
@@ -90,17 +93,21 @@ HWND MakeControl(FormWindow& form, const ControlSpec& spec, HWND parent, RECT r)
 
 // Each control goes behind the sibling before it; the dialog manager walks the tab stops from
 // the front, so the stacking is the tab order too.
-void Stack(const FormWindow& form) {
+Status Stack(const FormWindow& form) {
   std::map<HWND, HWND> previous;  // by parent
   for (const int id : form.spec.front_to_back) {
     HWND control = form.Control(id);
     if (!control) continue;
     HWND parent = GetParent(control);
     const auto before = previous.find(parent);
-    SetWindowPos(control, before == previous.end() ? HWND_TOP : before->second, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const Status stacked = Checked([&] {
+      return SetWindowPos(control, before == previous.end() ? HWND_TOP : before->second, 0, 0, 0, 0,
+                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    });
+    if (Failed(stacked)) return stacked;
     previous[parent] = control;
   }
+  return kOk;
 }
 
 HWND MakeToolTips(HWND form) {
@@ -122,21 +129,29 @@ bool AddToolTip(HWND tool_tips, HWND control, const std::string& text) {
   return SendMessageW(tool_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
 }
 
-// One control with its font, default-button role and hint; false where the system made no
-// window of it or refused its hint.
-bool AddControl(FormWindow& form, const ControlSpec& c) {
+// One control with its font, default-button role and hint; the status of the system call that
+// failed, where one did.
+Status AddControl(FormWindow& form, const ControlSpec& c) {
   HWND parent = c.parent_id == 0 ? form.hwnd : form.Control(c.parent_id);
-  HWND control = parent ? MakeControl(form, c, parent, ToRect(c.rect)) : nullptr;
-  if (!control) return false;
+  if (!parent) return kInvalidArgument;
+  HFONT font = nullptr;
+  HWND control = nullptr;
+  const Status made = Checked([&] {
+    return (font = form.gdi.Font(c.font)) &&
+           (control = MakeControl(form, c, parent, ToRect(c.rect), font));
+  });
+  if (Failed(made)) return made;
   form.controls[c.id] = control;
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.gdi.Font(c.font)), FALSE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (c.id == form.spec.default_button) {
     // Enter presses it while the focus is on no other push button.
     SendMessageW(form.hwnd, DM_SETDEFID, kFirstChildId + c.id, 0);
   }
-  if (c.tool_tip.empty()) return true;
-  if (!form.tool_tips) form.tool_tips = MakeToolTips(form.hwnd);
-  return form.tool_tips && AddToolTip(form.tool_tips, control, c.tool_tip);
+  if (c.tool_tip.empty()) return kOk;
+  return Checked([&] {
+    if (!form.tool_tips) form.tool_tips = MakeToolTips(form.hwnd);
+    return form.tool_tips && AddToolTip(form.tool_tips, control, c.tool_tip);
+  });
 }
 
 }  // namespace
@@ -148,12 +163,11 @@ RECT RectInParent(HWND child) {
   return r;
 }
 
-bool BuildControls(FormWindow& form) {
+Status BuildControls(FormWindow& form) {
   for (const ControlSpec& c : form.spec.controls) {
-    if (!AddControl(form, c)) return false;
+    if (const Status added = AddControl(form, c); Failed(added)) return added;
   }
-  Stack(form);
-  return true;
+  return Stack(form);
 }
 
 }  // namespace tessel::runtime::win32

@@ -5,9 +5,9 @@
 namespace tessel::runtime::win32 {
 
 // Creates the form's controls with their stored geometry, fonts, colours, pictures, tool tips,
-// stacking and tab order; fills form.controls. False at the first control the system would not
-// make whole; what was made stays with the form's window.
-bool BuildControls(FormWindow& form);
+// stacking and tab order; fills form.controls. Stops at the first system call that fails, with
+// its status; what was made stays with the form's window.
+Status BuildControls(FormWindow& form);
 
 // A child window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND child);

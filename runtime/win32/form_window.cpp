@@ -2,6 +2,7 @@
 
 #include "runtime/win32/accessible.h"
 #include "runtime/win32/picture.h"
+#include "runtime/win32/system_status.h"
 #include "runtime/win32/text.h"
 
 namespace tessel::runtime::win32 {
@@ -112,7 +113,7 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
   return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
-void Register(const wchar_t* name, WNDPROC proc, int extra) {
+Status Register(const wchar_t* name, WNDPROC proc, int extra) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
   window_class.lpfnWndProc = proc;
@@ -120,7 +121,7 @@ void Register(const wchar_t* name, WNDPROC proc, int extra) {
   window_class.hInstance = GetModuleHandleW(nullptr);
   window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   window_class.lpszClassName = name;
-  RegisterClassExW(&window_class);
+  return Checked([&] { return RegisterClassExW(&window_class); });
 }
 
 }  // namespace
@@ -152,40 +153,44 @@ int FormWindow::IdOf(HWND child) const {
   return 0;
 }
 
-void RegisterWindowClasses() {
-  static const bool registered = [] {
-    Register(kFormClass, FormProc, DLGWINDOWEXTRA);
-    Register(kPictureBoxClass, PictureBoxProc, 0);
-    return true;
+Status RegisterWindowClasses() {
+  static const Status registered = [] {
+    const Status form = Register(kFormClass, FormProc, DLGWINDOWEXTRA);
+    return Failed(form) ? form : Register(kPictureBoxClass, PictureBoxProc, 0);
   }();
-  (void)registered;
+  return registered;
 }
 
 namespace {
 
 // For the task switcher and the window list; a tool window's title bar shows no icon. A bitmap
-// is no window icon and is left out; false where the system makes no icon of an icon.
-bool SetIcon(FormWindow& form) {
-  if (!form.spec.icon || form.spec.icon->kind == PictureKind::kBitmap) return true;
-  const Picture icon = DecodePicture(*form.spec.icon);
-  if (!icon.icon) return false;
+// is no window icon and is left out.
+Status SetIcon(FormWindow& form) {
+  if (!form.spec.icon || form.spec.icon->kind == PictureKind::kBitmap) return kOk;
+  Picture icon;
+  if (const Status status = Checked([&] { return (icon = DecodePicture(*form.spec.icon)).icon; });
+      Failed(status)) {
+    return status;
+  }
   form.gdi.Keep(icon.icon);
   SendMessageW(form.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.icon));
   SendMessageW(form.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.icon));
-  return true;
+  return kOk;
 }
 
 }  // namespace
 
 // The outer size is the runtime's; with the system's classic metrics for a tool window's frame (a
 // 3-pixel border, a small caption of 15 and its line) the client area comes out as stored.
-bool CreateFormWindow(FormWindow& form) {
+Status CreateFormWindow(FormWindow& form) {
   const PixelRect outer = OuterSize(form.spec);
   const std::wstring caption = Widen(form.spec.caption);
-  form.hwnd =
-      CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, 0, 0, outer.width,
-                      outer.height, nullptr, nullptr, GetModuleHandleW(nullptr), &form);
-  return form.hwnd && SetIcon(form);
+  const Status created = Checked([&] {
+    return form.hwnd = CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, 0, 0,
+                                       outer.width, outer.height, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), &form);
+  });
+  return Failed(created) ? created : SetIcon(form);
 }
 
 HWND CreatePictureBox(FormWindow& form, const ControlSpec& spec, HWND parent, RECT rect) {

@@ -39,13 +39,13 @@ struct FormWindow {
   bool shown_before = false;
 };
 
-// Registers the form and picture-box classes; once per process, later calls do nothing.
-void RegisterWindowClasses();
+// Registers the form and picture-box classes once per process; later calls answer as the first.
+Status RegisterWindowClasses();
 
-// A top-level tool window of the runtime's outer size, with its icon; false where the system
-// makes neither. The form keeps its pointer in the window; Detach takes it back before the
-// window goes.
-bool CreateFormWindow(FormWindow& form);
+// A top-level tool window of the runtime's outer size, with its icon; the status of the system
+// call that failed, where one did. The form keeps its pointer in the window; Detach takes it
+// back before the window goes.
+Status CreateFormWindow(FormWindow& form);
 HWND CreatePictureBox(FormWindow& form, const ControlSpec& spec, HWND parent, RECT rect);
 void Detach(FormWindow& form);
 

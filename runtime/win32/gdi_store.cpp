@@ -26,7 +26,7 @@ HFONT GdiStore::Font(const ResolvedFont& resolved) {
                            resolved.italic, resolved.underline, resolved.strike_out,
                            resolved.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-  fonts_.emplace_back(resolved, font);
+  if (font) fonts_.emplace_back(resolved, font);
   return font;
 }
 

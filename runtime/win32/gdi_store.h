@@ -21,7 +21,8 @@ class GdiStore {
   GdiStore(const GdiStore&) = delete;
   GdiStore& operator=(const GdiStore&) = delete;
 
-  // As the runtime resolved it; one font object per distinct font.
+  // As the runtime resolved it; one font object per distinct font. Null where GDI makes none,
+  // which is asked for again next time.
   HFONT Font(const ResolvedFont& resolved);
   // System colours come as the system's own brushes, which are never deleted.
   HBRUSH Brush(Colour colour);

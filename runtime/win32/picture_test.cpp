@@ -71,7 +71,7 @@ TEST(DecodePicture, IconAndCursorDrawTheirPixelTables) {
        resources::kBallCursorRows.size()},
   };
   for (const Case& c : cases) {
-    const Picture picture = DecodePicture(*ReadPicture(c.file));
+    const Picture picture = DecodePicture(ReadPicture(c.file));
     ASSERT_NE(picture.icon, nullptr) << c.name;
     const bool cursor = c.file[2] == 2;
     EXPECT_EQ(picture.cursor, cursor) << c.name;

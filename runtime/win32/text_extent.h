@@ -8,7 +8,7 @@
 namespace tessel::runtime::win32 {
 
 // One line of text in that font as GDI draws it on the screen: its advance width and the
-// font's line height.
+// font's line height, or why GDI could not measure it.
 TextSize TextExtent(HFONT font, std::wstring_view text);
 
 }  // namespace tessel::runtime::win32

@@ -1,18 +1,22 @@
 #include "runtime/win32/win32_backend.h"
 
 #include "runtime/win32/controls.h"
+#include "runtime/win32/system_status.h"
 #include "runtime/win32/text.h"
 #include "runtime/win32/text_extent.h"
 
 namespace tessel::runtime::win32 {
 namespace {
 
-void InitCommonControlsOnce() {
-  static const bool done = [] {
+// What every window needs of the system: comctl32's classes (the tool tips) and our own. Asked
+// once per process; every window creation answers as the first did.
+Status WindowClassesReady() {
+  static const Status ready = [] {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    return InitCommonControlsEx(&controls) != FALSE;
+    const Status common = Checked([&] { return InitCommonControlsEx(&controls); });
+    return Failed(common) ? common : RegisterWindowClasses();
   }();
-  (void)done;
+  return ready;
 }
 
 // A quit that ended a loop by its flag is still queued; it must not end the next loop.
@@ -24,10 +28,7 @@ void DiscardQuitMessages() {
 
 }  // namespace
 
-Win32Backend::Win32Backend() {
-  InitCommonControlsOnce();
-  RegisterWindowClasses();
-}
+Win32Backend::Win32Backend() = default;
 
 Win32Backend::~Win32Backend() {
   for (auto& [handle, form] : windows_) {
@@ -69,13 +70,16 @@ bool Win32Backend::IsForm(HWND hwnd) const {
 Status Win32Backend::CreateWindow(const WindowSpec& spec, WindowEvents& events,
                                   WindowHandle* window) {
   if (spec.client.width <= 0 || spec.client.height <= 0) return kInvalidArgument;
+  if (const Status ready = WindowClassesReady(); Failed(ready)) return ready;
   const WindowHandle handle = next_handle_;
   auto form = std::make_unique<FormWindow>(handle, spec, events);
   // A window the system would not make whole is not shown at all.
-  if (!CreateFormWindow(*form) || !BuildControls(*form)) {
+  Status made = CreateFormWindow(*form);
+  if (!Failed(made)) made = BuildControls(*form);
+  if (Failed(made)) {
     Detach(*form);
     if (form->hwnd) ::DestroyWindow(form->hwnd);
-    return kFailed;
+    return made;
   }
   ++next_handle_;
   windows_[handle] = std::move(form);
@@ -86,10 +90,12 @@ Status Win32Backend::CreateWindow(const WindowSpec& spec, WindowEvents& events,
 Status Win32Backend::MoveWindow(WindowHandle window, int left, int top) {
   HWND hwnd = FindHwnd(window);
   if (!hwnd) return kInvalidArgument;
-  SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return kOk;
+  return Checked([&] {
+    return SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  });
 }
 
+// A system that answers no metrics makes an empty screen, which the runtime does not centre on.
 PixelRect Win32Backend::Screen() {
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
@@ -97,8 +103,12 @@ PixelRect Win32Backend::Screen() {
 Status Win32Backend::ShowWindow(WindowHandle window) {
   FormWindow* form = Find(window);
   if (!form) return kInvalidArgument;
+  // ShowWindow answers whether the window was visible before, SetForegroundWindow whether the
+  // system let the program take the foreground, which it may refuse by rule: neither fails.
   ::ShowWindow(form->hwnd, SW_SHOW);
-  SetWindowPos(form->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  const Status raised = Checked(
+      [&] { return SetWindowPos(form->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); });
+  if (Failed(raised)) return raised;
   SetForegroundWindow(form->hwnd);
   if (!form->shown_before) {
     form->shown_before = true;
@@ -117,7 +127,12 @@ Status Win32Backend::ShowModal(WindowHandle window, WindowHandle owner) {
   HWND hwnd = FindHwnd(window);
   HWND owner_hwnd = FindHwnd(owner);
   if (!hwnd || !owner_hwnd || hwnd == owner_hwnd) return kInvalidArgument;
-  SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_hwnd));
+  // The old owner, none, is a zero answer too: only the error it leaves tells a failure.
+  SetLastError(0);
+  if (!SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_hwnd)) &&
+      GetLastError() != 0) {
+    return LastErrorStatus();
+  }
   if (const Status status = ShowWindow(window); Failed(status)) return status;
   RunModalLoop(window);
   return kOk;
@@ -158,9 +173,12 @@ Status Win32Backend::SetCaption(WindowHandle window, int control_id, std::string
   HWND label = form ? form->Control(control_id) : nullptr;
   if (!spec || !label || spec->kind != ControlKind::kLabel) return kInvalidArgument;
   const RECT before = RectInParent(label);
-  SetWindowTextW(label, Widen(text).c_str());
-  SetWindowPos(label, nullptr, rect.x, rect.y, rect.width, rect.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const Status set = Checked([&] {
+    return SetWindowTextW(label, Widen(text).c_str()) &&
+           SetWindowPos(label, nullptr, rect.x, rect.y, rect.width, rect.height,
+                        SWP_NOZORDER | SWP_NOACTIVATE);
+  });
+  if (Failed(set)) return set;
   if (spec->transparent) {
     // Nothing of a transparent label clears its old text: the surface under it must.
     const RECT after = RectInParent(label);
@@ -171,8 +189,10 @@ Status Win32Backend::SetCaption(WindowHandle window, int control_id, std::string
   return kOk;
 }
 
+// GDI says nothing of why it makes no font.
 TextSize Win32Backend::MeasureText(const ResolvedFont& font, std::string_view text) {
-  return TextExtent(measuring_fonts_.Font(font), Widen(text));
+  HFONT measuring = measuring_fonts_.Font(font);
+  return measuring ? TextExtent(measuring, Widen(text)) : TextSize{0, 0, kFailed};
 }
 
 bool Win32Backend::PumpOne() {

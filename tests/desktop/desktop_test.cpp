@@ -39,11 +39,6 @@ class Desktop : public ::testing::Test {
 
 XWindowId Id(Scenario& s, const char* window) { return s.surface().NativeId(s.Handle(window)); }
 
-// Active for the program and for the window manager alike, so that keys go to it.
-bool Active(Scenario& s, const char* window) {
-  return s.surface().IsActive(s.Handle(window)) && X().ActiveWindow() == Id(s, window);
-}
-
 // A point of the title bar, clear of the close box: near its left end, or two thirds along.
 void ClickTitleBar(Scenario& s, const char* window, bool further_right = false) {
   const PixelRect frame = s.Frame(window);
@@ -69,12 +64,8 @@ void RestPointerOn(Scenario& s, const char* window, const char* control) {
 // manager has made it the active window. The click comes once the start window has settled
 // where the window manager keeps it, as every step does.
 Scenario& Open(Scenario& s, const char* button, const char* window) {
-  return s.Then([&s, button] { ClickControl(s, "WStart", button); }).ThenWaitFor([&s, window] {
-    return Active(s, window);
-  });
+  return s.Then([&s, button] { ClickControl(s, "WStart", button); }).ThenWaitForActive(window);
 }
-
-auto Now() { return std::chrono::steady_clock::now(); }
 
 // How long a window manager may take to answer, on a machine busy with other work.
 constexpr int kWindowManagerTimeoutMs = 20000;
@@ -196,16 +187,6 @@ Scenario& DragTitleBar(Scenario& s, const char* window, ScreenPoint grip, Screen
       });
 }
 
-// Runs `check` on every poll for a while, to catch what holds only for a moment.
-Scenario& Watch(Scenario& s, std::chrono::milliseconds duration, std::function<void()> check) {
-  auto since = std::make_shared<std::chrono::steady_clock::time_point>();
-  return s.Then([since] { *since = Now(); })
-      .ThenWaitFor([since, duration, check = std::move(check)] {
-        check();
-        return Now() - *since > duration;
-      });
-}
-
 // The window manager kept a die window dragged past the screen's corner where it allowed; a
 // second drag by the same point of the title bar then keeps the window under the pointer at
 // that point, from where the window really stands. The release went to the window manager, not
@@ -273,64 +254,52 @@ TEST_F(Desktop, AClickRaisesTheWindow) {
   EXPECT_EQ(on_top, (std::vector<std::string>{"W6Form", "W20Form", "W6Form", "W20Form", "WStart"}));
 }
 
-// WM_DELETE_WINDOW, as every window manager sends it for its close button, Alt+F4 and the
-// task bar's close, unloads the window as its own close box does.
-TEST_F(Desktop, DeleteRequestUnloadsEachWindow) {
+// How a user closes a window on a desktop: the window manager's close button or the task bar's
+// close, which send WM_DELETE_WINDOW, or Alt+F4 on the keyboard, which goes to the active window
+// (through the window manager where one takes the keys, through the window itself where none
+// does). Each unloads the window as its own close box does.
+struct CloseWay {
+  const char* name;
+  Scenario& (*close)(Scenario& s, const char* window);
+};
+
+Scenario& SendDeleteWindow(Scenario& s, const char* window) {
+  return s.Then([&s, window] { X().SendDeleteWindow(Id(s, window)); });
+}
+
+Scenario& PressAltF4(Scenario& s, const char* window) {
+  return s.Then([&s, window] { ClickTitleBar(s, window); }).ThenWaitForActive(window).Then([] {
+    X().PressKeys({"Alt_L", "F4"});
+  });
+}
+
+class DesktopClose : public Desktop, public ::testing::WithParamInterface<CloseWay> {};
+
+TEST_P(DesktopClose, UnloadsEachWindowAsItsCloseBoxDoes) {
   Scenario s;
   bool start_takes_input = false;
+  const auto close = [&s](const char* window) {
+    GetParam().close(s, window).ThenWaitFor([&s, window] { return !s.Loaded(window); });
+  };
   Open(s, "w6Select", "W6Form");
-  Open(s, "W20Select", "W20Form")
-      .Then([&] { X().SendDeleteWindow(Id(s, "W6Form")); })
-      .ThenWaitFor([&] { return !s.Loaded("W6Form"); })
-      .Then([&] { X().SendDeleteWindow(Id(s, "W20Form")); })
-      .ThenWaitFor([&] { return !s.Loaded("W20Form"); });
-  Open(s, "InfoSelect", "InfoFR")
-      .Then([&] { X().SendDeleteWindow(Id(s, "InfoFR")); })
-      .ThenWaitFor([&] { return !s.Loaded("InfoFR"); })
-      .Then([&] {
-        start_takes_input = s.surface().IsEnabled(s.Handle("WStart"));
-        X().SendDeleteWindow(Id(s, "WStart"));
-      })
-      .ThenWaitFor([&] { return !s.Loaded("WStart"); });
+  Open(s, "W20Select", "W20Form");
+  close("W6Form");
+  s.Then([&] { EXPECT_TRUE(s.Loaded("W20Form")); });
+  close("W20Form");
+  Open(s, "InfoSelect", "InfoFR");
+  close("InfoFR");
+  s.Then([&] { start_takes_input = s.surface().IsEnabled(s.Handle("WStart")); });
+  close("WStart");
   EXPECT_EQ(s.Run(), 0);
   EXPECT_TRUE(start_takes_input);
 }
 
-// Alt+F4 on the keyboard closes the active window: through the window manager where one takes
-// the keys, through the window itself where none does.
-TEST_F(Desktop, AltF4ClosesTheActiveWindow) {
-  Scenario s;
-  Open(s, "w6Select", "W6Form");
-  Open(s, "W20Select", "W20Form")
-      .Then([&] { ClickTitleBar(s, "W6Form"); })
-      .ThenWaitFor([&] { return Active(s, "W6Form"); })
-      .Then([&] {
-        X().PressKeys({"Alt_L", "F4"});
-      })
-      .ThenWaitFor([&] { return !s.Loaded("W6Form"); })
-      .Then([&] {
-        EXPECT_TRUE(s.Loaded("W20Form"));
-        s.Click("WStart", "InfoSelect");
-      })
-      .ThenWaitFor([&] { return Active(s, "InfoFR"); })
-      .Then([&] {
-        X().PressKeys({"Alt_L", "F4"});
-      })
-      .ThenWaitFor([&] { return !s.Loaded("InfoFR"); })
-      .Then([&] { ClickTitleBar(s, "W20Form"); })
-      .ThenWaitFor([&] { return Active(s, "W20Form"); })
-      .Then([&] {
-        X().PressKeys({"Alt_L", "F4"});
-      })
-      .ThenWaitFor([&] { return !s.Loaded("W20Form"); })
-      .Then([&] { ClickTitleBar(s, "WStart"); })
-      .ThenWaitFor([&] { return Active(s, "WStart"); })
-      .Then([&] {
-        X().PressKeys({"Alt_L", "F4"});
-      })
-      .ThenWaitFor([&] { return !s.Loaded("WStart"); });
-  EXPECT_EQ(s.Run(), 0);
-}
+INSTANTIATE_TEST_SUITE_P(Ways, DesktopClose,
+                         ::testing::Values(CloseWay{"DeleteRequest", SendDeleteWindow},
+                                           CloseWay{"AltF4", PressAltF4}),
+                         [](const ::testing::TestParamInfo<CloseWay>& way) {
+                           return std::string(way.param.name);
+                         });
 
 // Real clicks on every other window, title bars and client areas, change nothing: the
 // information window stays the window manager's active window with the keyboard all the while
@@ -358,7 +327,7 @@ TEST_F(Desktop, ModalWindowStaysInFrontWithTheKeyboard) {
   for (const auto& [name, click] : clicks) {
     s.Then(click);
     const std::string after = "after a click on the " + name + ": ";
-    Watch(s, std::chrono::milliseconds(400), [&s, &lapses, after] {
+    s.ThenWatch(std::chrono::milliseconds(400), [&s, &lapses, after] {
       const XWindowId about = Id(s, "InfoFR");
       if (X().ActiveWindow() != about) lapses.insert(after + "not active");
       if (X().KeyboardFocus() != about) lapses.insert(after + "no keyboard");
@@ -390,7 +359,7 @@ TEST_F(Desktop, HintShowsUnderTheRealPointerOverAnInactiveWindow) {
       .Then([&] { RestPointerOn(s, "W6Form", "Click"); })
       .ThenWaitFor([&] { return s.surface().ShownToolTip() == "... nun mach' schon  "; })
       .Then([&] {
-        EXPECT_FALSE(s.surface().IsActive(s.Handle("W6Form")));
+        EXPECT_FALSE(s.Active("W6Form"));
         s.Click("WStart", "W20End");
         s.Click("W6Form", "End");
         s.Click("W20Form", "End");

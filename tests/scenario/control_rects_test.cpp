@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -52,34 +53,36 @@ std::string GoldenTable() {
   return table;
 }
 
-// What the window system reports for every control of the window, in description order.
-std::string Reported(Scenario& s, const char* window) {
-  std::string table;
-  const runtime::Form* form = s.application().FindInstance(window);
-  for (int id = 1; form && !form->ControlName(id).empty(); ++id) {
-    const std::string_view name = form->ControlName(id);
-    table += Line(window, name, s.ControlRect(window, name));
-  }
-  return table;
+// Opens every window and hands each control of each, in description order, with the rectangle
+// the window system reports for it, to `visit`.
+void VisitEveryControl(Scenario& s,
+                       const std::function<void(const char* window, std::string_view control,
+                                                const PixelRect& rect)>& visit) {
+  const auto visit_window = [&s, visit](const char* window) {
+    const runtime::Form* form = s.application().FindInstance(window);
+    for (int id = 1; form && !form->ControlName(id).empty(); ++id) {
+      visit(window, form->ControlName(id), s.ControlRect(window, form->ControlName(id)));
+    }
+  };
+  s.Then([&s] { s.OpenBothDice(); })
+      .Then([&s, visit_window] {
+        for (const char* window : {"WStart", "W6Form", "W20Form"}) visit_window(window);
+        s.Click("WStart", "InfoSelect");
+      })
+      .Then([&s, visit_window] {
+        visit_window("InfoFR");
+        s.Click("InfoFR", "OK");
+      });
+  s.Run();
 }
 
 TEST(ControlRects, EveryControlOfEveryWindowStandsWhereTheRuntimeSettledIt) {
   Scenario s;
   s.faults().MeasureTextWith(StandInMeasure);
   std::string reported;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
-      .Then([&] {
-        for (const char* window : {"WStart", "W6Form", "W20Form"}) reported += Reported(s, window);
-        s.Click("WStart", "InfoSelect");
-      })
-      .Then([&] {
-        reported += Reported(s, "InfoFR");
-        s.Click("InfoFR", "OK");
-      });
-  s.Run();
+  VisitEveryControl(s, [&](const char* window, std::string_view control, const PixelRect& rect) {
+    reported += Line(window, control, rect);
+  });
   EXPECT_EQ(reported, GoldenTable());
 }
 
@@ -107,36 +110,18 @@ bool Near(const PixelRect& a, const PixelRect& b) {
 TEST(ControlRects, WithTheRealFontsEveryTargetLaysOutAsWindowsDoesWithinAPixel) {
   Scenario s;
   std::string reported;
-  const auto check = [&](const char* window) {
+  VisitEveryControl(s, [&](const char* window, std::string_view control, const PixelRect& rect) {
+    reported += Line(window, control, rect);
+    const Row* label = Find(kLabelsWithRealFonts, window, control);
+    const Row* expected = label ? label : Find(kGolden, window, control);
+    ASSERT_NE(expected, nullptr) << control;
+    EXPECT_TRUE(Near(rect, expected->rect)) << Line(window, control, rect);
+    if (!label) return;
     const PixelRect client = s.surface().ClientArea(s.Handle(window));
-    const runtime::Form* form = s.application().FindInstance(window);
-    for (int id = 1; form && !form->ControlName(id).empty(); ++id) {
-      const std::string_view control = form->ControlName(id);
-      const PixelRect rect = s.ControlRect(window, control);
-      reported += Line(window, control, rect);
-      const Row* label = Find(kLabelsWithRealFonts, window, control);
-      const Row* expected = label ? label : Find(kGolden, window, control);
-      ASSERT_NE(expected, nullptr) << control;
-      EXPECT_TRUE(Near(rect, expected->rect)) << Line(window, control, rect);
-      if (!label) continue;
-      EXPECT_GE(rect.x, 0) << control;
-      EXPECT_LE(rect.x + rect.width, client.width) << control;
-      EXPECT_LE(rect.y + rect.height, client.height) << control;
-    }
-  };
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
-      .Then([&] {
-        for (const char* window : {"WStart", "W6Form", "W20Form"}) check(window);
-        s.Click("WStart", "InfoSelect");
-      })
-      .Then([&] {
-        check("InfoFR");
-        s.Click("InfoFR", "OK");
-      });
-  s.Run();
+    EXPECT_GE(rect.x, 0) << control;
+    EXPECT_LE(rect.x + rect.width, client.width) << control;
+    EXPECT_LE(rect.y + rect.height, client.height) << control;
+  });
   RecordProperty("rects", reported);
 }
 

@@ -20,12 +20,6 @@ using runtime::ScopedRandomValue;
 
 int Face(const std::string& caption) { return std::atoi(caption.c_str()); }
 
-// "6er Tessel", then "20er Tessel", on the start window.
-void OpenBothDice(Scenario& s) {
-  s.Click("WStart", "w6Select");
-  s.Click("WStart", "W20Select");
-}
-
 TEST(DieWindows, OpenSideBySideOnTopOfTheStartWindowAsOneBlock) {
   Scenario s;
   s.Then([&] { s.Click("WStart", "w6Select"); })
@@ -81,7 +75,7 @@ TEST(DieWindows, RollTheFixedDrawIntoTheirOwnLabelOnly) {
   };
   s.Then([&] {
      ScopedRandomValue r(0.0f);
-     OpenBothDice(s);
+     s.OpenBothDice();
      record();
    })
       .Then([&] {
@@ -125,25 +119,10 @@ TEST(DieWindows, ShowingAnOpenWindowAgainNeitherMovesNorRolls) {
   EXPECT_EQ(face_after_second_press, "1");
 }
 
-TEST(DieWindows, TheProgramEndsWithTheLastWindowWhateverTheOrder) {
-  Scenario s;
-  s.Then([&] { OpenBothDice(s); })
-      .Then([&] { s.Click("WStart", "W20End"); })
-      .Then([&] {
-        EXPECT_TRUE(s.Loaded("W6Form") && s.Loaded("W20Form"));
-        s.Click("W20Form", "End");
-      })
-      .Then([&] {
-        EXPECT_TRUE(s.Loaded("W6Form"));
-        s.surface().PressCloseBox(s.Handle("W6Form"));
-      });
-  EXPECT_EQ(s.Run(), 0);
-}
-
 TEST(DieWindows, FocusStartsOnTheCloseButtonSoSpaceCloses) {
   Scenario s;
   std::string w6_focus, w20_focus;
-  s.Then([&] { OpenBothDice(s); })
+  s.Then([&] { s.OpenBothDice(); })
       .Then([&] {
         w6_focus = s.Focused("W6Form");
         w20_focus = s.Focused("W20Form");
@@ -161,7 +140,7 @@ TEST(DieWindows, FocusStartsOnTheCloseButtonSoSpaceCloses) {
 
 TEST(DieWindows, ShowTheSystemArrowNotTheirStoredPointer) {
   Scenario s;
-  s.Then([&] { OpenBothDice(s); }).Then([&] {
+  s.Then([&] { s.OpenBothDice(); }).Then([&] {
     EXPECT_TRUE(s.surface().ShowsArrowPointer(s.Handle("W6Form")));
     EXPECT_TRUE(s.surface().ShowsArrowPointer(s.Handle("W20Form")));
   });
@@ -173,7 +152,7 @@ TEST(DieWindows, ShowTheSystemArrowNotTheirStoredPointer) {
 // client area's 224 pixels: then it ends 4 pixels inside. The six's is not, and keeps its size.
 TEST(DieWindows, OnlyTheTwentysCreditLabelTakesItsTextsSize) {
   Scenario s;
-  s.Then([&] { OpenBothDice(s); }).Then([&] {
+  s.Then([&] { s.OpenBothDice(); }).Then([&] {
     const runtime::TextSize text = s.faults().MeasureText(
         runtime::ResolveFont({1, 0, 0, 400, 82500, "Arial"}), " by Kestro Productions");
     const int left = std::min(115, 224 - 4 - text.width);
@@ -185,7 +164,7 @@ TEST(DieWindows, OnlyTheTwentysCreditLabelTakesItsTextsSize) {
 
 TEST(DieWindows, HintsSitOnTheButtonsWithTheirBlanks) {
   Scenario s;
-  s.Then([&] { OpenBothDice(s); }).Then([&] {
+  s.Then([&] { s.OpenBothDice(); }).Then([&] {
     EXPECT_EQ(s.ToolTip("W6Form", "End"), "Ahem, ist zum BEENDEN gedacht, steht doch da ... ");
     EXPECT_EQ(s.ToolTip("W20Form", "End"), "  Ahem,  ist zum BEENDEN gedacht, steht doch da ... ");
     EXPECT_EQ(s.ToolTip("W6Form", "Click"), "... nun mach' schon  ");
@@ -251,7 +230,7 @@ std::vector<std::vector<resources::Rgb>> StripTable(bool long_strip) {
 
 TEST(DieWindows, StripsShowTheirPixelsAtNaturalSize) {
   Scenario s;
-  s.Then([&] { OpenBothDice(s); }).Then([&] {
+  s.Then([&] { s.OpenBothDice(); }).Then([&] {
     for (const auto& [window, strip, long_strip] :
          {std::tuple{"W6Form", "Line", false}, std::tuple{"W20Form", "Image1", true}}) {
       const WindowHandle handle = s.Handle(window);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
 #include "program/project.h"
@@ -31,6 +32,21 @@ Scenario& Scenario::Then(std::function<void()> step) {
 Scenario& Scenario::ThenWaitFor(std::function<bool()> ready, int timeout_ms) {
   steps_.push_back({nullptr, std::move(ready), timeout_ms});
   return *this;
+}
+
+Scenario& Scenario::ThenWaitForActive(std::string_view window, int timeout_ms) {
+  return ThenWaitFor([this, window] { return Active(window); }, timeout_ms);
+}
+
+Scenario& Scenario::ThenWatch(std::chrono::milliseconds duration, std::function<void()> check) {
+  auto since = std::make_shared<std::chrono::steady_clock::time_point>();
+  return Then([since] { *since = std::chrono::steady_clock::now(); })
+      .ThenWaitFor(
+          [since, duration, check = std::move(check)] {
+            check();
+            return std::chrono::steady_clock::now() - *since > duration;
+          },
+          static_cast<int>(duration.count()) + 5000);
 }
 
 int Scenario::Run() {
@@ -128,6 +144,13 @@ int Scenario::Id(std::string_view window, std::string_view control) {
   const int id = form ? form->ControlId(control) : 0;
   EXPECT_NE(id, 0) << window << "." << control << " is not loaded";
   return id;
+}
+
+bool Scenario::Active(std::string_view window) { return surface().IsActive(Handle(window)); }
+
+void Scenario::OpenBothDice() {
+  Click("WStart", "w6Select");
+  Click("WStart", "W20Select");
 }
 
 void Scenario::Click(std::string_view window, std::string_view control) {

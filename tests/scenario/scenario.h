@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,6 +31,13 @@ class Scenario {
   // Goes on once `ready` holds, looking every 20 ms from the event loop, for what the window
   // system does in its own time; after `timeout_ms` the wait fails the test and goes on.
   Scenario& ThenWaitFor(std::function<bool()> ready, int timeout_ms = 5000);
+  // Goes on once the window is active for the program and the window system alike. The steps
+  // wait until every shown window has settled, so the window manager has taken each over and
+  // given the activation to the one it mapped last before this asks.
+  Scenario& ThenWaitForActive(std::string_view window, int timeout_ms = 5000);
+  // Runs `check` on every look for `duration`, for what must not happen even for a moment. A
+  // busy machine can make that miss a fault, never invent one.
+  Scenario& ThenWatch(std::chrono::milliseconds duration, std::function<void()> check);
   // Runs the program until it ends by itself; its exit status. If the steps run out while
   // windows are still open, the run is abandoned and -1 returned.
   int Run();
@@ -43,6 +51,10 @@ class Scenario {
   bool Loaded(std::string_view window);
   bool Referenced(std::string_view window);  // its shared instance exists
   int Id(std::string_view window, std::string_view control);
+  bool Active(std::string_view window);
+
+  // "6er Tessel", then "20er Tessel", on the start window.
+  void OpenBothDice();
 
   void Click(std::string_view window, std::string_view control);
   void Press(std::string_view window, Key key);

@@ -39,13 +39,6 @@ class CloseRequest : public ::testing::TestWithParam<CloseWay> {
   }
 };
 
-TEST_P(CloseRequest, OnTheStartWindowAloneEndsTheProgram) {
-  Scenario s;
-  s.Then([&] { Close(s, "WStart"); }).ThenWaitFor([&] { return !s.Loaded("WStart"); });
-  EXPECT_EQ(s.Run(), 0);
-  EXPECT_FALSE(s.Loaded("WStart"));
-}
-
 // The window goes as by its close box; opened again, it loads afresh at its place and rolls.
 TEST_P(CloseRequest, OnADieWindowUnloadsItForAFreshLoad) {
   Scenario s;
@@ -97,13 +90,6 @@ TEST_P(CloseRequest, OnTheInformationWindowEndsTheModalPhase) {
 INSTANTIATE_TEST_SUITE_P(Ways, CloseRequest,
                          ::testing::Values(CloseWay::kWindowManager, CloseWay::kAltF4), WayName);
 
-// Holds once the window is active for the program and the window system alike. The steps wait
-// until every shown window has settled, so the window manager has taken each over and given the
-// activation to the one it mapped last before this asks.
-std::function<bool()> Active(Scenario& s, const char* window) {
-  return [&s, window] { return s.surface().IsActive(s.Handle(window)); };
-}
-
 // While the information window is open, the others refuse a close request as they refuse a click.
 TEST(ModalPhase, OtherWindowsRefuseCloseRequests) {
   Scenario s;
@@ -127,12 +113,9 @@ TEST(ModalPhase, OtherWindowsRefuseCloseRequests) {
 TEST(ModalPhase, KeepsTheKeyboardWhateverElseIsClicked) {
   Scenario s;
   bool active_after_clicks = false;
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
+  s.Then([&] { s.OpenBothDice(); })
       .Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor(Active(s, "InfoFR"))
+      .ThenWaitForActive("InfoFR")
       .Then([&] {
         for (const char* window : {"WStart", "W6Form", "W20Form"}) {
           s.surface().DragTitleBar(s.Handle(window), 5, 5);
@@ -142,7 +125,7 @@ TEST(ModalPhase, KeepsTheKeyboardWhateverElseIsClicked) {
         s.Click("WStart", "W20Select");
       })
       .Then([&] {
-        active_after_clicks = s.surface().IsActive(s.Handle("InfoFR"));
+        active_after_clicks = s.Active("InfoFR");
         s.Press("InfoFR", Key::kEnter);
       })
       .Then([&] {
@@ -201,18 +184,18 @@ TEST(ModalPhase, BlockedWindowsKeepTheirLook) {
      s.Click("WStart", "W20Select");
      s.Click("WStart", "w6Select");
    })
-      .ThenWaitFor(Active(s, "W6Form"))
+      .ThenWaitForActive("W6Form")
       .Then([&] {
         shoot(before, "WStart");
         shoot(before, "W20Form");
         s.Click("WStart", "W20Select");  // in front again, and active
       })
-      .ThenWaitFor(Active(s, "W20Form"))
+      .ThenWaitForActive("W20Form")
       .Then([&] {
         shoot(before, "W6Form");
         s.Click("WStart", "InfoSelect");
       })
-      .ThenWaitFor(Active(s, "InfoFR"))
+      .ThenWaitForActive("InfoFR")
       .Then([&] {
         for (const char* window : {"WStart", "W6Form", "W20Form"}) shoot(during, window);
         s.Click("InfoFR", "OK");
@@ -223,8 +206,6 @@ TEST(ModalPhase, BlockedWindowsKeepTheirLook) {
   }
 }
 
-std::chrono::steady_clock::time_point Now() { return std::chrono::steady_clock::now(); }
-
 // The roll button's hint shows over the six-sided die window while the other one is active; a
 // window that waits behind the modal window shows none of its own. A hint that must not come is
 // the one thing awaited for a time: as long as hints take to come (Qt's 0.7 s, Windows' 0.5 s)
@@ -234,27 +215,21 @@ TEST(Hints, ShowOverInactiveWindowsButNotOverBlockedOnes) {
   Scenario s;
   bool w6_inactive = false;
   bool blocked_hint_shown = false, watched = false;
-  auto hover_started = Now();
-  s.Then([&] {
-     s.Click("WStart", "w6Select");
-     s.Click("WStart", "W20Select");
-   })
-      .ThenWaitFor(Active(s, "W20Form"))
+  s.Then([&] { s.OpenBothDice(); })
+      .ThenWaitForActive("W20Form")
       .Then([&] {
-        w6_inactive = !s.surface().IsActive(s.Handle("W6Form"));
+        w6_inactive = !s.Active("W6Form");
         s.surface().Hover(s.Handle("W6Form"), s.Id("W6Form", "Click"));
       })
       .ThenWaitFor([&] { return s.surface().ShownToolTip() == "... nun mach' schon  "; })
       .Then([&] { s.Click("WStart", "InfoSelect"); })
-      .ThenWaitFor(Active(s, "InfoFR"))
-      .Then([&] {
-        s.surface().Hover(s.Handle("W20Form"), s.Id("W20Form", "End"));
-        hover_started = Now();
-      })
-      .ThenWaitFor([&] {
-        blocked_hint_shown = blocked_hint_shown || s.surface().ShownToolTip() == kBlockedHint;
-        return Now() - hover_started > std::chrono::seconds(2);
-      })
+      .ThenWaitForActive("InfoFR")
+      .Then([&] { s.surface().Hover(s.Handle("W20Form"), s.Id("W20Form", "End")); })
+      .ThenWatch(std::chrono::seconds(2),
+                 [&] {
+                   blocked_hint_shown =
+                       blocked_hint_shown || s.surface().ShownToolTip() == kBlockedHint;
+                 })
       .Then([&] {
         watched = true;
         s.Click("InfoFR", "OK");

@@ -8,6 +8,10 @@ void FaultInjectingBackend::FailNth(Operation operation, int nth, Status status)
 
 Status FaultInjectingBackend::Injected(Operation operation, WindowHandle window) {
   calls_.emplace_back(operation, window);
+  return Due(operation);
+}
+
+Status FaultInjectingBackend::Due(Operation operation) {
   const auto it = faults_.find(operation);
   if (it == faults_.end() || it->second.countdown <= 0) return kOk;
   return --it->second.countdown == 0 ? it->second.status : kOk;
@@ -49,6 +53,11 @@ Status FaultInjectingBackend::SetCaption(WindowHandle window, int control_id, st
                                          const PixelRect& rect) {
   return Forward(Operation::kSetCaption, window,
                  [&] { return inner_.SetCaption(window, control_id, text, rect); });
+}
+
+TextSize FaultInjectingBackend::MeasureText(const ResolvedFont& font, std::string_view text) {
+  if (const Status status = Due(Operation::kMeasureText); Failed(status)) return {0, 0, status};
+  return measure_ ? measure_(font, text) : inner_.MeasureText(font, text);
 }
 
 }  // namespace tessel::testing

@@ -30,6 +30,7 @@ enum class Operation {
   kSetCaption,
   kSetWindowEnabled,
   kActivateWindow,
+  kMeasureText,  // not in calls(): it is no window's
 };
 
 // Wraps a real backend and fails the Nth call of a chosen operation with a failing status.
@@ -56,9 +57,7 @@ class FaultInjectingBackend : public Backend {
   Status DestroyWindow(WindowHandle window) override;
   Status SetCaption(WindowHandle window, int control_id, std::string_view text,
                     const PixelRect& rect) override;
-  TextSize MeasureText(const ResolvedFont& font, std::string_view text) override {
-    return measure_ ? measure_(font, text) : inner_.MeasureText(font, text);
-  }
+  TextSize MeasureText(const ResolvedFont& font, std::string_view text) override;
   PixelRect Screen() override { return inner_.Screen(); }
   int RunEventLoop() override { return inner_.RunEventLoop(); }
   void Quit(int exit_code) override { inner_.Quit(exit_code); }
@@ -81,6 +80,7 @@ class FaultInjectingBackend : public Backend {
     return Failed(status) ? status : call();
   }
   Status Injected(Operation operation, WindowHandle window);
+  Status Due(Operation operation);  // the injected status if this call's turn has come
 
   Backend& inner_;
   std::map<Operation, Fault> faults_;

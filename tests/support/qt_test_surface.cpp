@@ -112,7 +112,7 @@ bool QtTestSurface::IsEnabled(WindowHandle window) {
 
 bool QtTestSurface::IsActive(WindowHandle window) {
   ToolWindow* widget = backend_.Widget(window);
-  return widget && widget->isActiveWindow() && HasServerFocus(*widget);
+  return widget && widget->isActiveWindow() && ActiveOnTheServer(*widget);
 }
 
 std::string QtTestSurface::WindowCaption(WindowHandle window) {

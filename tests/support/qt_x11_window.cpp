@@ -7,9 +7,11 @@
 #include <QWindow>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "runtime/qt/x11_property.h"
 
 namespace tessel::runtime::qt {
 namespace {
@@ -35,28 +37,14 @@ xcb_connection_t* X11Connection() {
   return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  const auto reply =
-      Ask(xcb_intern_atom_reply, connection,
-          xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name));
-  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
 // The first 32-bit item of a property, if the window has it.
 bool FirstItem(xcb_connection_t* connection, xcb_window_t window, const char* name,
                std::uint32_t* item) {
-  const auto reply = Ask(xcb_get_property_reply, connection,
-                         xcb_get_property(connection, 0, window, Atom(connection, name),
-                                          XCB_GET_PROPERTY_TYPE_ANY, 0, 1));
-  if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
-    return false;
-  }
-  std::memcpy(item, xcb_get_property_value(reply.get()), sizeof *item);
+  const std::vector<std::uint32_t> items =
+      Property32(connection, window, Atom(connection, name), XCB_GET_PROPERTY_TYPE_ANY);
+  if (items.empty()) return false;
+  *item = items.front();
   return true;
-}
-
-xcb_window_t Root(xcb_connection_t* connection) {
-  return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
 
 bool Viewable(xcb_connection_t* connection, xcb_window_t window) {
@@ -69,7 +57,7 @@ bool Viewable(xcb_connection_t* connection, xcb_window_t window) {
 // taken over with WM_STATE once it shows it.
 bool ManagedIfAManagerRuns(xcb_connection_t* connection, xcb_window_t window) {
   std::uint32_t check = 0, state = 0;
-  if (!FirstItem(connection, Root(connection), "_NET_SUPPORTING_WM_CHECK", &check)) return true;
+  if (!FirstItem(connection, RootOf(connection), "_NET_SUPPORTING_WM_CHECK", &check)) return true;
   return FirstItem(connection, window, "WM_STATE", &state) && state == kNormalState;
 }
 
@@ -77,7 +65,7 @@ QRect OnTheServer(xcb_connection_t* connection, xcb_window_t window) {
   const auto geometry =
       Ask(xcb_get_geometry_reply, connection, xcb_get_geometry(connection, window));
   const auto origin = Ask(xcb_translate_coordinates_reply, connection,
-                          xcb_translate_coordinates(connection, window, Root(connection), 0, 0));
+                          xcb_translate_coordinates(connection, window, RootOf(connection), 0, 0));
   if (!geometry || !origin) return {};
   return {origin->dst_x, origin->dst_y, geometry->width, geometry->height};
 }
@@ -105,11 +93,15 @@ std::string NotYetPlaced(QWidget& window) {
          ", its window at " + Text(in_window);
 }
 
-bool HasServerFocus(QWidget& window) {
+bool ActiveOnTheServer(QWidget& window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return true;
+  const auto id = static_cast<xcb_window_t>(window.winId());
   const auto focus = Ask(xcb_get_input_focus_reply, connection, xcb_get_input_focus(connection));
-  return focus && focus->focus == static_cast<xcb_window_t>(window.winId());
+  std::uint32_t active = 0;
+  return focus && focus->focus == id &&
+         (!FirstItem(connection, RootOf(connection), "_NET_ACTIVE_WINDOW", &active) ||
+          active == id);
 }
 
 }  // namespace tessel::runtime::qt

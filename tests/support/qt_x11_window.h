@@ -15,7 +15,8 @@ namespace tessel::runtime::qt {
 // manager has placed it and Qt has heard where. Otherwise what is missing, in words.
 std::string NotYetPlaced(QWidget& window);
 
-// The window holds the X server's keyboard focus.
-bool HasServerFocus(QWidget& window);
+// The window holds the X server's keyboard focus and, where a window manager keeps an active
+// window (_NET_ACTIVE_WINDOW), is that window.
+bool ActiveOnTheServer(QWidget& window);
 
 }  // namespace tessel::runtime::qt

@@ -8,25 +8,17 @@
 
 #include <algorithm>
 
+#include "runtime/qt/x11_property.h"
+
 namespace tessel::testing {
 namespace {
 
-// One property of 32-bit items, as Xlib hands them over: in longs.
-std::vector<unsigned long> Property(Display* display, Window window, const char* name, Atom type) {
-  Atom actual_type = 0;
-  int format = 0;
-  unsigned long count = 0, remaining = 0;
-  unsigned char* data = nullptr;
-  const Atom property = XInternAtom(display, name, False);
-  std::vector<unsigned long> items;
-  if (XGetWindowProperty(display, window, property, 0, 1 << 24, False, type, &actual_type, &format,
-                         &count, &remaining, &data) == Success &&
-      data && format == 32) {
-    const auto* longs = reinterpret_cast<const unsigned long*>(data);
-    items.assign(longs, longs + count);
-  }
-  if (data) XFree(data);
-  return items;
+using runtime::qt::Property32;
+using runtime::qt::PropertyText;
+
+// Xlib's Atom is a type.
+xcb_atom_t AtomNamed(xcb_connection_t* connection, const char* name) {
+  return runtime::qt::Atom(connection, name);
 }
 
 }  // namespace
@@ -39,30 +31,35 @@ int IgnoreError(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
-XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) { XSetErrorHandler(&IgnoreError); }
+XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)), properties_(xcb_connect(nullptr, nullptr)) {
+  XSetErrorHandler(&IgnoreError);
+}
 
 void XDisplay::Sync() { XSync(display_, False); }
 
 XDisplay::~XDisplay() {
   if (display_) XCloseDisplay(display_);
+  xcb_disconnect(properties_);
+}
+
+bool XDisplay::connected() const {
+  return display_ != nullptr && xcb_connection_has_error(properties_) == 0;
+}
+
+std::vector<std::uint32_t> XDisplay::Items(XWindowId window, const char* name, unsigned type) {
+  return Property32(properties_, static_cast<xcb_window_t>(window), AtomNamed(properties_, name),
+                    type);
+}
+
+std::string XDisplay::Text(XWindowId window, const char* name) {
+  return PropertyText(properties_, static_cast<xcb_window_t>(window), AtomNamed(properties_, name),
+                      AtomNamed(properties_, "UTF8_STRING"));
 }
 
 std::string XDisplay::WindowManager() {
-  const Window root = DefaultRootWindow(display_);
-  const auto check = Property(display_, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+  const auto check = Items(DefaultRootWindow(display_), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
   if (check.empty()) return {};
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0, remaining = 0;
-  unsigned char* data = nullptr;
-  std::string name;
-  if (XGetWindowProperty(display_, check[0], XInternAtom(display_, "_NET_WM_NAME", False), 0, 256,
-                         False, XInternAtom(display_, "UTF8_STRING", False), &type, &format, &count,
-                         &remaining, &data) == Success &&
-      data) {
-    name.assign(reinterpret_cast<const char*>(data), count);
-  }
-  if (data) XFree(data);
+  const std::string name = Text(check[0], "_NET_WM_NAME");
   return name.empty() ? "unnamed" : name;
 }
 
@@ -164,7 +161,7 @@ XWindowId XDisplay::TransientFor(XWindowId window) {
 
 std::vector<std::string> XDisplay::NetWmState(XWindowId window) {
   std::vector<std::string> names;
-  for (const unsigned long atom : Property(display_, window, "_NET_WM_STATE", XA_ATOM)) {
+  for (const std::uint32_t atom : Items(window, "_NET_WM_STATE", XA_ATOM)) {
     char* name = XGetAtomName(display_, atom);
     names.emplace_back(name ? name : "");
     if (name) XFree(name);
@@ -173,31 +170,15 @@ std::vector<std::string> XDisplay::NetWmState(XWindowId window) {
 }
 
 std::vector<std::uint32_t> XDisplay::NetWmIcon(XWindowId window) {
-  std::vector<std::uint32_t> icon;
-  for (const unsigned long item : Property(display_, window, "_NET_WM_ICON", XA_CARDINAL)) {
-    icon.push_back(static_cast<std::uint32_t>(item));
-  }
-  return icon;
+  return Items(window, "_NET_WM_ICON", XA_CARDINAL);
 }
 
-namespace {
-
-std::string TitleOf(Display* display, Window window) {
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0, remaining = 0;
-  unsigned char* data = nullptr;
+// _NET_WM_NAME, or the older WM_NAME where a window has none.
+std::string XDisplay::TitleOf(XWindowId window) {
+  if (std::string title = Text(window, "_NET_WM_NAME"); !title.empty()) return title;
   std::string title;
-  if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
-                         False, XInternAtom(display, "UTF8_STRING", False), &type, &format, &count,
-                         &remaining, &data) == Success &&
-      data && count > 0) {
-    title.assign(reinterpret_cast<const char*>(data), count);
-  }
-  if (data) XFree(data);
-  if (!title.empty()) return title;
   char* name = nullptr;
-  if (XFetchName(display, window, &name) && name) {
+  if (XFetchName(display_, window, &name) && name) {
     title = name;
     XFree(name);
   }
@@ -206,12 +187,13 @@ std::string TitleOf(Display* display, Window window) {
 
 // A titled, viewable window among the root's children, or the client a window manager's frame
 // holds one level down.
-void CollectTitled(Display* display, Window window, int depth, std::vector<XWindowInfo>& out) {
+void XDisplay::CollectTitled(XWindowId window, int depth, std::vector<XWindowInfo>& out) {
+  Display* display = display_;
   XWindowAttributes attributes{};
   if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable) {
     return;
   }
-  if (std::string title = TitleOf(display, window); !title.empty()) {
+  if (std::string title = TitleOf(window); !title.empty()) {
     int x = 0, y = 0;
     Window child = 0;
     XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
@@ -222,18 +204,16 @@ void CollectTitled(Display* display, Window window, int depth, std::vector<XWind
   Window root = 0, parent = 0, *children = nullptr;
   unsigned int n = 0;
   if (!XQueryTree(display, window, &root, &parent, &children, &n)) return;
-  for (unsigned int i = 0; i < n; ++i) CollectTitled(display, children[i], depth - 1, out);
+  for (unsigned int i = 0; i < n; ++i) CollectTitled(children[i], depth - 1, out);
   if (children) XFree(children);
 }
-
-}  // namespace
 
 std::vector<XWindowInfo> XDisplay::TitledWindows() {
   std::vector<XWindowInfo> found;
   Window root = 0, parent = 0, *children = nullptr;
   unsigned int n = 0;
   if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &n)) {
-    for (unsigned int i = 0; i < n; ++i) CollectTitled(display_, children[i], 2, found);
+    for (unsigned int i = 0; i < n; ++i) CollectTitled(children[i], 2, found);
     if (children) XFree(children);
   }
   return found;
@@ -309,14 +289,13 @@ XWindowId XDisplay::KeyboardFocus() {
 }
 
 XWindowId XDisplay::ActiveWindow() {
-  const auto active =
-      Property(display_, DefaultRootWindow(display_), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+  const auto active = Items(DefaultRootWindow(display_), "_NET_ACTIVE_WINDOW", XA_WINDOW);
   return active.empty() ? KeyboardFocus() : active[0];
 }
 
 std::vector<XWindowId> XDisplay::StackingOrder() {
   const Window root = DefaultRootWindow(display_);
-  const auto managed = Property(display_, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+  const auto managed = Items(root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
   if (!managed.empty()) return {managed.begin(), managed.end()};
   // Nobody puts frames around the windows: the root's children are the clients themselves.
   std::vector<XWindowId> order;

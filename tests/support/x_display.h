@@ -7,6 +7,7 @@
 #include <vector>
 
 struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name for a display
+struct xcb_connection_t;
 
 namespace tessel::testing {
 
@@ -32,7 +33,7 @@ class XDisplay {
   XDisplay(const XDisplay&) = delete;
   XDisplay& operator=(const XDisplay&) = delete;
 
-  bool connected() const { return display_ != nullptr; }
+  bool connected() const;
   void Sync();
   // The name the running window manager gives itself; empty on a bare X server.
   std::string WindowManager();
@@ -83,7 +84,16 @@ class XDisplay {
   std::vector<XWindowId> StackingOrder();
 
  private:
+  // A property's 32-bit items of that type, or its UTF-8 text.
+  std::vector<std::uint32_t> Items(XWindowId window, const char* name, unsigned type);
+  std::string Text(XWindowId window, const char* name);
+  std::string TitleOf(XWindowId window);
+  void CollectTitled(XWindowId window, int depth, std::vector<XWindowInfo>& out);
+
   ::_XDisplay* display_;
+  // Properties are read through the runtime's reader, which speaks XCB, on a connection of
+  // their own.
+  ::xcb_connection_t* properties_;
   std::map<XWindowId, bool> pointer_away_;  // by the last crossing event seen
 };
 

@@ -20,18 +20,12 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..',
                                 'tools', 'web'))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
+from failures import fail, status  # noqa: E402
 from tessel_page import START, TesselPage  # noqa: E402
 
 # Chromium's roles under AT-SPI's names: a window that is not modal is a region of the page.
 ROLES = {'region': 'frame', 'dialog': 'dialog', 'button': 'push button'}
-FAILURES = []
-
-
-def fail(message):
-    FAILURES.append(message)
-    print('FAIL: ' + message, file=sys.stderr)
-
-
 def computed(text):
     """A name or description as the browser computes one."""
     return ' '.join(text.split())
@@ -167,7 +161,7 @@ def main():
         compare(read(page), folder, 'InfoFR', 'About ...')
     finally:
         page.close()
-    return 1 if FAILURES else 0
+    return status()
 
 
 if __name__ == '__main__':

@@ -23,13 +23,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 import static_server  # noqa: E402
 from tessel_page import START, TesselPage  # noqa: E402
 
-FAILURES = []
-
-
-def expect(holds, what):
-    if not holds:
-        FAILURES.append(what)
-        print('FAIL: ' + what, file=sys.stderr)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
+from failures import expect, status  # noqa: E402
 
 
 # The screen area's scale once the page has taken a view narrower than it: the new size reaches
@@ -228,7 +223,7 @@ def main():
         failed_start(page, folder, 'fonts/ComicNeue-Bold.woff2')
     finally:
         page.close()
-    return 1 if FAILURES else 0
+    return status()
 
 
 if __name__ == '__main__':

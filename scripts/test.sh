@@ -13,15 +13,31 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+# took WHAT SINCE: a line for CI's log with how long WHAT took, SINCE being $SECONDS before it.
+took() {
+  echo "test.sh: $1 took $((SECONDS - $2)) s (${SECONDS} s in all)"
+}
+
 build() {
+  local since=$SECONDS
   cmake --preset "$1" >/dev/null
   cmake --build --preset "$1"
+  took "building $1" "$since"
+}
+
+# run_tests PRESET [ARGS...]: runs the preset's tests and says how long they took.
+run_tests() {
+  local since=$SECONDS
+  ctest --preset "$@"
+  took "the tests of $1" "$since"
 }
 
 # What the two Linux builds need first; the rest (the cross compilers, Wine, Emscripten, the
 # browser, the window managers, the packaging tools) installs while they build, its output in a
 # file that is shown if it fails.
+since=$SECONDS
 ./scripts/install-deps.sh linux
+took "installing the Linux builds' packages" "$since"
 rest_log=$(mktemp)
 ./scripts/install-deps.sh >"$rest_log" 2>&1 &
 rest=$!
@@ -37,23 +53,30 @@ build win32
 build web
 
 # Formatting and clang-tidy over our own files, with the compile databases of the builds.
+since=$SECONDS
 ./scripts/static-analysis.sh
+took "static analysis" "$since"
 
 # The release from the commit checked out: the source tarball, the Debian packages, the Windows
 # zip, the release notes and SHA256SUMS.
+since=$SECONDS
 cmake --build --preset dist
+took "making the release" "$since"
 
-ctest --preset sanitize
+run_tests sanitize
 # Wine draws the Windows program's windows on an X display of their own.
+since=$SECONDS
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32
+took "the tests of win32" "$since"
 # The page in headless Chromium and Firefox, served from 127.0.0.1.
-ctest --preset web
+run_tests web
 # The release's checks in fresh Debian systems (the package as a build daemon builds it, and
 # run.sh as a newcomer runs it) take 20 to 30 minutes more on two cores, more than CI's run has
 # left: the release command runs them, this one only with TESSEL_CHROOT_CHECKS=1.
 if [ "${TESSEL_CHROOT_CHECKS:-0}" = 1 ]; then
-  ctest --preset dist
+  run_tests dist
 else
-  ctest --preset dist --label-exclude chroot
+  run_tests dist --label-exclude chroot
 fi
+echo "test.sh: the plain build's tests come last, ${SECONDS} s after the start"
 ctest --preset default

@@ -274,11 +274,25 @@ check_autopkgtest() {
   echo 'DPkg::Lock::Timeout "900";' >"$work/apt.conf"
   rm -rf "$work/output"
   APT_CONFIG="$work/apt.conf" autopkgtest --output-dir "$work/output" "$(the_package)" \
-    "$(echo "$(unpacked)"/source/*)" -- null || status=$?
+    "$(echo "$(unpacked)"/source/*)" -- null >"$work/autopkgtest.log" 2>&1 || status=$?
+  cat "$work/autopkgtest.log"
   if [ "$installed" = no ]; then
     apt-get -o DPkg::Lock::Timeout=900 purge -y -qq tessel >/dev/null
   fi
-  [ "$status" -eq 0 ] || fail "autopkgtest ended with status $status"
+  [ "$status" -eq 0 ] && return
+  # On the way out autopkgtest refreshes apt's lists from the network; a mirror in the middle of
+  # a sync refuses that (status 20, "error cleaning up"), which says nothing about the package.
+  if [ "$status" -eq 20 ] && grep -q "error cleaning up" "$work/autopkgtest.log" &&
+    all_tests_passed "$work/output/summary"; then
+    echo "every test passed; autopkgtest could not clean the testbed up afterwards (above)"
+    return
+  fi
+  fail "autopkgtest ended with status $status"
+}
+
+# all_tests_passed SUMMARY: autopkgtest's summary names at least one test and each passed.
+all_tests_passed() {
+  [ -s "$1" ] && ! awk '$2 != "PASS" { bad = 1 } END { exit !bad }' "$1"
 }
 
 # without_test_dependencies COMMAND...: runs COMMAND in a mount namespace of its own, where empty

@@ -189,7 +189,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "'Move' des Objekts 'WStart'"},
         FaultCase{"WindowNotMadeWhole", Operation::kCreateWindow, 2,
                   [](Scenario& s) { Press(s, "w6Select"); },
-                  "'Show' des Objekts 'W6Form' (Schnittstelle _W6Form) ist fehlgeschlagen.\n\n"
                   "Das Fenster 'W6Form' ließ sich nicht vollständig erstellen."},
         FaultCase{"LoadedWindowNotShown", Operation::kShowWindow, 2,
                   [](Scenario& s) { Press(s, "w6Select"); }, "'Show' des Objekts 'W6Form'"},

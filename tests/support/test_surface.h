@@ -74,7 +74,8 @@ class TestSurface {
   // Changes one of the system's colours (0x00RRGGBB), as a user's colour scheme would.
   virtual void SetSystemColour(int index, std::uint32_t rgb) = 0;
 
-  // Open error message boxes, by their text; Dismiss presses OK on the front one.
+  // Open error message boxes, by their text as shown (where the box breaks a long line, the
+  // text breaks there too); Dismiss presses OK on the front one.
   virtual std::vector<std::string> MessageBoxes() = 0;
   virtual void DismissMessageBox() = 0;
 };

@@ -86,8 +86,23 @@ fi
 if [ "$tier" = all ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
-echo "install-deps.sh: updating the package lists"
-$sudo apt-get update -qq
+# update_package_lists: apt-get update, tried again for a while where a list does not come whole:
+# a mirror in the middle of a sync serves a list that does not match its signed index ("Mirror
+# sync in progress?"), and one list missing can leave a whole architecture uninstallable.
+update_package_lists() {
+  local attempt pause
+  for attempt in 1 2 3 4 5 6; do
+    echo "install-deps.sh: updating the package lists"
+    $sudo apt-get update -qq && return
+    [ "$attempt" -lt 6 ] || break
+    pause=$((attempt * 30))
+    echo "install-deps.sh: a package list did not come whole; again in $pause s" >&2
+    sleep "$pause"
+  done
+  echo "install-deps.sh: the package lists did not come whole (above)" >&2
+  exit 1
+}
+update_package_lists
 started=$SECONDS
 log=$(mktemp)
 # install_packages [APT_OPTION] PACKAGE...: installs them and what they need, after a line that

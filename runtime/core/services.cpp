@@ -9,6 +9,10 @@
 #include <random>
 #include <string_view>
 
+#if defined(__EMSCRIPTEN__)
+#include <unistd.h>
+#endif
+
 #include "runtime/core/pcg32.h"
 
 namespace tessel::runtime {
@@ -19,6 +23,16 @@ Pcg32& Generator() {
   return generator;
 }
 
+#if defined(__EMSCRIPTEN__)
+// The browser's entropy (crypto.getRandomValues), which getentropy reads and which cannot fail
+// there: a page without it aborts at the first read, as std::random_device's would. That class
+// only adds its failure reports and their texts, three kilobytes of the page.
+std::uint64_t EntropyWord() {
+  std::uint64_t word = 0;
+  getentropy(&word, sizeof word);
+  return word;
+}
+#else
 // The operating system's entropy, opened once: re-seeding happens before every roll.
 std::random_device& Entropy() {
 #if defined(__linux__)
@@ -29,9 +43,11 @@ std::random_device& Entropy() {
   return device;
 }
 
-std::uint64_t EntropyWord(std::random_device& entropy) {
+std::uint64_t EntropyWord() {
+  std::random_device& entropy = Entropy();
   return (std::uint64_t{entropy()} << 32) | entropy();
 }
+#endif
 
 std::optional<float>& FixedValue() {
   static std::optional<float> value;
@@ -40,10 +56,7 @@ std::optional<float>& FixedValue() {
 
 }  // namespace
 
-void Randomize() {
-  std::random_device& entropy = Entropy();
-  Generator().Seed(EntropyWord(entropy), EntropyWord(entropy));
-}
+void Randomize() { Generator().Seed(EntropyWord(), EntropyWord()); }
 
 float NextRandomValue() {
   if (FixedValue()) return *FixedValue();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <string_view>
@@ -24,12 +25,12 @@ Pcg32& Generator() {
 }
 
 #if defined(__EMSCRIPTEN__)
-// The browser's entropy (crypto.getRandomValues), which getentropy reads and which cannot fail
-// there: a page without it aborts at the first read, as std::random_device's would. That class
-// only adds its failure reports and their texts, three kilobytes of the page.
+// The browser's entropy (crypto.getRandomValues), which getentropy reads: a page without it
+// aborts at the first read, as std::random_device's would. That class only adds its failure
+// reports and their texts, three kilobytes of the page. A roll is never seeded from nothing.
 std::uint64_t EntropyWord() {
   std::uint64_t word = 0;
-  getentropy(&word, sizeof word);
+  if (getentropy(&word, sizeof word) != 0) std::abort();
   return word;
 }
 #else

@@ -27,9 +27,12 @@ PixelRect PlaceInWindow(const std::vector<ControlSpec>& controls, const ControlS
   return place;
 }
 
+// Every order sorts by one key type, a shorter key padded with zeros, so that the sort is compiled
+// once rather than once for each order (on the page, a sort is four kilobytes of code).
+using SortKey = std::tuple<int, int, int>;
+
 // The ids of (key, id) pairs in ascending key order; equal keys keep their order.
-template <typename Key>
-std::vector<int> IdsByKey(std::vector<std::pair<Key, int>> keyed) {
+std::vector<int> IdsByKey(std::vector<std::pair<SortKey, int>> keyed) {
   std::stable_sort(keyed.begin(), keyed.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<int> ids;
@@ -41,20 +44,20 @@ std::vector<int> IdsByKey(std::vector<std::pair<Key, int>> keyed) {
 }  // namespace
 
 std::vector<int> TabOrder(const std::vector<ControlSpec>& controls) {
-  std::vector<std::pair<int, int>> keyed;
+  std::vector<std::pair<SortKey, int>> keyed;
   for (const ControlSpec& c : controls) {
-    if (IsTabStop(c)) keyed.emplace_back(c.tab_index, c.id);
+    if (IsTabStop(c)) keyed.emplace_back(SortKey{c.tab_index, 0, 0}, c.id);
   }
   return IdsByKey(std::move(keyed));
 }
 
 // Behind the tab stops, ascending keys run front to back.
 std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls) {
-  std::vector<std::pair<std::tuple<int, int>, int>> keyed;
+  std::vector<std::pair<SortKey, int>> keyed;
   for (size_t i = 0; i < controls.size(); ++i) {
     const ControlSpec& c = controls[i];
     if (IsTabStop(c)) continue;
-    keyed.emplace_back(std::tuple{DrawnOnParent(c) ? 1 : 0, -static_cast<int>(i)}, c.id);
+    keyed.emplace_back(SortKey{DrawnOnParent(c) ? 1 : 0, -static_cast<int>(i), 0}, c.id);
   }
   std::vector<int> ids = TabOrder(controls);
   const std::vector<int> rest = IdsByKey(std::move(keyed));
@@ -63,14 +66,14 @@ std::vector<int> FrontToBack(const std::vector<ControlSpec>& controls) {
 }
 
 std::vector<int> ReadingOrder(const std::vector<ControlSpec>& controls) {
-  std::vector<std::pair<std::tuple<int, int, int>, int>> keyed;
+  std::vector<std::pair<SortKey, int>> keyed;
   keyed.reserve(controls.size());
   for (const ControlSpec& c : controls) {
     if (c.kind == ControlKind::kCommandButton) {
-      keyed.emplace_back(std::tuple{0, c.tab_index, 0}, c.id);
+      keyed.emplace_back(SortKey{0, c.tab_index, 0}, c.id);
     } else {
       const PixelRect place = PlaceInWindow(controls, c);
-      keyed.emplace_back(std::tuple{1, place.y, place.x}, c.id);
+      keyed.emplace_back(SortKey{1, place.y, place.x}, c.id);
     }
   }
   return IdsByKey(std::move(keyed));

@@ -5,9 +5,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <string_view>
+
+#if defined(__EMSCRIPTEN__)
+#include <unistd.h>
+#endif
 
 #include "runtime/core/pcg32.h"
 
@@ -19,6 +24,16 @@ Pcg32& Generator() {
   return generator;
 }
 
+#if defined(__EMSCRIPTEN__)
+// The browser's entropy (crypto.getRandomValues), which getentropy reads: a page without it
+// aborts at the first read, as std::random_device's would. That class only adds its failure
+// reports and their texts, three kilobytes of the page. A roll is never seeded from nothing.
+std::uint64_t EntropyWord() {
+  std::uint64_t word = 0;
+  if (getentropy(&word, sizeof word) != 0) std::abort();
+  return word;
+}
+#else
 // The operating system's entropy, opened once: re-seeding happens before every roll.
 std::random_device& Entropy() {
 #if defined(__linux__)
@@ -29,9 +44,11 @@ std::random_device& Entropy() {
   return device;
 }
 
-std::uint64_t EntropyWord(std::random_device& entropy) {
+std::uint64_t EntropyWord() {
+  std::random_device& entropy = Entropy();
   return (std::uint64_t{entropy()} << 32) | entropy();
 }
+#endif
 
 std::optional<float>& FixedValue() {
   static std::optional<float> value;
@@ -40,10 +57,7 @@ std::optional<float>& FixedValue() {
 
 }  // namespace
 
-void Randomize() {
-  std::random_device& entropy = Entropy();
-  Generator().Seed(EntropyWord(entropy), EntropyWord(entropy));
-}
+void Randomize() { Generator().Seed(EntropyWord(), EntropyWord()); }
 
 float NextRandomValue() {
   if (FixedValue()) return *FixedValue();

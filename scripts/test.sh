@@ -18,26 +18,22 @@ took() {
   echo "test.sh: $1 took $((SECONDS - $2)) s (${SECONDS} s in all)"
 }
 
-build() {
+# timed WHAT COMMAND...: runs COMMAND and says how long it took.
+timed() {
   local since=$SECONDS
-  cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1"
-  took "building $1" "$since"
+  "${@:2}"
+  took "$1" "$since"
 }
 
-# run_tests PRESET [ARGS...]: runs the preset's tests and says how long they took.
-run_tests() {
-  local since=$SECONDS
-  ctest --preset "$@"
-  took "the tests of $1" "$since"
+build() {
+  cmake --preset "$1" >/dev/null
+  timed "building $1" cmake --build --preset "$1"
 }
 
 # What the two Linux builds need first; the rest (the cross compilers, Wine, Emscripten, the
 # browser, the window managers, the packaging tools) installs while they build, its output in a
 # file that is shown if it fails.
-since=$SECONDS
-./scripts/install-deps.sh linux
-took "installing the Linux builds' packages" "$since"
+timed "installing the Linux builds' packages" ./scripts/install-deps.sh linux
 rest_log=$(mktemp)
 ./scripts/install-deps.sh >"$rest_log" 2>&1 &
 rest=$!
@@ -65,24 +61,20 @@ trap 'kill -- -"$analysis" 2>/dev/null || true' EXIT
 
 # The release from the commit checked out: the source tarball, the Debian packages, the Windows
 # zip, the release notes and SHA256SUMS.
-since=$SECONDS
-cmake --build --preset dist
-took "making the release" "$since"
+timed "making the release" cmake --build --preset dist
 
-run_tests sanitize
+timed "the sanitized build's tests" ctest --preset sanitize
 # Wine draws the Windows program's windows on an X display of their own.
-since=$SECONDS
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32
-took "the tests of win32" "$since"
+timed "the Windows tests" xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32
 # The page in headless Chromium and Firefox, served from 127.0.0.1.
-run_tests web
+timed "the page's tests" ctest --preset web
 # The release's checks in fresh Debian systems (the package as a build daemon builds it, and
 # run.sh as a newcomer runs it) take 20 to 30 minutes more on two cores, more than CI's run has
 # left: the release command runs them, this one only with TESSEL_CHROOT_CHECKS=1.
 if [ "${TESSEL_CHROOT_CHECKS:-0}" = 1 ]; then
-  run_tests dist
+  timed "the release's checks" ctest --preset dist
 else
-  run_tests dist --label-exclude chroot
+  timed "the release's checks" ctest --preset dist --label-exclude chroot
 fi
 analysis_status=0
 wait "$analysis" || analysis_status=$?

@@ -52,11 +52,15 @@ build web
 # takes some 14 minutes of processor time, while much of the tests' time is spent waiting for
 # windows, browsers and Wine: so it runs beside them at the lowest priority, which leaves the
 # tests the processor whenever they want it, and is waited for before the last tests.
+# It gets a process group of its own (job control), so that a step that fails ends it with all
+# its clang-tidy processes; not a session of its own (setsid): the kernel shares the processor
+# fairly between sessions first, and its nice value would count only within its own.
 analysis_log=$(mktemp)
 analysis_start=$SECONDS
-setsid nice -n 19 ./scripts/static-analysis.sh >"$analysis_log" 2>&1 &
+set -m
+nice -n 19 ./scripts/static-analysis.sh </dev/null >"$analysis_log" 2>&1 &
 analysis=$!
-# A step that fails ends the run: the analysis, its own process group, goes with it.
+set +m
 trap 'kill -- -"$analysis" 2>/dev/null || true' EXIT
 
 # The release from the commit checked out: the source tarball, the Debian packages, the Windows

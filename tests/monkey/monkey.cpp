@@ -148,9 +148,12 @@ std::string Monkey::CheckBatch(const std::map<std::string, Frozen>& frozen, bool
   std::map<std::string, int> count;
   for (const XWindowInfo& window : windows) {
     if (++count[window.title] > 1) return "two windows titled '" + window.title + "'";
-    // On a machine busy with other work a ping may wait its turn once; twice is a hang.
-    if (!x_.Answers(window.id, 1000) && !x_.Answers(window.id, 1000)) {
-      return "'" + window.title + "' does not answer twice in a row within 1 s";
+    // Not responding, as a desktop sees it: no answer to a ping within 5 s (mutter's time). On
+    // a machine busy with other work an answer can take more than a second: under Wine, in a
+    // CI run on two cores with the sanitized window cycles beside it, two pings went unanswered
+    // for a second each once.
+    if (!x_.Answers(window.id, 5000)) {
+      return "'" + window.title + "' does not answer a ping within 5 s";
     }
   }
   if (about_throughout) {

@@ -50,8 +50,10 @@ fresh_debian() {
   # A throwaway system: dpkg need not sync each file, as build daemons set theirs up.
   echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/unsafe-io"
   echo 'Acquire::Languages "none";' >"$root/etc/apt/apt.conf.d/90no-translations"
-  # The machine's name, as the installer writes it; sudo wants to find it.
-  printf '127.0.1.1\t%s\n' "$(hostname)" >>"$root/etc/hosts"
+  # The names the installer writes: localhost, which browsers' drivers connect to, and the
+  # machine's own, which sudo wants to find.
+  printf '127.0.0.1\tlocalhost\n127.0.1.1\t%s\n\n::1\tlocalhost ip6-localhost ip6-loopback\n' \
+    "$(hostname)" >"$root/etc/hosts"
   in_debian "$root" env DEBIAN_FRONTEND=noninteractive sh -c \
     'apt-get update -qq && apt-get dist-upgrade -y -qq' >"$root.log" 2>&1 ||
     { cat "$root.log" >&2; fail "the fresh system in $root did not update"; }

@@ -153,7 +153,12 @@ std::string Monkey::CheckBatch(const std::map<std::string, Frozen>& frozen, bool
     // CI run on two cores with the sanitized window cycles beside it, two pings went unanswered
     // for a second each once.
     if (!x_.Answers(window.id, 5000)) {
-      return "'" + window.title + "' does not answer a ping within 5 s";
+      // Whether it was a hang or a long wait, and whether the program was on its way out.
+      const bool running = program_.Running();
+      const bool later = x_.Answers(window.id, 25000);
+      return "'" + window.title + "' does not answer a ping within 5 s (a second ping: " +
+             (later ? "answered" : "not answered") + " within 25 s; the program " +
+             (running ? "was running" : "had ended") + ")";
     }
   }
   if (about_throughout) {

@@ -148,10 +148,7 @@ std::string Monkey::CheckBatch(const std::map<std::string, Frozen>& frozen, bool
   std::map<std::string, int> count;
   for (const XWindowInfo& window : windows) {
     if (++count[window.title] > 1) return "two windows titled '" + window.title + "'";
-    // Not responding, as a desktop sees it: no answer to a ping within 5 s (mutter's time). On
-    // a machine busy with other work an answer can take more than a second: under Wine, in a
-    // CI run on two cores with the sanitized window cycles beside it, two pings went unanswered
-    // for a second each once.
+    // Not responding, as a desktop sees it: no answer to a ping within 5 s (mutter's time).
     if (!x_.Answers(window.id, 5000)) {
       // A program on its way out answers no more, its windows up until it is gone: whether it
       // ended cleanly is checked once they are gone.

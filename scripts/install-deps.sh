@@ -90,11 +90,11 @@ fi
 # a mirror in the middle of a sync serves a list that does not match its signed index ("Mirror
 # sync in progress?"), and one list missing can leave a whole architecture uninstallable.
 update_package_lists() {
-  local attempt pause
-  for attempt in 1 2 3 4 5 6; do
+  local attempt attempts=6 pause
+  for ((attempt = 1; attempt <= attempts; attempt++)); do
     echo "install-deps.sh: updating the package lists"
     $sudo apt-get update -qq && return
-    [ "$attempt" -lt 6 ] || break
+    [ "$attempt" -lt "$attempts" ] || break
     pause=$((attempt * 30))
     echo "install-deps.sh: a package list did not come whole; again in $pause s" >&2
     sleep "$pause"
